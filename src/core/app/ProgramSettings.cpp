@@ -1,0 +1,94 @@
+#include "core/app/ProgramSettings.h"
+
+#include "core/text/Error.h"
+#include "core/text/IniFile.h"
+#include "core/text/Paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace tesk {
+
+namespace {
+
+constexpr const char* kTrue = "true";
+constexpr const char* kFalse = "false";
+
+#ifndef _WIN32
+std::string ConfigurationDirectory()
+{
+    if (const char* configHome = std::getenv("XDG_CONFIG_HOME"); configHome && *configHome)
+        return configHome;
+    return JoinPath(HomeDirectory(), ".config");
+}
+#endif
+
+} // namespace
+
+ProgramSettings::ProgramSettings(std::string path)
+    : path_(std::move(path))
+{
+}
+
+std::string ProgramSettings::DefaultPath()
+{
+#ifdef _WIN32
+    const char* windows = std::getenv("WINDIR");
+    return JoinPath(windows ? windows : "c:\\windows", "tesk.ini");
+#else
+    return JoinPath(JoinPath(ConfigurationDirectory(), "tesk"), "tesk.ini");
+#endif
+}
+
+std::string ProgramSettings::ReadString(std::string_view section, std::string_view key,
+                                        std::string_view defaultValue) const
+{
+    try {
+        return IniFile::Load(path_).ReadString(section, key, defaultValue);
+    } catch (const Error&) {
+        return std::string(defaultValue);
+    }
+}
+
+bool ProgramSettings::ReadBool(std::string_view section, std::string_view key,
+                               bool defaultValue) const
+{
+    return ReadString(section, key, defaultValue ? kTrue : kFalse) == kTrue;
+}
+
+// A file that exists but cannot be read is not replaced: its keys would be lost.
+template <typename Change>
+void ProgramSettings::Update(Change change)
+{
+    // A directory that cannot be made shows as the save's failure.
+    std::error_code ignored;
+    const auto directory = std::filesystem::path(path_).parent_path();
+    if (!directory.empty())
+        std::filesystem::create_directories(directory, ignored);
+    try {
+        IniFile ini = IniFile::Load(path_);
+        change(ini);
+        ini.Save();
+    } catch (const Error&) {
+        throw Error(FormatText("Unable to write to %s", path_));
+    }
+}
+
+void ProgramSettings::WriteString(std::string_view section, std::string_view key,
+                                  std::string_view value)
+{
+    Update([&](IniFile& ini) { ini.WriteString(section, key, value); });
+}
+
+void ProgramSettings::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? kTrue : kFalse);
+}
+
+void ProgramSettings::EraseSection(std::string_view section)
+{
+    Update([&](IniFile& ini) { ini.EraseSection(section); });
+}
+
+} // namespace tesk

@@ -1,0 +1,481 @@
+#include "core/settings/ConfigReader.h"
+
+#include "core/text/Error.h"
+#include "core/text/Paths.h"
+#include "core/text/TextFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <optional>
+
+namespace tesk {
+namespace {
+
+// P finds a "set" style line by its start, K the key bound to a quoted command.
+enum class Lookup { P, K };
+
+// What a found value does to the row's settings.
+enum class Rule {
+    Text,         // the value becomes the text (a masked decimal fits it to its pattern)
+    MixAhead,     // as Text, but "0" becomes "0.0"
+    Skin,         // "model/skin": each piece selects its combo's item (ignoring case), else becomes its text
+    Radio,        // the value's first digit turns on that member of `extra`; another character changes nothing
+    OnUnless,     // the box is on unless the value is `extra`
+    OffUnless,    // the box is off unless the value is `extra`
+    SoundQuality, // item "High" for "22", else item "Low"
+    TrackBar,     // the number divided by `scale`, to the nearest position
+    VideoMode,    // the item whose index is the value's first character
+    Spin,         // the whole number, set as a number
+    Message,      // the text after the writer's "say ", then the key bound to `extra` into `id2`
+    Limit,        // a whole number below 1 turns the box off; else the box on and `id2` := the number
+    Public,       // "1": the box on, `id2` := the value of the line `extra`; else off and the default master
+    Flags,        // the deathmatch flags number
+};
+
+// What a missing line, or the New reset, does to the row's settings.
+enum class Reset { Keep, Text, Hint, On, Off, Item, Index, Position, Number, Flags, Clear };
+
+struct Default {
+    Reset reset = Reset::Keep;
+    std::string_view text = {};
+    long long number = 0;
+    std::string_view target = {}; // the setting it applies to, when not the row's own
+};
+
+struct ReadRow {
+    Lookup lookup = Lookup::P;
+    std::string_view key = {};
+    Rule rule = Rule::Text;
+    std::string_view id = {};
+    std::string_view id2 = {};
+    std::string_view extra = {};
+    double scale = 1;
+    Default missing = {};
+    Default fresh = {};
+};
+
+constexpr Default Keep{};
+constexpr Default Empty{Reset::Text};
+constexpr Default HintText{Reset::Hint};
+constexpr Default ClearBoth{Reset::Clear};
+constexpr Default TextOf(std::string_view text) { return {Reset::Text, text}; }
+constexpr Default On(std::string_view target = {}) { return {.reset = Reset::On, .target = target}; }
+constexpr Default Off(std::string_view target = {}) { return {.reset = Reset::Off, .target = target}; }
+constexpr Default Item(std::string_view name) { return {Reset::Item, name}; }
+constexpr Default Index(long long index) { return {.reset = Reset::Index, .number = index}; }
+constexpr Default Position(long long position) { return {.reset = Reset::Position, .number = position}; }
+constexpr Default Number(long long number) { return {.reset = Reset::Number, .number = number}; }
+constexpr Default FlagsOf(long long flags) { return {.reset = Reset::Flags, .number = flags}; }
+
+constexpr ReadRow P(std::string_view key, std::string_view id, Default missing, Default fresh)
+{
+    return {.key = key, .id = id, .missing = missing, .fresh = fresh};
+}
+
+// A key binding: missing, the key field is emptied; New gives it its hint.
+constexpr ReadRow K(std::string_view command, std::string_view id)
+{
+    return {.lookup = Lookup::K, .key = command, .id = id, .missing = Empty, .fresh = HintText};
+}
+
+constexpr ReadRow Box(std::string_view key, std::string_view id, Rule rule, std::string_view value,
+                      Default missing, Default fresh)
+{
+    return {.key = key, .rule = rule, .id = id, .extra = value, .missing = missing, .fresh = fresh};
+}
+
+constexpr ReadRow OneOrOff(std::string_view key, std::string_view id, Default fresh)
+{
+    return Box(key, id, Rule::OffUnless, "1", Off(), fresh);
+}
+
+constexpr ReadRow OneOrKeep(std::string_view key, std::string_view id, Default fresh)
+{
+    return Box(key, id, Rule::OffUnless, "1", Keep, fresh);
+}
+
+constexpr ReadRow Spin(std::string_view key, std::string_view id, long long fresh)
+{
+    return {.key = key, .rule = Rule::Spin, .id = id, .missing = Keep, .fresh = Number(fresh)};
+}
+
+constexpr ReadRow Bar(std::string_view key, std::string_view id, double scale, long long fallback)
+{
+    return {.key = key, .rule = Rule::TrackBar, .id = id, .scale = scale, .missing = Position(fallback),
+            .fresh = Position(fallback)};
+}
+
+constexpr ReadRow Message(std::string_view alias, std::string_view command, std::string_view textId,
+                          std::string_view keyId)
+{
+    return {.key = alias, .rule = Rule::Message, .id = textId, .id2 = keyId, .extra = command,
+            .missing = ClearBoth, .fresh = Keep};
+}
+
+constexpr ReadRow Limit(std::string_view key, std::string_view boxId, std::string_view numberId)
+{
+    return {.key = key, .rule = Rule::Limit, .id = boxId, .id2 = numberId, .missing = Keep, .fresh = Off()};
+}
+
+constexpr ReadRow kRows[] = {
+    P("set name", "txtPlayer", Empty, TextOf("Player")),
+    {.key = "set skin", .rule = Rule::Skin, .id = "cboModel", .id2 = "cboSkin"},
+    {.key = "set hand", .rule = Rule::Radio, .extra = "rbRight|rbLeft|rbCenter", .missing = On("rbRight"),
+     .fresh = On("rbRight")},
+    {.key = "set crosshair", .rule = Rule::Radio, .extra = "rbCrossNone|rbCrossX|rbCrossDot|rbCrossAngle",
+     .missing = On("rbCrossX"), .fresh = On("rbCrossX")},
+    P("set bob_pitch", "txtWalkPitch", TextOf("0.002"), HintText),
+    P("set bob_roll", "txtWalkRoll", TextOf("0.002"), HintText),
+    P("set bob_up", "txtBobStart", TextOf("0.005"), TextOf("0.005")),
+    P("set run_pitch", "txtRunPitch", TextOf("0.002"), TextOf("0.002")),
+    P("set run_roll", "txtRunRoll", TextOf("0.005"), TextOf("0.005")),
+    P("set gun_x", "txtGunX", TextOf("0"), TextOf("0")),
+    P("set gun_y", "txtGunY", TextOf("0"), TextOf("0")),
+    P("set gun_z", "txtGunZ", TextOf("0"), TextOf("0")),
+    P("set fov", "txtfov", TextOf("90"), TextOf("90")),
+    P("set viewscreen", "txtViewSize", TextOf("100"), TextOf("100")),
+    Box("set cd_nocd", "cbxCdAudio", Rule::OnUnless, "1", On(), On()),
+    Box("set s_initsound", "cbxSound", Rule::OnUnless, "0", On(), On()),
+    Box("set s_primary", "cbxDPrimary", Rule::OffUnless, "1", Off(), Off()),
+    {.key = "set s_khz", .rule = Rule::SoundQuality, .id = "cboSndQuality", .missing = Item("Low"),
+     .fresh = Item("Low")},
+    {.key = "set s_mixahead", .rule = Rule::MixAhead, .id = "txtSndDelay", .missing = TextOf("0.2"),
+     .fresh = TextOf("0.2")},
+    Box("set cl_footsteps", "cbxFootSteps", Rule::OnUnless, "0", On(), On()),
+    Box("set s_loadas8bit", "cbx8Bit", Rule::OffUnless, "1", Off(), Off()),
+    Box("set s_waveonly", "cbxWaveOnly", Rule::OffUnless, "1", Off(), Off()),
+    Bar("set s_volume", "barVolume", 0.025, 7),
+    Box("set s_show", "cbxShowSnd", Rule::OffUnless, "1", Off(), Off()),
+    Box("set s_testsound", "cbxTestSnd", Rule::OffUnless, "1", Off(), Off()),
+    Box("set vid_fullscreen", "cbxFullScreen", Rule::OffUnless, "1", Off(), Off()),
+    Bar("set vid_gamma", "barGamma", 0.25, 7),
+    {.key = "set sw_mode", .rule = Rule::VideoMode, .id = "cboVidMode", .missing = Index(0), .fresh = Index(0)},
+    Box("set sw_stipplealpha", "cbxStippleAlpha", Rule::OffUnless, "1", Off(), Off()),
+    K(R"("SizeUp")", "txtSizeUp"),
+    K(R"("sizeDown")", "txtSizeDown"),
+    K(R"("togglemenu")", "txtToggleMenu"),
+    K(R"("toggleconsole")", "txtToggleConsole"),
+    Spin("set scr_conspeed", "txtConsoleSpeed", 3),
+    Spin("set con_notifytime", "txtConNotifyTime", 3),
+    K(R"("cmd help")", "txtHelp"),
+    K(R"("menu_savegame")", "txtSaveGame"),
+    K(R"("menu_LoadGame")", "txtLoadGame"),
+    K(R"("menu_Keys")", "txtKeys"),
+    K(R"("menu_startserver")", "txtStartServer"),
+    K(R"("echo Quick Saving...; wait; save quick")", "txtQuickSave"),
+    K(R"("echo Quick Loading...; wait; load quick")", "txtQuickLoad"),
+    K(R"("menu_quit")", "txtQuit"),
+    K(R"("screenshot")", "txtScreenShot"),
+    K(R"("pause")", "txtPause"),
+    K(R"("messagemode")", "txtTalk"),
+    K(R"("score")", "txtScore"),
+    K(R"("wave 3")", "txtWave"),
+    K(R"("wave 4")", "txtPoint"),
+    K(R"("wave 1")", "txtSalute"),
+    K(R"("wave 2")", "txtTaunt"),
+    K(R"("wave 0")", "txtFlipOff"),
+    Message("alias message1", R"("message1")", "txtMsg1Msg", "txtMsg1Key"),
+    Message("alias message2", R"("message2")", "txtMsg2Msg", "txtMsg2Key"),
+    Message("alias message3", R"("message3")", "txtMsg3Msg", "txtMsg3Key"),
+    Message("alias message4", R"("message4")", "txtMsg4Msg", "txtMsg4Key"),
+    Message("alias message5", R"("message5")", "txtMsg5Msg", "txtMsg5Key"),
+    OneOrOff("set lookspring", "cbxLookSpring", Off()),
+    OneOrOff("set lookstrafe", "cbxLookStrafe", Off()),
+    K(R"("+lookup")", "txtLookUp"),
+    K(R"("+lookdown")", "txtLookDown"),
+    K(R"("centerview")", "txtLookCenter"),
+    K(R"("+mlook")", "txtMLook"),
+    K(R"("+moveup")", "txtMoveUp"),
+    K(R"("+movedown")", "txtMoveDown"),
+    K(R"("+forward")", "txtMoveForward"),
+    K(R"("+back")", "txtMoveBack"),
+    K(R"("+Left")", "txtMoveLeft"),
+    K(R"("+right")", "txtMoveRight"),
+    OneOrKeep("set in_mouse", "cbxUseMouse", On()),
+    OneOrOff("set freelook", "cbxMouseLook", Off()),
+    K(R"(MOUSE*"+forward")", "txtMouseForward"),
+    Bar("set sensitivity", "barSensitivity", 1, 5),
+    K(R"("+strafe")", "txtStrafe"),
+    K(R"("+moveleft")", "txtStrafeLeft"),
+    K(R"("+moveright")", "txtStrafeRight"),
+    P("set cl_sidespeed", "txtStrafeSpeed", TextOf("200"), TextOf("200")),
+    OneOrOff("set cl_run", "cbxAlwaysRun", Off()),
+    K(R"("+speed")", "txtRun"),
+    P("set cl_forwardspeed", "txtRunSpeed", TextOf("200"), TextOf("200")),
+    K(R"("use blaster")", "txtBlaster"),
+    K(R"("use Shotgun")", "txtShotgun"),
+    K(R"("use super shotgun")", "txtSuperShotgun"),
+    K(R"("use machinegun")", "txtMachineGun"),
+    K(R"("use chaingun")", "txtChainGun"),
+    K(R"("use grenade launcher")", "txtGrenadeLauncher"),
+    K(R"("use rocket launcher")", "txtRocketLauncher"),
+    K(R"("use Hyperblaster")", "txtHyperBlaster"),
+    K(R"("use Railgun")", "txtRailGun"),
+    K(R"("use BFG10k")", "txtBFG10k"),
+    K(R"("use grenade")", "txtGrenade"),
+    OneOrKeep("set cl_vwep", "cbxVisibleWeapons", Off()),
+    K(R"("+Attack")", "txtAttack"),
+    K(R"("weapprev")", "txtPreviousWeapon"),
+    K(R"("weapnext")", "txtNextWeapon"),
+    OneOrKeep("Set g_select_empty", "cbxEmptyWeapons", Off()),
+    K(R"("inven")", "txtShowInventory"),
+    K(R"("invuse")", "txtUse"),
+    K(R"("invdrop")", "txtDrop"),
+    K(R"("invprev")", "txtInventoryPrevious"),
+    K(R"("invnext")", "txtInventoryNext"),
+    K(R"("use rebreather")", "txtRebreather"),
+    K(R"("use invulnerability")", "txtInvulnerability"),
+    K(R"("use power shield")", "txtPowerShield"),
+    K(R"("use Quad Damage")", "txtQuadDamage"),
+    K(R"("use Environment Suit")", "txtEnvironmentSuit"),
+    K(R"("use Silencer")", "txtSilencer"),
+    OneOrKeep("Set Cl_Predict", "cbxPredictServer", Off()),
+    OneOrKeep("Set Cl_ShowMiss", "cbxDisplayMissed", Off()),
+    OneOrKeep("Set Cl_Stats", "cbxDisplayMapStats", Off()),
+    OneOrKeep("Set cl_ShowNet", "cbxDisplayLatInfo", Off()),
+    Spin("Set Cl_TimeOut", "edtTimeOut", 120),
+    Spin("Set Cl_MaxFps", "edtMaxPackets", 90),
+    Spin("Set rate", "txtRate", 2500),
+    OneOrKeep("Set Win_NoAltTab", "cbxNoWinTab", Off()),
+    OneOrKeep("Set FixedTime", "cbxFixedTime", Off()),
+    P("Set HostName", "edtServerName", Empty, Keep),
+    P("Set Password", "edtServerPassword", Empty, Keep),
+    Limit("Set FragLimit", "cbxFragLimit", "edtFragLimit"),
+    Limit("Set TimeLimit", "cbxTimeLimit", "edtTimeLimit"),
+    OneOrKeep("set Cheats", "cbxAllowCheats", Off()),
+    OneOrKeep("Set Allow_download", "cbxAllowDownloads", Off()),
+    {.key = "Set Public", .rule = Rule::Public, .id = "cbxPublicServer", .id2 = "edtMasterServer",
+     .extra = "Set Master", .missing = Keep, .fresh = Off()},
+    Spin("Set MaxClients", "edtMaxClients", 16),
+    Spin("Set sv_MaxVelocity", "edtMaxVelocity", 2000),
+    Spin("Set sv_Gravity", "edtGravity", 800),
+    Spin("Set timeout", "edtClientTimeOut", 125),
+    {.key = "Set dmFlags", .rule = Rule::Flags, .missing = FlagsOf(16), .fresh = On("cbxInstantPowerups")},
+};
+static_assert(std::size(kRows) == 128, "one row per setting line of the config file");
+
+// The file being read, for the lookups of a row and the message of a bad number.
+struct Reading {
+    SettingsModel& model;
+    const TokenList& tokens;
+    const std::string& path;
+};
+
+Error NotANumber(const Reading& reading, const ReadRow& row, const std::string& value, std::string_view kind)
+{
+    return Error("Error reading " + reading.path + ": \"" + std::string(row.key) + "\" has the value '" + value
+                 + "', which is not " + std::string(kind));
+}
+
+long long WholeNumber(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    long long number = 0;
+    if (!ParseWholeNumber(value, number))
+        throw NotANumber(reading, row, value, "a whole number");
+    return number;
+}
+
+// A decimal number with a point, read the same whatever the locale.
+std::optional<double> ParseDecimal(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.front() == '+' && text.size() > 1 && text[1] != '-')
+        text.remove_prefix(1);
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+// Halves go to the even neighbour, whatever the floating-point rounding mode.
+long long Nearest(double number)
+{
+    // Far beyond any track bar, and small enough for the conversion to be defined.
+    constexpr double kLimit = 1e15;
+    number = std::clamp(number, -kLimit, kLimit);
+    const double whole = std::floor(number);
+    const double rest = number - whole;
+    auto nearest = static_cast<long long>(whole);
+    if (rest > 0.5 || (rest == 0.5 && nearest % 2 != 0))
+        ++nearest;
+    return nearest;
+}
+
+char UpperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
+}
+
+int FindItem(const SettingsModel& model, std::string_view id, std::string_view text, bool ignoreCase)
+{
+    const auto& items = model.Items(id);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (ignoreCase ? EqualIgnoringCase(items[i], text) : items[i] == text)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A listed name selects its item, so the combo shows it as listed; any other
+// text becomes the combo's text.
+void SetSkinPiece(SettingsModel& model, std::string_view id, const std::string& piece)
+{
+    if (const int index = FindItem(model, id, piece, true); index >= 0)
+        model.SelectItem(id, index);
+    else
+        model.SetText(id, piece);
+}
+
+void SetSkin(SettingsModel& model, const ReadRow& row, const std::string& value)
+{
+    const auto pieces = SplitByDelimiter(value, '/');
+    SetSkinPiece(model, row.id, pieces[0]);
+    // A value without a skin leaves no skin of the model shown before.
+    SetSkinPiece(model, row.id2, pieces.size() > 1 ? pieces[1] : std::string());
+}
+
+void SetRadio(SettingsModel& model, const ReadRow& row, const std::string& value)
+{
+    const auto members = SplitByDelimiter(row.extra, '|');
+    const char digit = value.front();
+    if (digit >= '0' && static_cast<std::size_t>(digit - '0') < members.size())
+        model.SetChecked(members[static_cast<std::size_t>(digit - '0')], true);
+}
+
+void SetTrackBar(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    const auto number = ParseDecimal(value);
+    if (!number)
+        throw NotANumber(reading, row, value, "a number");
+    reading.model.SetPosition(row.id, Nearest(*number / row.scale));
+}
+
+// The mode number is the value's first character, so "12" selects item 1.
+void SetVideoMode(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    long long index = 0;
+    if (!ParseWholeNumber(value.substr(0, 1), index))
+        throw NotANumber(reading, row, value, "a whole number");
+    reading.model.SelectItem(row.id, static_cast<int>(index));
+}
+
+void SetMessage(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    constexpr std::size_t kSayLength = 4; // "say " in front of the text
+    reading.model.SetText(row.id, value.size() > kSayLength ? value.substr(kSayLength) : std::string());
+    if (const auto key = FindContainedValue(reading.tokens, row.extra))
+        reading.model.SetText(row.id2, *key);
+}
+
+void SetLimit(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    const long long limit = WholeNumber(reading, row, value);
+    reading.model.SetChecked(row.id, limit >= 1);
+    if (limit >= 1)
+        reading.model.SetNumber(row.id2, limit);
+}
+
+void SetPublic(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    const bool isPublic = value == "1";
+    reading.model.SetChecked(row.id, isPublic);
+    reading.model.SetText(row.id2, isPublic ? FindPrefixedValue(reading.tokens, row.extra).value_or("")
+                                            : std::string(kDefaultMasterServer));
+}
+
+void ApplyFound(const Reading& reading, const ReadRow& row, const std::string& value)
+{
+    SettingsModel& model = reading.model;
+    switch (row.rule) {
+    case Rule::Text: model.SetText(row.id, value); return;
+    case Rule::MixAhead: model.SetText(row.id, value == "0" ? "0.0" : value); return;
+    case Rule::Skin: SetSkin(model, row, value); return;
+    case Rule::Radio: SetRadio(model, row, value); return;
+    case Rule::OnUnless: model.SetChecked(row.id, value != row.extra); return;
+    case Rule::OffUnless: model.SetChecked(row.id, value == row.extra); return;
+    case Rule::SoundQuality:
+        model.SelectItem(row.id, FindItem(model, row.id, value == "22" ? "High" : "Low", false));
+        return;
+    case Rule::TrackBar: SetTrackBar(reading, row, value); return;
+    case Rule::VideoMode: SetVideoMode(reading, row, value); return;
+    case Rule::Spin: model.SetNumber(row.id, WholeNumber(reading, row, value)); return;
+    case Rule::Message: SetMessage(reading, row, value); return;
+    case Rule::Limit: SetLimit(reading, row, value); return;
+    case Rule::Public: SetPublic(reading, row, value); return;
+    case Rule::Flags: ApplyDeathmatchFlags(model, WholeNumber(reading, row, value)); return;
+    }
+}
+
+// The default a hint starts with; for a key field that is the whole hint.
+std::string HintDefault(const SettingsModel& model, std::string_view id)
+{
+    const std::string_view hint = model.Def(id).hint;
+    return std::string(hint.substr(0, hint.find(' ')));
+}
+
+void ApplyDefault(SettingsModel& model, const ReadRow& row, const Default& fallback)
+{
+    const std::string_view id = fallback.target.empty() ? row.id : fallback.target;
+    switch (fallback.reset) {
+    case Reset::Keep: return;
+    case Reset::Text: model.SetText(id, fallback.text); return;
+    case Reset::Hint: model.SetText(id, HintDefault(model, id)); return;
+    case Reset::On: model.SetChecked(id, true); return;
+    case Reset::Off: model.SetChecked(id, false); return;
+    case Reset::Item: model.SelectItem(id, FindItem(model, id, fallback.text, false)); return;
+    case Reset::Index: model.SelectItem(id, static_cast<int>(fallback.number)); return;
+    case Reset::Position: model.SetPosition(id, fallback.number); return;
+    case Reset::Number: model.SetNumber(id, fallback.number); return;
+    case Reset::Flags: ApplyDeathmatchFlags(model, fallback.number); return;
+    case Reset::Clear:
+        model.SetText(row.id, "");
+        model.SetText(row.id2, "");
+        return;
+    }
+}
+
+void ReadRowOf(const Reading& reading, const ReadRow& row)
+{
+    const auto value = row.lookup == Lookup::P ? FindPrefixedValue(reading.tokens, row.key)
+                                               : FindContainedValue(reading.tokens, row.key);
+    if (value)
+        ApplyFound(reading, row, *value);
+    else
+        ApplyDefault(reading.model, row, row.missing);
+}
+
+} // namespace
+
+void ApplyNewSettings(SettingsModel& model)
+{
+    for (const ReadRow& row : kRows)
+        ApplyDefault(model, row, row.fresh);
+}
+
+void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& directory,
+                    const std::string& fileName)
+{
+    if (directory == kNewFileDirectory && fileName == kNewFileName) {
+        ApplyNewSettings(model);
+        return;
+    }
+    const std::string path = JoinPath(directory, fileName);
+    tokens.clear();
+    tokens = ReadTextLines(path);
+    const Reading reading{model, tokens, path};
+    for (const ReadRow& row : kRows)
+        ReadRowOf(reading, row);
+}
+
+} // namespace tesk

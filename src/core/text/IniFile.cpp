@@ -1,0 +1,240 @@
+// Our own engine rather than libsimpleini: a change must leave every other
+// line byte for byte (comments, lines that are no key, the blanks around "="
+// and the spelling of the keys), whereas the library writes the file anew from
+// its own model; files must also be read in any line ending and written with
+// CR LF whatever the platform.
+#include "core/text/IniFile.h"
+
+#include "core/text/TextFile.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tesk {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string NameKey(std::string_view name)
+{
+    std::string key(TrimBlanks(name));
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return key;
+}
+
+// Values and names are one line each.
+std::string OneLine(std::string_view text)
+{
+    std::string line(text);
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
+}
+
+bool IsQuoted(std::string_view text)
+{
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
+}
+
+std::optional<std::string_view> HeaderName(std::string_view line)
+{
+    const auto text = TrimBlanks(line);
+    const auto close = text.find(']');
+    if (text.empty() || text.front() != '[' || close == std::string_view::npos)
+        return std::nullopt;
+    return TrimBlanks(text.substr(1, close - 1));
+}
+
+std::optional<std::string_view> KeyName(std::string_view line)
+{
+    const auto text = TrimBlanks(line);
+    const auto equals = text.find('=');
+    if (text.empty() || text.front() == ';' || equals == std::string_view::npos)
+        return std::nullopt;
+    const auto key = TrimBlanks(text.substr(0, equals));
+    return key.empty() ? std::nullopt : std::optional<std::string_view>(key);
+}
+
+// Blanks around a value and one pair of enclosing quotes are not part of it.
+std::string StoredValue(std::string_view line)
+{
+    auto value = TrimBlanks(line.substr(line.find('=') + 1));
+    if (IsQuoted(value))
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+// Quotes keep what reading would otherwise strip, so a value reads back as
+// it was written.
+std::string ValueText(std::string_view value)
+{
+    std::string text = OneLine(value);
+    const bool strippable = !text.empty()
+        && (IsBlank(text.front()) || IsBlank(text.back()) || IsQuoted(text));
+    return strippable ? '"' + text + '"' : text;
+}
+
+// Keeps the key as spelt and the blanks after the equals sign.
+void ReplaceValue(std::string& line, const std::string& value)
+{
+    auto start = line.find('=') + 1;
+    while (start < line.size() && IsBlank(line[start]))
+        ++start;
+    line.replace(start, std::string::npos, value);
+}
+
+std::optional<long long> ParseWholeNumber(std::string_view text)
+{
+    text = TrimBlanks(text);
+    // from_chars takes a minus sign but no plus sign.
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    long long number = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, number);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+IniFile IniFile::Load(const std::string& path)
+{
+    const auto bytes = ReadFileIfExists(path);
+    return Parse(bytes ? std::string_view(*bytes) : std::string_view(), path);
+}
+
+IniFile IniFile::Parse(std::string_view text, std::string path)
+{
+    IniFile ini;
+    ini.path_ = std::move(path);
+    ini.sections_.emplace_back();
+    for (auto& line : SplitLines(text))
+        ini.AddParsedLine(std::move(line));
+    ini.IndexSections();
+    return ini;
+}
+
+void IniFile::AddParsedLine(std::string line)
+{
+    if (const auto name = HeaderName(line)) {
+        sections_.push_back(Section{NameKey(*name), std::move(line), {}, {}});
+        return;
+    }
+    Section& section = sections_.back();
+    if (const auto key = KeyName(line); key && section.name)
+        section.keys.try_emplace(NameKey(*key), section.lines.size());
+    section.lines.push_back(std::move(line));
+}
+
+void IniFile::IndexSections()
+{
+    sectionIndex_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        if (sections_[i].name)
+            sectionIndex_.try_emplace(*sections_[i].name, i);
+}
+
+const std::string* IniFile::FindLine(std::string_view section, std::string_view key) const
+{
+    const auto found = sectionIndex_.find(NameKey(section));
+    if (found == sectionIndex_.end())
+        return nullptr;
+    const Section& lines = sections_[found->second];
+    const auto line = lines.keys.find(NameKey(key));
+    return line == lines.keys.end() ? nullptr : &lines.lines[line->second];
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const
+{
+    const std::string* line = FindLine(section, key);
+    return line ? StoredValue(*line) : std::string(defaultValue);
+}
+
+long long IniFile::ReadInteger(std::string_view section, std::string_view key,
+                               long long defaultValue) const
+{
+    const std::string* line = FindLine(section, key);
+    return line ? ParseWholeNumber(StoredValue(*line)).value_or(defaultValue) : defaultValue;
+}
+
+bool IniFile::SectionExists(std::string_view section) const
+{
+    return sectionIndex_.contains(NameKey(section));
+}
+
+bool IniFile::ValueExists(std::string_view section, std::string_view key) const
+{
+    return FindLine(section, key) != nullptr;
+}
+
+IniFile::Section& IniFile::SectionForWriting(const std::string& section)
+{
+    const auto [found, added] = sectionIndex_.try_emplace(NameKey(section), sections_.size());
+    if (added)
+        sections_.push_back(
+            Section{found->first, "[" + std::string(TrimBlanks(section)) + "]", {}, {}});
+    return sections_[found->second];
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    Section& lines = SectionForWriting(OneLine(section));
+    const std::string keyName(TrimBlanks(OneLine(key)));
+    const std::string text = ValueText(value);
+    if (const auto found = lines.keys.find(NameKey(keyName)); found != lines.keys.end()) {
+        ReplaceValue(lines.lines[found->second], text);
+        return;
+    }
+    // Blank lines that close the section stay between it and the next one.
+    auto end = lines.lines.size();
+    while (end > 0 && TrimBlanks(lines.lines[end - 1]).empty())
+        --end;
+    const auto at = lines.lines.begin() + static_cast<std::ptrdiff_t>(end);
+    lines.lines.insert(at, keyName + "=" + text);
+    lines.keys.emplace(NameKey(keyName), end);
+}
+
+void IniFile::EraseSection(std::string_view section)
+{
+    const std::string name = NameKey(section);
+    if (!sectionIndex_.contains(name))
+        return;
+    std::erase_if(sections_, [&name](const Section& lines) { return lines.name == name; });
+    IndexSections();
+}
+
+std::string IniFile::Serialize() const
+{
+    std::string text;
+    for (const Section& section : sections_) {
+        if (section.name)
+            text.append(section.header).append("\r\n");
+        text.append(JoinCrlf(section.lines));
+    }
+    return text;
+}
+
+void IniFile::Save() const
+{
+    WriteFileAtomically(path_, Serialize(), "Unable to write to %s");
+}
+
+} // namespace tesk

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tesk {
+
+// An INI file (tesk.ini, the profiles) kept as its lines, so that a change
+// touches only the line it concerns. Section and key names are matched
+// without regard to ASCII case and surrounding blanks; where a name occurs
+// twice, the first occurrence counts.
+class IniFile {
+public:
+    // A missing file gives an empty one; a file that exists but cannot be
+    // read throws Error("Cannot open file <path>").
+    static IniFile Load(const std::string& path);
+    static IniFile Parse(std::string_view text, std::string path = {});
+
+    const std::string& path() const { return path_; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    // The value as a whole decimal number, else the default.
+    long long ReadInteger(std::string_view section, std::string_view key,
+                          long long defaultValue) const;
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+    // Replaces the value in place, keeping the key's spelling, or adds the key
+    // at the end of its section, or the section at the end of the file.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every section of that name with all its lines.
+    void EraseSection(std::string_view section);
+
+    // The file's text with CR LF line ends.
+    std::string Serialize() const;
+    // Replaces the file at once; throws Error("Unable to write to <path>").
+    void Save() const;
+
+private:
+    struct Section {
+        std::optional<std::string> name;  // upper-cased; none for the lines before the first header
+        std::string header;
+        std::vector<std::string> lines;
+        std::unordered_map<std::string, std::size_t> keys;  // upper-cased key -> its first line
+    };
+
+    void AddParsedLine(std::string line);
+    void IndexSections();
+    const std::string* FindLine(std::string_view section, std::string_view key) const;
+    Section& SectionForWriting(const std::string& section);
+
+    std::string path_;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;
+};
+
+} // namespace tesk

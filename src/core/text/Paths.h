@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tesk {
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+// A path as the dialogs and fields pass it on: drive ("C:" on Windows, empty
+// elsewhere), directory without the drive, and file name.
+struct PathParts {
+    std::string drive;
+    std::string directory;
+    std::string name;
+};
+
+// A path without a directory lies in the current working directory; the root
+// directory keeps its separator.
+PathParts SplitPath(const std::string& path);
+std::string DriveAndDirectory(const PathParts& parts);
+std::string JoinPath(const std::string& directory, const std::string& name);
+
+// Text-only split at the last separator (on Windows also ':'); the directory
+// part loses that separator unless it is needed to name a root ("C:\", "/").
+std::string DirectoryPart(const std::string& path);
+std::string FileNamePart(const std::string& path);
+
+std::string CurrentDirectory();
+std::string HomeDirectory();
+std::string DefaultGameDirectory();
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+// Names of all entries of a directory, "." and ".." included, in the order
+// the system lists them, whose names match the wild-card pattern without
+// regard to letter case; "*.*" matches every name. A directory that cannot
+// be read gives no names.
+std::vector<std::string> ListDirectory(const std::string& directory, const std::string& pattern);
+
+} // namespace tesk

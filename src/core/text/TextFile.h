@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesk {
+
+// Lines of a text in any line ending (CR LF, LF or a lone CR), never keeping a
+// CR; a final line without an ending counts, a final ending adds no line.
+std::vector<std::string> SplitLines(std::string_view text);
+// Every line followed by CR LF, the last one included.
+std::string JoinCrlf(const std::vector<std::string>& lines);
+
+// Whole content of a file; no value when the file does not exist. A file that
+// exists but cannot be read throws Error("Cannot open file <path>").
+std::optional<std::string> ReadFileIfExists(const std::string& path);
+// Lines of a file; throws Error("Cannot open file <path>") when it is missing
+// or cannot be read.
+std::vector<std::string> ReadTextLines(const std::string& path);
+
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
+                    const std::string& errorFormat = "Cannot create file %s");
+
+// Replaces the file (the target of a symbolic link) by the bytes in one step:
+// written whole to a temporary file in the same directory, flushed to disk and
+// renamed over it, keeping the old file's permissions. On any failure the old
+// file is left as it was and Error(errorFormat with %s = path) is thrown.
+void WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         const std::string& errorFormat);
+
+} // namespace tesk

@@ -1,0 +1,92 @@
+#include "core/app/ProgramSettings.h"
+
+#include "core/text/Error.h"
+#include "core/text/Paths.h"
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::WriteFileBytes;
+
+const std::string kIni = "; written by hand\n"
+                         "[Tesk]\n"
+                         "Path=/home/ann\n"
+                         "CloseOnExit=True\n"
+                         "\n"
+                         "[ulvex2]\n"
+                         "path=/home/ann/ulvex2\n";
+
+TEST(ProgramSettings, ReadsDefaultsAndNamesWithoutRegardToCase)
+{
+    TempDir dir;
+    ProgramSettings settings(dir.file("tesk.ini"));
+    EXPECT_EQ(settings.ReadString("tesk", "path", "none"), "none");
+    EXPECT_TRUE(settings.ReadBool("tesk", "saveAllOnRun", true));
+
+    WriteFileBytes(settings.path(), kIni);
+    EXPECT_EQ(settings.ReadString("TESK", "PATH", ""), "/home/ann");
+    EXPECT_FALSE(settings.ReadBool("tesk", "CloseOnExit", true)) << "only \"true\" is true";
+    EXPECT_FALSE(settings.ReadBool("tesk", "minimize", false));
+
+    ProgramSettings unreadable(dir.str());
+    EXPECT_EQ(unreadable.ReadString("tesk", "path", "default"), "default");
+}
+
+TEST(ProgramSettings, WritesOneKeyAndKeepsTheRest)
+{
+    TempDir dir;
+    ProgramSettings settings(dir.file("tesk.ini"));
+    WriteFileBytes(settings.path(), kIni);
+    settings.WriteBool("tesk", "closeonexit", false);
+    settings.WriteBool("tesk", "Minimize", true);
+    settings.WriteString("ULVEX2", "Path", "/games/ulvex2");
+    EXPECT_EQ(ReadFileBytes(settings.path()),
+              "; written by hand\r\n[Tesk]\r\nPath=/home/ann\r\nCloseOnExit=false\r\n"
+              "Minimize=true\r\n\r\n[ulvex2]\r\npath=/games/ulvex2\r\n");
+    EXPECT_TRUE(settings.ReadBool("tesk", "minimize", false));
+
+    settings.EraseSection("TESK");
+    EXPECT_EQ(ReadFileBytes(settings.path()),
+              "; written by hand\r\n[ulvex2]\r\npath=/games/ulvex2\r\n");
+}
+
+TEST(ProgramSettings, CreatesItsDirectoryAndReportsAReadOnlyFile)
+{
+    TempDir dir;
+    ProgramSettings fresh(dir.file("config/tesk/tesk.ini"));
+    fresh.WriteString("tesk", "path", "/home/ann");
+    EXPECT_EQ(ReadFileBytes(fresh.path()), "[tesk]\r\npath=/home/ann\r\n");
+
+    ProgramSettings settings(dir.file("tesk.ini"));
+    WriteFileBytes(settings.path(), kIni);
+    ::chmod(settings.path().c_str(), 0444);
+    try {
+        settings.WriteString("tesk", "path", "/elsewhere");
+        ADD_FAILURE() << "a read-only file was written";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.what(), "Unable to write to " + settings.path());
+    }
+    EXPECT_EQ(ReadFileBytes(settings.path()), kIni);
+}
+
+TEST(ProgramSettings, DefaultPathFollowsTheConfigurationDirectory)
+{
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
+    EXPECT_EQ(ProgramSettings::DefaultPath(), "/tmp/cfg/tesk/tesk.ini");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(ProgramSettings::DefaultPath(), HomeDirectory() + "/.config/tesk/tesk.ini");
+    if (old)
+        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+}
+
+} // namespace
+} // namespace tesk

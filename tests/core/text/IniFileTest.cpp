@@ -1,0 +1,125 @@
+#include "core/text/IniFile.h"
+
+#include "core/text/Error.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::WriteFileBytes;
+
+// Comments, odd lines, blanks, a duplicate section and a lone CR on purpose.
+const std::string kProfile = "; profile\n"
+                             "[NumberOfSections]\r\n"
+                             "Aliases = 2\n"
+                             "garbage line\n"
+                             "aliases=9\n"
+                             "\n"
+                             "[Alias1]\r"
+                             "  DescriptiveName=\"  Fire \"\n"
+                             "Checked=True\n"
+                             "\n"
+                             "\n"
+                             "[alias1]\n"
+                             "Checked=true\n";
+
+TEST(IniFile, ReadsNamesWithoutRegardToCaseAndFirstOccurrenceWins)
+{
+    const IniFile ini = IniFile::Parse(kProfile);
+    EXPECT_EQ(ini.ReadString(" numberofsections ", "ALIASES", "0"), "2");
+    EXPECT_EQ(ini.ReadInteger("NumberOfSections", "Aliases", 0), 2);
+    EXPECT_EQ(ini.ReadString("ALIAS1", "descriptivename", ""), "  Fire ");
+    EXPECT_EQ(ini.ReadString("Alias1", "Checked", "false"), "True");
+    EXPECT_EQ(ini.ReadString("Alias2", "Checked", "false"), "false");
+    EXPECT_FALSE(ini.ValueExists("NumberOfSections", "garbage line"));
+    EXPECT_TRUE(ini.SectionExists("alias1"));
+    EXPECT_FALSE(ini.SectionExists("Alias2"));
+}
+
+TEST(IniFile, ReadIntegerTakesOnlyWholeNumbers)
+{
+    const IniFile ini =
+        IniFile::Parse("[s]\na= -12 \nb=+7\nc=1.5\nd=\ne=12x\nf=99999999999999999999\n");
+    EXPECT_EQ(ini.ReadInteger("s", "a", 5), -12);
+    EXPECT_EQ(ini.ReadInteger("s", "b", 5), 7);
+    for (const char* key : {"c", "d", "e", "f", "missing"})
+        EXPECT_EQ(ini.ReadInteger("s", key, 5), 5) << key;
+}
+
+TEST(IniFile, UnchangedFileSerializesLineForLine)
+{
+    EXPECT_EQ(IniFile::Parse(kProfile).Serialize(),
+              "; profile\r\n[NumberOfSections]\r\nAliases = 2\r\ngarbage line\r\naliases=9\r\n\r\n"
+              "[Alias1]\r\n  DescriptiveName=\"  Fire \"\r\nChecked=True\r\n\r\n\r\n[alias1]\r\n"
+              "Checked=true\r\n");
+}
+
+TEST(IniFile, WritesTouchOnlyTheirLine)
+{
+    IniFile ini = IniFile::Parse(kProfile);
+    ini.WriteString("numberofsections", "ALIASES", "3");
+    ini.WriteString("alias1", "checked", "false");
+    ini.WriteString("Alias1", "AliasName", "+attack");
+    ini.WriteString("Bind1", "BindKey", "MOUSE1");
+    EXPECT_EQ(ini.Serialize(),
+              "; profile\r\n[NumberOfSections]\r\nAliases = 3\r\ngarbage line\r\naliases=9\r\n\r\n"
+              "[Alias1]\r\n  DescriptiveName=\"  Fire \"\r\nChecked=false\r\nAliasName=+attack\r\n"
+              "\r\n\r\n[alias1]\r\nChecked=true\r\n[Bind1]\r\nBindKey=MOUSE1\r\n");
+}
+
+TEST(IniFile, ValuesReadBackAsWritten)
+{
+    IniFile ini;
+    const std::vector<std::string> values = {"", " lead", "trail\t", "\"quoted\"", "\"",
+                                             "a \"b\" c", "\"open", std::string(5000, 'v')};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        ini.WriteString("s", "k" + std::to_string(i), values[i]);
+    ini.WriteString("s", "lines", "one\r\ntwo\nthree");
+    const IniFile reread = IniFile::Parse(ini.Serialize());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(reread.ReadString("s", "k" + std::to_string(i), "?"), values[i]) << i;
+    EXPECT_EQ(reread.ReadString("s", "lines", ""), "one  two three");
+}
+
+TEST(IniFile, EraseSectionRemovesEveryOccurrence)
+{
+    IniFile ini = IniFile::Parse(kProfile);
+    ini.EraseSection("ALIAS1");
+    ini.EraseSection("missing");
+    EXPECT_FALSE(ini.SectionExists("Alias1"));
+    EXPECT_EQ(ini.Serialize(), "; profile\r\n[NumberOfSections]\r\nAliases = 2\r\n"
+                               "garbage line\r\naliases=9\r\n\r\n");
+    ini.WriteString("Alias1", "Checked", "true");
+    EXPECT_EQ(ini.ReadString("alias1", "checked", ""), "true");
+}
+
+TEST(IniFile, LoadAndSave)
+{
+    TempDir dir;
+    const std::string path = dir.file("mymod.tesk");
+    IniFile ini = IniFile::Load(path);
+    EXPECT_FALSE(ini.SectionExists("NumberOfSections"));
+    ini.WriteString("NumberOfSections", "aliases", "0");
+    ini.Save();
+    EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\naliases=0\r\n");
+    EXPECT_EQ(IniFile::Load(path).ReadString("NumberOfSections", "Aliases", ""), "0");
+    EXPECT_THROW(IniFile::Load(dir.str()), Error);
+
+    ::chmod(path.c_str(), 0444);
+    ini.WriteString("NumberOfSections", "aliases", "1");
+    try {
+        ini.Save();
+        ADD_FAILURE() << "a read-only file was written";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.what(), "Unable to write to " + path);
+    }
+    EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\naliases=0\r\n");
+}
+
+} // namespace
+} // namespace tesk
