@@ -1,0 +1,64 @@
+#pragma once
+
+// The one door through which the windows reach the person and the system:
+// message boxes, file dialogs, modal dialogs of our own and the start of a
+// program. Tests put their own Desktop in, so that they answer the questions
+// and record the launches instead of a person and a real game.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace tesk {
+
+struct FileDialogRequest {
+    QString title;            // empty: the toolkit's own title
+    QString initialDirectory;
+    QString filter;           // "description|pattern", e.g. "Config Files (*.cfg)|*.cfg"
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // An error box with an OK button.
+    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+    // A plain message box with an OK button.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A confirmation with Yes and No; true only for Yes.
+    virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+
+    // The chosen file's full path; nothing when the person cancels.
+    virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    // Shows one of our own dialogs modally and returns its result code.
+    virtual int ExecDialog(QDialog& dialog) = 0;
+
+    // Starts a program detached, in the given working directory. False when
+    // it could not be started (missing, not executable).
+    virtual bool StartProgram(const QString& program, const QStringList& arguments,
+                              const QString& workingDirectory) = 0;
+};
+
+// The real thing: Qt's message boxes and file dialogs, QProcess for programs.
+class QtDesktop : public Desktop {
+public:
+    void ShowError(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    bool Confirm(QWidget* parent, const QString& text) override;
+    std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
+    int ExecDialog(QDialog& dialog) override;
+    bool StartProgram(const QString& program, const QStringList& arguments,
+                      const QString& workingDirectory) override;
+};
+
+// "Config Files (*.cfg)|*.cfg" as the toolkit's name filter "Config Files (*.cfg)".
+QString ToQtNameFilter(const QString& filter);
+
+} // namespace tesk

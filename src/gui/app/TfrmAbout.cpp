@@ -1,0 +1,59 @@
+#include "gui/app/TfrmAbout.h"
+
+#include "gui/app/JpegImage.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace tesk {
+namespace {
+
+constexpr const char* kLines[] = {
+    "Created & Developed by Veyrand",
+    "Mail: veyrand@tesk.example",
+    "More information, news and updates:",
+    "https://tesk.example/ulvex2",
+};
+
+QLabel* AboutLine(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(8);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: olive; background: transparent;"));
+    label->setAlignment(Qt::AlignHCenter);
+    return label;
+}
+
+} // namespace
+
+TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(300, 230);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("imgAbout"));
+    picture->setScaledContents(true);
+    picture->setGeometry(rect());
+    QFile file(QStringLiteral(":/tesk/about.jpg"));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QImage image = DecodeJpeg(file.readAll());
+        hasPicture_ = !image.isNull();
+        picture->setPixmap(QPixmap::fromImage(image));
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch(5);
+    for (const char* line : kLines)
+        layout->addWidget(AboutLine(line, this));
+    layout->addStretch(1);
+}
+
+} // namespace tesk

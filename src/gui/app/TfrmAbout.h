@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tesk {
+
+// The About box: the program's picture, stretched over the whole window,
+// with four lines about its author. Closed with its close box.
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAbout(QWidget* parent = nullptr);
+
+    bool hasPicture() const { return hasPicture_; }
+
+private:
+    bool hasPicture_ = false;
+};
+
+} // namespace tesk

@@ -1,0 +1,465 @@
+#include "gui/app/TfrmTeskMain.h"
+
+#include "core/app/GameDirectoryLists.h"
+#include "core/text/Paths.h"
+#include "gui/app/Desktop.h"
+#include "gui/app/HintLine.h"
+#include "gui/app/Resources.h"
+#include "gui/app/TfrmAbout.h"
+#include "gui/app/Text.h"
+#include "gui/profiles/GamesPage.h"
+#include "gui/settings/SettingsPages.h"
+#include "gui/settings/SettingWidgets.h"
+#include "gui/settings/SettingsView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tesk {
+namespace {
+
+const QString kCaption = QStringLiteral("TESK  - Ulvex 2 Start Utility") + QString(24, QLatin1Char(' '))
+                         + QStringLiteral("(Beta 5.08.24.98.1200)");
+constexpr int kSplashMilliseconds = 2750;
+constexpr QSize kDesignClientSize(511, 446);
+
+QToolButton* PictureButton(const char* name, QStyle::StandardPixmap icon, const QString& tip)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(button->style()->standardIcon(icon));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+TfrmTeskMain::TfrmTeskMain(Desktop& desktop, std::string settingsPath, QWidget* parent)
+    : QMainWindow(parent), desktop_(desktop), settings_(std::move(settingsPath))
+{
+    InitResources();
+    setObjectName(QStringLiteral("frmTeskMain"));
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    view_ = new SettingsView(model_, this);
+    BuildWindow();
+    FormCreate();
+    about_ = new TfrmAbout(this);
+}
+
+TfrmTeskMain::~TfrmTeskMain() = default;
+
+void TfrmTeskMain::BuildWindow()
+{
+    pages_ = new QTabWidget;
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setUsesScrollButtons(false);
+    pages_->setElideMode(Qt::ElideNone);
+    pages_->addTab(BuildGeneralPage(*view_), QStringLiteral("General"));
+    pages_->addTab(BuildVideoSoundPage(*view_), QStringLiteral("Video && Sound"));
+    pages_->addTab(BuildMenuCommPage(*view_), QStringLiteral("Menu && Comm"));
+    pages_->addTab(BuildMovementPage(*view_), QStringLiteral("Movement"));
+    pages_->addTab(BuildWeaponsPage(*view_), QStringLiteral("Weapons && Inv"));
+    pages_->addTab(BuildClientPage(*view_), QStringLiteral("Client"));
+    pages_->addTab(BuildServerPage(*view_), QStringLiteral("Server"));
+    pages_->addTab(new GamesPage(*view_), QStringLiteral("Games && Aliases"));
+
+    auto* txtHint = new QLineEdit;
+    txtHint->setObjectName(QStringLiteral("txtHint"));
+    QPalette palette = txtHint->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Text, QColor(Qt::darkBlue));
+    txtHint->setPalette(palette);
+
+    auto* central = new QWidget;
+    central->setObjectName(QStringLiteral("pnlClient"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 0);
+    layout->setSpacing(2);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(txtHint);
+    layout->addWidget(BuildLowerArea());
+    setCentralWidget(central);
+    hintLine_ = new HintLine(txtHint, this, this);
+
+    statusBar()->setObjectName(QStringLiteral("sbrCommon"));
+    statusBar()->setSizeGripEnabled(false);
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("sbrCommonText"));
+    statusBar()->addWidget(status_, 1);
+
+    BuildMenu();
+    ConnectCommands();
+
+    connect(view_, &SettingsView::userChanged, this, [this](const QString& id) {
+        if (id == QLatin1String("cboModel"))
+            cboModelChange();
+        else if (id == QLatin1String("cbxUseMouse"))
+            cbxUseMouseClick();
+        else if (id == QLatin1String("cbxCloseOnRun"))
+            cbxCloseOnRunClick();
+    });
+    view_->Widget("cboModel")->installEventFilter(this);
+    view_->Widget("cboSkin")->installEventFilter(this);
+}
+
+QWidget* TfrmTeskMain::BuildLowerArea()
+{
+    auto* checks = new QVBoxLayout;
+    checks->setSpacing(1);
+    for (const char* id : {"cbxStartServer", "cbxCloseOnRun", "cbxMinimize", "cbxSaveFilesonRun"})
+        checks->addWidget(view_->Widget(id));
+    auto* btnRun = new QPushButton(QStringLiteral("Run Ulvex2"));
+    btnRun->setObjectName(QStringLiteral("btnRun"));
+    QFont runFont = btnRun->font();
+    runFont.setBold(true);
+    runFont.setPointSize(10);
+    btnRun->setFont(runFont);
+    btnRun->setMinimumSize(100, 25);
+    checks->addWidget(btnRun, 0, Qt::AlignLeft);
+
+    auto* files = new QGridLayout;
+    files->setHorizontalSpacing(3);
+    files->setVerticalSpacing(2);
+    struct FileRow {
+        const char* field;
+        const char* buttons[3];
+        QStyle::StandardPixmap icons[3];
+        const char* tips[3];
+    };
+    const FileRow rows[] = {
+        {"txtConfigFile",
+         {"btnEditConfig", "SpeedButton1", "btnLoadConfigFile"},
+         {QStyle::SP_FileDialogContentsView, QStyle::SP_DialogSaveButton, QStyle::SP_DialogOpenButton},
+         {"Edit the config file as text", "Save Config", "Load Config"}},
+        {"txtBatchFile",
+         {"btnEditBatch", "SpeedButton3", "btnLoadBatchFile"},
+         {QStyle::SP_FileDialogContentsView, QStyle::SP_DialogSaveButton, QStyle::SP_DialogOpenButton},
+         {"Edit the batch file as text", "Save Batch", "Load Batch"}},
+        {"txtU2Dir", {"btnU2Dir", nullptr, nullptr}, {QStyle::SP_DirOpenIcon}, {"Find the game's program"}},
+    };
+    int row = 0;
+    for (const FileRow& fileRow : rows) {
+        auto* label = new QLabel(Caption(FindSetting(fileRow.field)->caption));
+        QWidget* field = view_->Widget(fileRow.field);
+        label->setBuddy(field);
+        field->setMinimumWidth(256);
+        files->addWidget(label, row, 0);
+        files->addWidget(field, row, 1);
+        for (int i = 0; i < 3 && fileRow.buttons[i]; ++i)
+            files->addWidget(PictureButton(fileRow.buttons[i], fileRow.icons[i], QString::fromUtf8(fileRow.tips[i])),
+                             row, 2 + i);
+        ++row;
+    }
+    QWidget* gameDir = view_->Widget("txtU2Dir");
+    QFont small = gameDir->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    gameDir->setFont(small);
+    files->setColumnStretch(1, 1);
+
+    auto* area = new QWidget;
+    area->setObjectName(QStringLiteral("pnlLower"));
+    auto* layout = new QHBoxLayout(area);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addLayout(checks);
+    layout->addSpacing(12);
+    layout->addLayout(files, 1);
+
+    return area;
+}
+
+void TfrmTeskMain::BuildMenu()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = bar->addMenu(QStringLiteral("file"));
+    file->setObjectName(QStringLiteral("File1"));
+    const auto item = [this, file](const char* name, const char* caption) {
+        QAction* action = file->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    const auto command = [this](QAction* action, void (TfrmTeskMain::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    };
+    command(item("New1", "New"), &TfrmTeskMain::New1Click);
+    file->addSeparator();
+    command(item("OpenConfig1", "Load Config"), &TfrmTeskMain::OpenConfig1Click);
+    command(item("OpenBatch1", "Load Batch"), &TfrmTeskMain::OpenBatch1Click);
+    file->addSeparator();
+    command(item("SaveConfig1", "Save Config"), &TfrmTeskMain::SaveConfig1Click);
+    command(item("SaveConfigAs1", "Save Config As.."), &TfrmTeskMain::SaveConfigAs1Click);
+    file->addSeparator();
+    command(item("SaveBatch1", "Save Batch"), &TfrmTeskMain::SaveBatch1Click);
+    command(item("SaveBatchAs1", "Save Batch As.."), &TfrmTeskMain::SaveBatchAs1Click);
+    file->addSeparator();
+    command(item("SaveAll1", "Save All"), &TfrmTeskMain::SaveAll1Click);
+    file->addSeparator();
+    command(item("Exit1", "Exit"), &TfrmTeskMain::Exit1Click);
+    QAction* about = bar->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("About1"));
+    command(about, &TfrmTeskMain::About1Click);
+}
+
+void TfrmTeskMain::ConnectCommands()
+{
+    const auto button = [this](const char* name, void (TfrmTeskMain::*handler)()) {
+        auto* widget = findChild<QAbstractButton*>(QString::fromLatin1(name));
+        connect(widget, &QAbstractButton::clicked, this,
+                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    };
+    button("btnU2Dir", &TfrmTeskMain::btnU2DirClick);
+    button("SpeedButton1", &TfrmTeskMain::SpeedButton1Click);
+    button("SpeedButton3", &TfrmTeskMain::SpeedButton3Click);
+    button("btnLoadConfigFile", &TfrmTeskMain::OpenConfig1Click);
+    button("btnLoadBatchFile", &TfrmTeskMain::OpenBatch1Click);
+    button("btnEditConfig", &TfrmTeskMain::btnEditConfigClick);
+    button("btnEditBatch", &TfrmTeskMain::btnEditBatchClick);
+    button("btnRun", &TfrmTeskMain::btnRunClick);
+    button("btnMapList", &TfrmTeskMain::btnMapListClick);
+    button("btnServerList", &TfrmTeskMain::btnServerListClick);
+    for (const SettingDef& def : SettingTable()) {
+        if (def.kind != SettingKind::Key || def.captureName.empty())
+            continue;
+        const std::string id(def.id);
+        connect(static_cast<KeyEdit*>(view_->Widget(id)), &KeyEdit::doubleClicked, this,
+                [this, id] { RunCommand([this, id] { KeyFieldDblClick(id); }); });
+    }
+}
+
+void TfrmTeskMain::BuildSplash()
+{
+    auto* splash = new QWidget(this);
+    splash->setObjectName(QStringLiteral("pnlSplash"));
+    splash->setAutoFillBackground(true);
+    QPalette palette = splash->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    splash->setPalette(palette);
+    const int top = menuBar()->sizeHint().height();
+    splash->setGeometry(0, top, width(), height() - top);
+
+    auto* logo = new QLabel(splash);
+    logo->setObjectName(QStringLiteral("splashLogo"));
+    logo->setScaledContents(true);
+    logo->setPixmap(QPixmap(QStringLiteral(":/tesk/logo.png")));
+    logo->setGeometry((splash->width() - 371) / 2, 17, 371, 428);
+    splash->raise();
+    pnlSplash_ = splash;
+}
+
+void TfrmTeskMain::FormCreate()
+{
+    // The window has its final size before the splash covers it.
+    const QSize client = centralWidget()->sizeHint().expandedTo(kDesignClientSize);
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    BuildSplash();
+
+    RunStartupStep([this] { settings_.WriteString("tesk", "path", CurrentDirectory()); });
+    RunStartupStep([this] { StartupReadProgramSettings(); });
+    RunStartupStep([this] { FillModelList(); });
+    RunStartupStep([this] { FillSkinList(model_.Text("cboModel")); });
+    StartupReadConfigFile();
+    StartupReadBatchFile();
+    RunStartupStep([this] { settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile")); });
+    pages_->setCurrentIndex(0);
+    StartupLoadGlobalProfile();
+    StartupFillLists();
+    Refresh();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setSingleShot(true);
+    timer1_->setInterval(kSplashMilliseconds);
+    connect(timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    timer1_->start();
+}
+
+void TfrmTeskMain::StartupReadProgramSettings()
+{
+    std::string gameDirectory = settings_.ReadString("ulvex2", "path", "");
+    if (!gameDirectory.empty()) {
+        model_.SetText("txtU2Dir", gameDirectory);
+    } else {
+        RunStartupStep([this] { btnU2DirClick(); });
+        gameDirectory = settings_.ReadString("ulvex2", "path", "");
+    }
+    const std::string batchFile = settings_.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat"));
+    model_.SetText("txtBatchFile", batchFile);
+    RunStartupStep([this] { settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile")); });
+    model_.SetText("txtConfigFile",
+                   settings_.ReadString("tesk", "configfile",
+                                        JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
+    model_.SetChecked("cbxSaveFilesonRun", settings_.ReadBool("tesk", "saveAllOnRun", true));
+    model_.SetChecked("cbxCloseOnRun", settings_.ReadBool("tesk", "CloseOnExit", true));
+    model_.SetChecked("cbxMinimize", settings_.ReadBool("tesk", "minimize", false));
+    model_.SetChecked("cbxStartServer", settings_.ReadBool("tesk", "RunServer", false));
+    Refresh();
+}
+
+void TfrmTeskMain::StartupFillLists()
+{
+    // Start-up stored the working directory first; it is the same place when
+    // that write failed.
+    const std::string profileDirectory = settings_.ReadString("tesk", "path", CurrentDirectory());
+    RunStartupStep([&] {
+        auto* games = findChild<GamesPage*>()->lbxGames;
+        games->clear();
+        for (const std::string& name : ListGames(profileDirectory))
+            games->addItem(ToQ(name));
+    });
+    RunStartupStep([&] {
+        std::vector<std::string> maps = ReadMapNames(JoinPath(profileDirectory, "maps.lst"));
+        model_.SetItems("cboClientStartMap", maps);
+        model_.SetItems("cboServerStartMap", std::move(maps));
+    });
+    RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(settings_.ReadString("ulvex2", "path", ""))); });
+    RunStartupStep([&] { model_.SetItems("cboServerList", ReadListLines(JoinPath(CurrentDirectory(), "servers.txt"))); });
+}
+
+void TfrmTeskMain::Timer1Timer()
+{
+    timer1_->stop();
+    if (pnlSplash_) {
+        pnlSplash_->hide();
+        pnlSplash_->deleteLater();
+    }
+}
+
+void TfrmTeskMain::btnU2DirClick()
+{
+    const std::string initial = settings_.ReadString("ulvex2", "path", DefaultGameDirectory());
+    const auto chosen = desktop_.ChooseFileToOpen(
+        this, {QStringLiteral("Ulvex2 Location"), ToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
+    if (!chosen) {
+        settings_.WriteString("ulvex2", "path", initial);
+        return;
+    }
+    model_.SetText("txtU2Dir", DriveAndDirectory(SplitPath(FromQ(*chosen))));
+    Refresh();
+    settings_.WriteString("ulvex2", "path", model_.Text("txtU2Dir"));
+}
+
+void TfrmTeskMain::cbxCloseOnRunClick() { Refresh(); }
+void TfrmTeskMain::cbxUseMouseClick() { Refresh(); }
+
+void TfrmTeskMain::Exit1Click() { close(); }
+
+void TfrmTeskMain::About1Click() { desktop_.ExecDialog(*about_); }
+
+void TfrmTeskMain::FillModelList()
+{
+    model_.SetItems("cboModel", ListPlayerModels(model_.Text("txtU2Dir")));
+    Refresh();
+}
+
+void TfrmTeskMain::FillSkinList(const std::string& modelName)
+{
+    model_.SetItems("cboSkin", ListPlayerSkins(model_.Text("txtU2Dir"), modelName));
+    Refresh();
+}
+
+void TfrmTeskMain::cboModelEnter() { FillModelList(); }
+
+void TfrmTeskMain::cboModelChange()
+{
+    model_.SetText("cboSkin", "");
+    FillSkinList(model_.Text("cboModel"));
+}
+
+void TfrmTeskMain::cboSkinEnter() { FillSkinList(model_.Text("cboModel")); }
+
+void TfrmTeskMain::Refresh() { view_->Refresh(); }
+
+QString TfrmTeskMain::statusText() const { return status_->text(); }
+
+void TfrmTeskMain::SetStatusText(const QString& text) { status_->setText(text); }
+
+void TfrmTeskMain::RunCommand(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        desktop_.ShowError(this, ToQ(error.what()));
+    }
+    Refresh();
+}
+
+void TfrmTeskMain::RunStartupStep(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        const QString problem = ToQ(error.what());
+        if (!startupProblems_.contains(problem))
+            startupProblems_.append(problem);
+    }
+}
+
+void TfrmTeskMain::ReportStartupProblems()
+{
+    if (startupProblemsReported_ || startupProblems_.isEmpty())
+        return;
+    startupProblemsReported_ = true;
+    desktop_.ShowError(this, startupProblems_.join(QStringLiteral("\n\n")));
+}
+
+void TfrmTeskMain::FormClose()
+{
+    try {
+        settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile"));
+        settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile"));
+        settings_.WriteBool("tesk", "saveAllOnRun", model_.Checked("cbxSaveFilesonRun"));
+        settings_.WriteBool("tesk", "CloseOnExit", model_.Checked("cbxCloseOnRun"));
+        settings_.WriteBool("tesk", "Minimize", model_.Checked("cbxMinimize"));
+        settings_.WriteBool("tesk", "RunServer", model_.Checked("cbxStartServer"));
+    } catch (const std::exception& error) {
+        // The window closes all the same; the player learns what was not kept.
+        desktop_.ShowError(this, ToQ(error.what()));
+    }
+}
+
+void TfrmTeskMain::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TfrmTeskMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (const QScreen* screen = this->screen(); screen && !event->spontaneous())
+        move(screen->availableGeometry().center() - rect().center());
+    QTimer::singleShot(0, this, [this] { ReportStartupProblems(); });
+}
+
+bool TfrmTeskMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (watched == view_->Widget("cboModel"))
+            cboModelEnter();
+        else if (watched == view_->Widget("cboSkin"))
+            cboSkinEnter();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace tesk

@@ -1,0 +1,121 @@
+#include "gui/profiles/GamesPage.h"
+
+#include "gui/settings/SettingsView.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tesk {
+namespace {
+
+QToolButton* PictureButton(const char* name, QStyle::StandardPixmap icon, const QString& tip)
+{
+    auto* button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(button->style()->standardIcon(icon));
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+GamesPage::GamesPage(SettingsView& view, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tabAlias"));
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(6);
+    lists->addWidget(BuildEntryList(aliases, "Alias", "Aliases"));
+    lists->addWidget(BuildEntryList(bindings, "Binding", "Bindings"));
+    lists->addWidget(BuildEntryList(settings, "Setting", "Settings"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(BuildGames(view));
+    layout->addLayout(lists, 1);
+}
+
+QWidget* GamesPage::BuildGames(SettingsView& view)
+{
+    auto* holder = new QWidget;
+    btnAddGame = PictureButton("btnAddGame", QStyle::SP_FileDialogNewFolder, tr("Add a game"));
+    btnDeleteGame = PictureButton("btnDeleteGame", QStyle::SP_TrashIcon, tr("Delete the selected game"));
+    lbxGames = new QListWidget;
+    lbxGames->setObjectName(QStringLiteral("lbxGames"));
+    lbxGames->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbxGames->setMaximumHeight(lbxGames->fontMetrics().height() * 5 + 8);
+    btnUseThisGame = new QPushButton(tr("Use this Game"));
+    btnUseThisGame->setObjectName(QStringLiteral("btnUseThisGame"));
+    QWidget* currentGame = view.Widget("txtCurrentGame");
+    static_cast<QLineEdit*>(currentGame)->setReadOnly(true);
+    cbxGlobalSettings = new QCheckBox(tr("Show Global Settings"));
+    cbxGlobalSettings->setObjectName(QStringLiteral("cbxGlobalSettings"));
+    cbxGlobalSettings->setChecked(true);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(btnAddGame);
+    buttons->addWidget(btnDeleteGame);
+    buttons->addStretch(1);
+
+    auto* current = new QVBoxLayout;
+    current->addWidget(btnUseThisGame, 0, Qt::AlignLeft);
+    current->addWidget(currentGame);
+    current->addWidget(view.Widget("cbxStartWithGame"));
+    current->addWidget(cbxGlobalSettings);
+    current->addStretch(1);
+
+    auto* grid = new QGridLayout(holder);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* gamesLabel = new QLabel(tr("Games"));
+    gamesLabel->setBuddy(lbxGames);
+    grid->addWidget(gamesLabel, 0, 1);
+    grid->addLayout(buttons, 1, 0);
+    grid->addWidget(lbxGames, 1, 1);
+    grid->addLayout(current, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return holder;
+}
+
+QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const char* plural)
+{
+    const QString kindName = QString::fromLatin1(kind);
+    const QString pluralName = QString::fromLatin1(plural);
+    auto* holder = new QWidget;
+    entries.selectAll = new QCheckBox(QStringLiteral("Select all ") + pluralName);
+    entries.selectAll->setObjectName(QStringLiteral("cbxSelectAll") + pluralName);
+    entries.list = new QListWidget;
+    entries.list->setObjectName(QStringLiteral("cls") + pluralName);
+    entries.add = PictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
+                                QStringLiteral("Add ") + kindName);
+    entries.remove = PictureButton(qPrintable(QStringLiteral("btnDelete") + kindName), QStyle::SP_TrashIcon,
+                                   QStringLiteral("Delete ") + kindName);
+    entries.edit = new QPushButton(QStringLiteral("Edit ") + kindName);
+    entries.edit->setObjectName(QStringLiteral("btnEdit") + kindName);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(entries.add);
+    buttons->addWidget(entries.remove);
+    buttons->addStretch(1);
+    buttons->addWidget(entries.edit);
+
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(entries.selectAll);
+    layout->addWidget(entries.list, 1);
+    layout->addLayout(buttons);
+    return holder;
+}
+
+} // namespace tesk

@@ -1,0 +1,45 @@
+#pragma once
+
+// The page "Games & Aliases": the games that have a profile, the current
+// game, and the three check lists of the shown profile with their buttons.
+
+#include <QWidget>
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+
+namespace tesk {
+
+class SettingsView;
+
+class GamesPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit GamesPage(SettingsView& view, QWidget* parent = nullptr);
+
+    // One check list with its select-all box and its buttons.
+    struct EntryList {
+        QListWidget* list = nullptr;
+        QCheckBox* selectAll = nullptr;
+        QToolButton* add = nullptr;
+        QToolButton* remove = nullptr;
+        QPushButton* edit = nullptr;
+    };
+
+    QListWidget* lbxGames = nullptr;
+    QToolButton* btnAddGame = nullptr;
+    QToolButton* btnDeleteGame = nullptr;
+    QPushButton* btnUseThisGame = nullptr;
+    QCheckBox* cbxGlobalSettings = nullptr;
+    EntryList aliases;
+    EntryList bindings;
+    EntryList settings;
+
+private:
+    QWidget* BuildGames(SettingsView& view);
+    QWidget* BuildEntryList(EntryList& entries, const char* kind, const char* plural);
+};
+
+} // namespace tesk

@@ -1,0 +1,481 @@
+#include "core/app/ProgramSettings.h"
+#include "core/text/IniFile.h"
+#include "core/text/Paths.h"
+#include "gui/app/TfrmAbout.h"
+#include "gui/app/TfrmTeskMain.h"
+#include "support/FakeDesktop.h"
+#include "support/TestWorld.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::FakeDesktop;
+using testing::TestWorld;
+
+template <typename T = QWidget>
+T* Find(QWidget& window, const char* name)
+{
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+QString HintText(QWidget& window) { return Find<QLineEdit>(window, "txtHint")->text(); }
+
+// Clicks a check box or radio button on its box, wherever the layout
+// stretched the widget to.
+void Click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+}
+
+void Hover(QWidget* widget)
+{
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(widget, &enter);
+}
+
+std::string IniValue(const TestWorld& world, const char* section, const char* key)
+{
+    return IniFile::Load(world.iniPath()).ReadString(section, key, "<missing>");
+}
+
+TEST(StartupTest, FirstStartAsksForTheGameBeforeTheWindowShows)
+{
+    TestWorld world;
+    FakeDesktop desktop;
+    desktop.openAnswers.push_back(QString::fromStdString(world.inGame("ulvex2.exe")));
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    ASSERT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(desktop.openRequests[0].title, "Ulvex2 Location");
+    EXPECT_EQ(desktop.openRequests[0].filter, "Ulvex2.exe|ulvex2.exe");
+    EXPECT_EQ(desktop.openRequests[0].initialDirectory.toStdString(), DefaultGameDirectory());
+
+    SettingsModel& model = window.model();
+    EXPECT_EQ(model.Text("txtU2Dir"), world.gameDir());
+    EXPECT_EQ(IniValue(world, "ulvex2", "path"), world.gameDir());
+    EXPECT_EQ(model.Text("txtBatchFile"), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(model.Text("txtConfigFile"), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(IniValue(world, "tesk", "batchfile"), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(IniValue(world, "tesk", "configfile"), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxSaveFilesonRun")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxCloseOnRun")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(window, "cbxMinimize")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(window, "cbxMinimize")->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>(window, "cbxStartServer")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>(window, "txtU2Dir")->text().toStdString(), world.gameDir());
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
+}
+
+TEST(StartupTest, CancellingTheFirstBrowseStoresTheDefaultGameDirectory)
+{
+    TestWorld world;
+    FakeDesktop desktop;
+    desktop.openAnswers.push_back(std::nullopt);
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    EXPECT_EQ(IniValue(world, "ulvex2", "path"), DefaultGameDirectory());
+    EXPECT_EQ(window.model().Text("txtU2Dir"), "");
+    EXPECT_EQ(window.model().Text("txtBatchFile"), DefaultGameDirectory() + "/tesk.bat");
+}
+
+TEST(StartupTest, StoredProgramSettingsAreRestoredAndOnlyExactTrueCounts)
+{
+    TestWorld world;
+    world.StoreGameDirectory("[Tesk]\r\nCloseOnExit=false\r\nminimize=True\r\nRunServer=true\r\n"
+                             "saveAllOnRun=TRUE\r\nbatchfile=/somewhere/start.bat\r\n");
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    EXPECT_TRUE(desktop.openRequests.empty());
+    EXPECT_FALSE(Find<QCheckBox>(window, "cbxCloseOnRun")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxMinimize")->isEnabled());
+    EXPECT_FALSE(Find<QCheckBox>(window, "cbxMinimize")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxStartServer")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(window, "cbxSaveFilesonRun")->isChecked());
+    EXPECT_EQ(window.model().Text("txtBatchFile"), "/somewhere/start.bat");
+    EXPECT_EQ(window.model().Text("txtU2Dir"), world.gameDir());
+}
+
+TEST(StartupTest, ListsComeFromTheGameAndWorkingDirectories)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    world.Write(world.inWork("maps.lst"), "exMap My Map\r\nbase1\r\n\r\n");
+    world.Write(world.inWork("servers.txt"), "192.0.2.7:27910\r\nfrag.example:27910\r\n");
+    world.Write(world.inWork("mymod.tesk"), "");
+    world.Write(world.inWork("Global Aliases.tesk"), "");
+    world.Write(world.inWork("global aliases.tesk"), "");
+    world.MakeDirectory(world.inGame("baseu2/save/Save0"));
+    world.MakeDirectory(world.inGame("baseu2/save/quick"));
+    world.Write(world.inGame("baseu2/save/readme.txt"), "x");
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    SettingsModel& model = window.model();
+
+    const std::vector<std::string> maps{"exMap", "base1", ""};
+    EXPECT_EQ(model.Items("cboClientStartMap"), maps);
+    EXPECT_EQ(model.Items("cboServerStartMap"), maps);
+    EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), -1);
+    const std::vector<std::string> servers{"192.0.2.7:27910", "frag.example:27910"};
+    EXPECT_EQ(model.Items("cboServerList"), servers);
+
+    const auto saved = model.Items("cboSaveGames");
+    EXPECT_EQ(std::set<std::string>(saved.begin(), saved.end()), (std::set<std::string>{"save0", "quick"}));
+
+    auto* games = Find<QListWidget>(window, "lbxGames");
+    std::set<QString> listed;
+    for (int i = 0; i < games->count(); ++i)
+        listed.insert(games->item(i)->text());
+    EXPECT_EQ(listed, (std::set<QString>{"mymod", "global aliases"}));
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST(StartupTest, BrokenFilesNeverStopStartUpAndAreReportedOnce)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    // A map list that cannot be read, and a program settings file that
+    // cannot be written (every write of start-up fails the same way).
+    world.MakeDirectory(world.inWork("maps.lst"));
+    chmod(world.iniPath().c_str(), 0444);
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    // The missing config file is the third problem.
+    const QStringList problems = window.startupProblems();
+    ASSERT_EQ(problems.size(), 3) << problems.join("\n").toStdString();
+    EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString(world.inGame("baseu2/config.cfg"))));
+    EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString(world.inWork("maps.lst"))));
+    EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString("Unable to write to " + world.iniPath())));
+
+    // The splash still goes and the window still works.
+    window.Timer1Timer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.findChild<QWidget*>("pnlSplash"), nullptr);
+    window.show();
+    QTest::qWait(10);
+    EXPECT_EQ(desktop.errors.size(), 1);
+    window.hide();
+}
+
+TEST(StartupTest, SplashCoversTheWindowUntilTheTimerFires)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    auto* splash = Find(window, "pnlSplash");
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(splash->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_NE(splash->findChild<QLabel*>("splashLogo"), nullptr);
+    auto* timer = window.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 2750);
+
+    window.Timer1Timer();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.findChild<QWidget*>("pnlSplash"), nullptr);
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST(ClosingTest, WritesAllSixClosingKeysEvenWhenNothingChanged)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    {
+        TfrmTeskMain window(desktop, world.iniPath());
+        std::filesystem::remove(world.iniPath());
+        window.close();
+    }
+    const IniFile ini = IniFile::Load(world.iniPath());
+    EXPECT_EQ(ini.ReadString("tesk", "configfile", "?"), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(ini.ReadString("tesk", "batchfile", "?"), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(ini.ReadString("tesk", "saveAllOnRun", "?"), "true");
+    EXPECT_EQ(ini.ReadString("tesk", "CloseOnExit", "?"), "true");
+    EXPECT_EQ(ini.ReadString("tesk", "Minimize", "?"), "false");
+    EXPECT_EQ(ini.ReadString("tesk", "RunServer", "?"), "false");
+}
+
+TEST(ClosingTest, ExitClosesTheWindowAndAnUnwritableFileIsSaid)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    window.show();
+    chmod(world.iniPath().c_str(), 0444);
+    const std::string before = testing::ReadFileBytes(world.iniPath());
+    window.Exit1Click();
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(desktop.errors.size(), 1);
+    EXPECT_EQ(desktop.errors[0].toStdString(), "Unable to write to " + world.iniPath());
+    EXPECT_EQ(testing::ReadFileBytes(world.iniPath()), before);
+}
+
+TEST(MainWindowTest, FrameMenuAndPagesAsThePlayerSeesThem)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    EXPECT_EQ(window.windowTitle(),
+              "TESK  - Ulvex 2 Start Utility                        (Beta 5.08.24.98.1200)");
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_GE(window.centralWidget()->width(), 511);
+
+    auto* pages = Find<QTabWidget>(window, "PageControl1");
+    const char* names[] = {"tabGeneral", "tabVidSound", "TabSheet1", "TabSheet2",
+                           "TabSheet3", "TabSheet5", "TabSheet6", "tabAlias"};
+    const char* captions[] = {"General", "Video & Sound", "Menu & Comm", "Movement",
+                              "Weapons & Inv", "Client", "Server", "Games & Aliases"};
+    ASSERT_EQ(pages->count(), 8);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
+        EXPECT_EQ(pages->tabText(i).replace("&&", "&"), captions[i]);
+    }
+    EXPECT_EQ(pages->currentIndex(), 0);
+
+    QMenu* file = window.menuBar()->findChild<QMenu*>("File1");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), "file");
+    QStringList items;
+    for (QAction* action : file->actions())
+        items.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(items.join('|'), "New|-|Load Config|Load Batch|-|Save Config|Save Config As..|-|Save Batch|"
+                               "Save Batch As..|-|Save All|-|Exit");
+    EXPECT_EQ(Find<QLineEdit>(window, "txtHint")->text(), "Default : ");
+    EXPECT_EQ(Find<QStatusBar>(window, "sbrCommon")->isVisible(), window.isVisible());
+
+    // Every setting of the table has its control, named after it.
+    for (const SettingDef& def : SettingTable()) {
+        EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(def.id.data(), def.id.size())), nullptr) << def.id;
+    }
+}
+
+TEST(MainWindowTest, ControlsStartAtTheirInitialValues)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    EXPECT_EQ(Find<QLineEdit>(window, "txtPlayer")->text(), "Player");
+    EXPECT_TRUE(Find<QRadioButton>(window, "rbRight")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>(window, "txtWalkPitch")->displayText(), "_.__5");
+    EXPECT_EQ(Find<QLineEdit>(window, "txtSndDelay")->displayText(), "_.2");
+    EXPECT_EQ(Find<QComboBox>(window, "cboSndQuality")->currentText(), "Low");
+    EXPECT_EQ(Find<QComboBox>(window, "cboSndQuality")->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(window, "cboVidMode")->count(), 10);
+    EXPECT_EQ(Find<QSlider>(window, "barVolume")->value(), 20);
+    EXPECT_EQ(Find<QSlider>(window, "barGamma")->minimum(), 1);
+    EXPECT_EQ(Find<QLineEdit>(window, "txtToggleMenu")->text(), "ESCAPE");
+    EXPECT_EQ(Find<QLineEdit>(window, "edtMasterServer")->text(), "192.0.2.1:27900");
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxCtfTechPowerups")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxInstantPowerups")->isChecked());
+
+    // Programmatic changes of the model show in the widgets.
+    window.model().SetText("txtWalkPitch", "0.02");
+    window.model().SelectItem("cboVidMode", 4);
+    window.Refresh();
+    EXPECT_EQ(Find<QLineEdit>(window, "txtWalkPitch")->displayText(), "0.02_");
+    EXPECT_EQ(Find<QComboBox>(window, "cboVidMode")->currentText(), "4 - 800 x 600");
+}
+
+TEST(MainWindowTest, UserEditsReachTheModel)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    window.show();
+    window.Timer1Timer();
+    SettingsModel& model = window.model();
+
+    auto* player = Find<QLineEdit>(window, "txtPlayer");
+    player->selectAll();
+    QTest::keyClicks(player, "Ann");
+    EXPECT_EQ(model.Text("txtPlayer"), "Ann");
+
+    // A masked decimal keeps its empty places as blanks.
+    auto* walkPitch = Find<QLineEdit>(window, "txtWalkPitch");
+    walkPitch->setFocus();
+    walkPitch->selectAll();
+    QTest::keyClick(walkPitch, Qt::Key_Delete);
+    QTest::keyClicks(walkPitch, "12");
+    EXPECT_EQ(model.Text("txtWalkPitch"), "1.2  ");
+
+    // A spin keeps what is typed until the focus leaves, then clamps it.
+    auto* fov = Find<QAbstractSpinBox>(window, "txtfov");
+    fov->setFocus();
+    fov->selectAll();
+    QTest::keyClicks(fov, "500");
+    EXPECT_EQ(model.Text("txtfov"), "500");
+    QTest::keyClick(fov, Qt::Key_Return);
+    EXPECT_EQ(model.Text("txtfov"), "180");
+    QTest::keyClick(fov, Qt::Key_Down);
+    EXPECT_EQ(model.Text("txtfov"), "179");
+
+    Click(Find<QRadioButton>(window, "rbCrossDot"));
+    EXPECT_TRUE(model.Checked("rbCrossDot"));
+    EXPECT_FALSE(model.Checked("rbCrossNone"));
+
+    auto* quality = Find<QComboBox>(window, "cboSndQuality");
+    quality->activated(0);
+    EXPECT_EQ(model.SelectedText("cboSndQuality"), "High");
+    window.hide();
+}
+
+TEST(MainWindowTest, UseMouseEnablesMouseOptionsAndCloseOnExitDisablesMinimize)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    window.show();
+    window.Timer1Timer();
+
+    auto* useMouse = Find<QCheckBox>(window, "cbxUseMouse");
+    auto* options = Find<QGroupBox>(window, "gbxMouseOptions");
+    EXPECT_TRUE(options->isEnabled());
+    Click(useMouse);
+    EXPECT_FALSE(window.model().Checked("cbxUseMouse"));
+    EXPECT_FALSE(options->isEnabled());
+    EXPECT_FALSE(Find(window, "barSensitivity")->isEnabled());
+    EXPECT_FALSE(Find(window, "txtMouseForward")->isEnabled());
+    Click(useMouse);
+    EXPECT_TRUE(Find(window, "cbxMouseLook")->isEnabled());
+
+    // The same rule holds when a reader changes the box.
+    window.model().SetChecked("cbxUseMouse", false);
+    window.Refresh();
+    EXPECT_FALSE(options->isEnabled());
+
+    auto* closeOnRun = Find<QCheckBox>(window, "cbxCloseOnRun");
+    Click(closeOnRun);
+    EXPECT_TRUE(Find(window, "cbxMinimize")->isEnabled());
+    Click(closeOnRun);
+    EXPECT_FALSE(Find(window, "cbxMinimize")->isEnabled());
+    window.hide();
+}
+
+TEST(HintLineTest, ShowsTheHintOfTheControlOrOfItsFrame)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+
+    Hover(Find(window, "cboModel"));
+    EXPECT_EQ(HintText(window), "Default : Male    (The type of model to use for the character)");
+    Hover(Find(window, "rbLeft"));
+    EXPECT_EQ(HintText(window), "Default : Right   (Where the weapon will appear on the screen)");
+    Hover(Find(window, "cbxTimeLimit"));
+    EXPECT_EQ(HintText(window), "Default : ");
+    Hover(Find(window, "lbltxtSndDelay"));
+    EXPECT_EQ(HintText(window), "Default : 0.0");
+    Hover(Find(window, "txtUse"));
+    EXPECT_EQ(HintText(window), "Default : Enter");
+
+    // Disabled controls show their hints too.
+    window.model().SetChecked("cbxUseMouse", false);
+    window.Refresh();
+    Hover(Find(window, "barSensitivity"));
+    EXPECT_EQ(HintText(window), "Default : 3   (The mouse sensitivity)");
+}
+
+TEST(MainWindowTest, PlayerModelsAndSkinsFollowTheGameDirectory)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    world.MakeDirectory(world.inGame("baseu2/players/Male"));
+    world.MakeDirectory(world.inGame("baseu2/players/female"));
+    world.Write(world.inGame("baseu2/players/Male/grunt.pcx"), "");
+    world.Write(world.inGame("baseu2/players/Male/grunt_i.pcx"), "");
+    world.Write(world.inGame("baseu2/players/Male/Weapon.PCX"), "");
+    world.Write(world.inGame("baseu2/players/female/athena.pcx"), "");
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    SettingsModel& model = window.model();
+
+    const auto models = model.Items("cboModel");
+    EXPECT_EQ(std::set<std::string>(models.begin(), models.end()), (std::set<std::string>{"male", "female"}));
+
+    // The user chooses a model: the skin text empties and the model's skins are listed.
+    model.SetText("cboSkin", "old");
+    auto* combo = Find<QComboBox>(window, "cboModel");
+    window.Refresh();
+    const int male = combo->findText("male");
+    ASSERT_GE(male, 0);
+    combo->activated(male);
+    EXPECT_EQ(model.Text("cboSkin"), "");
+    EXPECT_EQ(model.Items("cboSkin"), std::vector<std::string>{"grunt"});
+
+    // A typed model without a directory gives no skins when the skin combo is entered.
+    model.SetText("cboModel", "nobody");
+    window.cboSkinEnter();
+    EXPECT_TRUE(model.Items("cboSkin").empty());
+}
+
+TEST(AboutTest, ShowsThePictureAndTheFourLines)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    bool shown = false;
+    desktop.onDialog = [&](QDialog& dialog) {
+        shown = true;
+        EXPECT_EQ(dialog.windowTitle(), "About");
+        auto* about = qobject_cast<TfrmAbout*>(&dialog);
+        EXPECT_NE(about, nullptr);
+        if (about) {
+            EXPECT_TRUE(about->hasPicture());
+        }
+        EXPECT_GE(dialog.width(), 275);
+        EXPECT_GE(dialog.height(), 215);
+        QStringList texts;
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->text().isEmpty())
+                texts.append(label->text());
+        }
+        EXPECT_EQ(texts.size(), 4);
+        EXPECT_TRUE(texts.contains("Created & Developed by Veyrand"));
+        return QDialog::Accepted;
+    };
+    window.About1Click();
+    EXPECT_TRUE(shown);
+}
+
+} // namespace
+} // namespace tesk

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "gui/app/Desktop.h"
+
+#include <QDialog>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tesk::testing {
+
+// Answers the windows' questions from queues the test fills, and records
+// every message, dialog and program start. A question nobody queued an answer
+// for fails the test and is answered "No" / "Cancel".
+class FakeDesktop : public Desktop {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString workingDirectory;
+    };
+
+    QStringList errors;
+    QStringList messages;
+    QStringList confirmations;
+    std::deque<bool> confirmAnswers;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::function<int(QDialog&)> onDialog;
+    std::vector<Start> starts;
+    bool startSucceeds = true;
+
+    void ShowError(QWidget*, const QString& text) override { errors.append(text); }
+    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
+
+    bool Confirm(QWidget*, const QString& text) override
+    {
+        confirmations.append(text);
+        if (confirmAnswers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text.toStdString();
+            return false;
+        }
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+
+    std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return Next(openAnswers, "open", request);
+    }
+
+    std::optional<QString> ChooseFileToSave(QWidget*, const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return Next(saveAnswers, "save", request);
+    }
+
+    int ExecDialog(QDialog& dialog) override
+    {
+        if (!onDialog) {
+            ADD_FAILURE() << "unexpected dialog: " << dialog.windowTitle().toStdString();
+            return QDialog::Rejected;
+        }
+        return onDialog(dialog);
+    }
+
+    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) override
+    {
+        starts.push_back({program, arguments, workingDirectory});
+        return startSucceeds;
+    }
+
+private:
+    static std::optional<QString> Next(std::deque<std::optional<QString>>& answers, const char* kind,
+                                       const FileDialogRequest& request)
+    {
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected " << kind << " dialog: " << request.title.toStdString();
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace tesk::testing

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/TempDir.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tesk::testing {
+
+// A temporary world for the main window: a game directory, a working
+// directory for the profiles and lists, and a place for tesk.ini. The
+// process works in the working directory while the world lives.
+class TestWorld {
+public:
+    TestWorld();
+    ~TestWorld();
+    TestWorld(const TestWorld&) = delete;
+    TestWorld& operator=(const TestWorld&) = delete;
+
+    std::string gameDir() const { return (root_.path() / "ulvex2").string(); }
+    std::string workDir() const { return (root_.path() / "work").string(); }
+    std::string iniPath() const { return (root_.path() / "config" / "tesk" / "tesk.ini").string(); }
+    std::string inGame(const std::string& relative) const { return (root_.path() / "ulvex2" / relative).string(); }
+    std::string inWork(const std::string& relative) const { return (root_.path() / "work" / relative).string(); }
+
+    // Writes tesk.ini so that start-up finds the game without asking.
+    void StoreGameDirectory(const std::string& extraLines = {}) const;
+    void Write(const std::string& path, const std::string& bytes) const;
+    void MakeDirectory(const std::string& path) const;
+
+private:
+    TempDir root_;
+    std::filesystem::path previousDirectory_;
+};
+
+} // namespace tesk::testing

@@ -1,0 +1,76 @@
+// Renders every page and dialog of the main window into PNG files, so that a
+// developer can look at them: tesk_screenshots <output directory>.
+// Uses a throw-away world (settings, game directory) under the output directory.
+
+#include "gui/app/Desktop.h"
+#include "gui/app/TfrmTeskMain.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+class ScreenshotDesktop final : public tesk::QtDesktop {
+public:
+    explicit ScreenshotDesktop(QString directory) : directory_(std::move(directory)) {}
+    int ExecDialog(QDialog& dialog) override
+    {
+        dialog.show();
+        QApplication::processEvents();
+        dialog.grab().save(directory_ + "/dialog-" + dialog.objectName() + ".png");
+        dialog.hide();
+        return QDialog::Accepted;
+    }
+
+private:
+    QString directory_;
+};
+
+void Write(const QString& path, const char* text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    std::ofstream(path.toStdString(), std::ios::binary) << text;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
+        return 2;
+    }
+    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString game = out + "/world/ulvex2";
+    QDir().mkpath(game + "/baseu2/players/male");
+    QDir().mkpath(out + "/world/work");
+    Write(out + "/world/config/tesk.ini", ("[ulvex2]\r\npath=" + game.toStdString() + "\r\n").c_str());
+    Write(out + "/world/work/maps.lst", "base1 Outer Base\r\nexMap My Map\r\n");
+    QDir::setCurrent(out + "/world/work");
+
+    ScreenshotDesktop desktop(out);
+    tesk::TfrmTeskMain window(desktop, (out + "/world/config/tesk.ini").toStdString());
+    window.show();
+    QApplication::processEvents();
+    window.grab().save(out + "/splash.png");
+    window.Timer1Timer();
+    QApplication::processEvents();
+    auto* pages = window.findChild<QTabWidget*>("PageControl1");
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        window.grab().save(QString("%1/page-%2-%3.png").arg(out).arg(i).arg(pages->widget(i)->objectName()));
+    }
+    pages->setCurrentIndex(0);
+    window.About1Click();
+    std::printf("window %dx%d, client %dx%d\n", window.width(), window.height(), window.centralWidget()->width(),
+                window.centralWidget()->height());
+    return 0;
+}
