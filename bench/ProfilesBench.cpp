@@ -1,0 +1,83 @@
+// Loading the three check lists of a large profile, and deleting its first
+// binding, which moves every other binding down.
+#include "core/profiles/ProfileEntries.h"
+#include "core/profiles/ProfileFile.h"
+#include "core/text/Paths.h"
+#include "core/text/TextFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kEntriesPerKind = 1000;
+
+class ProfileDir {
+public:
+    ProfileDir()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tesk-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a temporary directory");
+        path_ = pattern;
+    }
+    ~ProfileDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ProfileDir(const ProfileDir&) = delete;
+    ProfileDir& operator=(const ProfileDir&) = delete;
+
+    std::string Profile() const { return tesk::ProfilePath(path_, "mymod"); }
+
+private:
+    std::string path_;
+};
+
+// Every binding runs an alias, so each one takes the alias substitution.
+std::vector<std::string> LargeProfile()
+{
+    const auto n = std::to_string(kEntriesPerKind);
+    std::vector<std::string> lines{"[NumberOfSections]", "Aliases=" + n, "Bindings=" + n, "Settings=" + n};
+    for (int i = 1; i <= kEntriesPerKind; ++i) {
+        const auto id = std::to_string(i);
+        lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
+                                   "AliasLines=2", "Aline1=+forward", "Aline2=wait", "Checked=true",
+                                   "[Bind" + id + "]", "BindKey=K" + id, "BindValue=a" + id, "Checked=true",
+                                   "[Setting" + id + "]", "Setting=var" + id, "SettingValue=" + id});
+    }
+    return lines;
+}
+
+void LoadListsOfLargeProfile(benchmark::State& state)
+{
+    const ProfileDir dir;
+    tesk::WriteTextLines(dir.Profile(), LargeProfile());
+    for (auto _ : state) {
+        tesk::ProfileLists lists;
+        tesk::LoadProfileLists(tesk::IniFile::Load(dir.Profile()), lists);
+        benchmark::DoNotOptimize(lists);
+    }
+}
+BENCHMARK(LoadListsOfLargeProfile)->Unit(benchmark::kMillisecond);
+
+void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
+{
+    const ProfileDir dir;
+    const std::vector<std::string> profile = LargeProfile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        tesk::WriteTextLines(dir.Profile(), profile);
+        state.ResumeTiming();
+        tesk::DeleteProfileEntry(dir.Profile(), tesk::ProfileEntryKind::Binding, 0);
+    }
+}
+BENCHMARK(DeleteFirstBindingOfLargeProfile)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,176 @@
+#include "core/profiles/ProfileFile.h"
+
+#include "core/settings/SettingsModel.h"
+#include "core/text/Error.h"
+#include "core/text/Paths.h"
+
+namespace tesk {
+
+namespace {
+
+using ItemTextFunction = std::string (*)(const IniFile& profile, const std::string& section,
+                                         const std::vector<ProfileAlias>& aliases);
+
+std::string AliasItemText(const IniFile& profile, const std::string& section,
+                          const std::vector<ProfileAlias>&)
+{
+    return profile.ReadString(section, "DescriptiveName", kNotLoaded);
+}
+
+// A bound alias is shown by its descriptive name. Each alias is compared
+// with the text as replaced so far, so the last match wins.
+std::string BindingItemText(const IniFile& profile, const std::string& section,
+                            const std::vector<ProfileAlias>& aliases)
+{
+    std::string shown = profile.ReadString(section, "BindValue", kNotLoaded);
+    for (const ProfileAlias& alias : aliases)
+        if (alias.aliasName == shown)
+            shown = alias.descriptiveName;
+    return profile.ReadString(section, "BindKey", kNotLoaded) + " = " + shown;
+}
+
+std::string SettingItemText(const IniFile& profile, const std::string& section,
+                            const std::vector<ProfileAlias>&)
+{
+    return profile.ReadString(section, "Setting", kNotLoaded) + " = "
+        + profile.ReadString(section, "SettingValue", kNotLoaded);
+}
+
+struct KindRow {
+    std::string_view prefix;
+    std::string_view countKey;
+    ItemTextFunction itemText;
+};
+
+// In the order of ProfileEntryKind.
+constexpr std::array<KindRow, 3> kKindRows{{
+    {"Alias", "Aliases", AliasItemText},
+    {"Bind", "Bindings", BindingItemText},
+    {"Setting", "Settings", SettingItemText},
+}};
+
+const KindRow& Row(ProfileEntryKind kind)
+{
+    return kKindRows[static_cast<std::size_t>(kind)];
+}
+
+constexpr std::array kListMembers{&ProfileLists::aliases, &ProfileLists::bindings,
+                                  &ProfileLists::settings};
+
+std::string TooManyEntries(const IniFile& profile, std::string_view count)
+{
+    return "Too many entries (" + std::string(count) + ") in " + profile.path();
+}
+
+} // namespace
+
+std::string_view SectionPrefix(ProfileEntryKind kind)
+{
+    return Row(kind).prefix;
+}
+
+std::string_view CountKey(ProfileEntryKind kind)
+{
+    return Row(kind).countKey;
+}
+
+std::string EntrySection(ProfileEntryKind kind, std::size_t index)
+{
+    return std::string(SectionPrefix(kind)) + std::to_string(index + 1);
+}
+
+std::string ProfilePath(const std::string& profileDirectory, const std::string& profileName)
+{
+    return JoinPath(profileDirectory, profileName + std::string(kProfileExtension));
+}
+
+long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind)
+{
+    const std::string text = profile.ReadString(kNumberOfSections, CountKey(kind), "0");
+    long long count = 0;
+    if (!ParseWholeNumber(text, count))
+        throw Error(FormatText("'%s' is not a valid integer value", text));
+    if (count > kMaxProfileEntries)
+        throw Error(TooManyEntries(profile, text));
+    return count;
+}
+
+long long LimitEntryCount(const IniFile& profile, long long count)
+{
+    if (count > kMaxProfileEntries)
+        throw Error(TooManyEntries(profile, std::to_string(count)));
+    return count;
+}
+
+std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile)
+{
+    const long long count = LimitEntryCount(profile, profile.ReadInteger(kNumberOfSections, "Aliases", 0));
+    std::vector<ProfileAlias> aliases;
+    for (long long n = 1; n <= count; ++n) {
+        const std::string section = "Alias" + std::to_string(n);
+        aliases.push_back(ProfileAlias{profile.ReadString(section, "AliasName", ""),
+                                       profile.ReadString(section, "DescriptiveName", "")});
+    }
+    return aliases;
+}
+
+ProfileList LoadEntryList(const IniFile& profile, ProfileEntryKind kind)
+{
+    const long long count = ReadEntryCount(profile, kind);
+    // Only bindings show aliases; reading them once serves every binding.
+    const auto aliases = kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile)
+                                                           : std::vector<ProfileAlias>();
+    ProfileList list;
+    for (long long n = 1; n <= count; ++n) {
+        const std::string section = std::string(SectionPrefix(kind)) + std::to_string(n);
+        list.push_back(ProfileListItem{Row(kind).itemText(profile, section, aliases),
+                                       profile.ReadString(section, "Checked", "false") == "true"});
+    }
+    return list;
+}
+
+ProfileList LoadAliasList(const IniFile& profile)
+{
+    return LoadEntryList(profile, ProfileEntryKind::Alias);
+}
+
+ProfileList LoadBindingList(const IniFile& profile)
+{
+    return LoadEntryList(profile, ProfileEntryKind::Binding);
+}
+
+ProfileList LoadSettingList(const IniFile& profile)
+{
+    return LoadEntryList(profile, ProfileEntryKind::Setting);
+}
+
+void LoadProfileLists(const IniFile& profile, ProfileLists& lists)
+{
+    for (const ProfileEntryKind kind : kProfileEntryKinds) {
+        std::optional<ProfileList>& list = lists.*kListMembers[static_cast<std::size_t>(kind)];
+        // Cleared first, so that a list whose count fails shows empty.
+        list.emplace();
+        *list = LoadEntryList(profile, kind);
+    }
+}
+
+// The check-mark operations spell the key "checked"; an existing "Checked"
+// is the same key and keeps its spelling.
+void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index, bool checked)
+{
+    IniFile profile = IniFile::Load(path);
+    profile.WriteString(EntrySection(kind, index), "checked", checked ? "true" : "false");
+    profile.Save();
+}
+
+void SelectAllEntries(const std::string& path, ProfileEntryKind kind, std::size_t count, bool checked)
+{
+    if (count == 0)
+        return;
+    IniFile profile = IniFile::Load(path);
+    for (std::size_t index = 0; index < count; ++index)
+        profile.WriteString(EntrySection(kind, index), "checked", checked ? "true" : "false");
+    profile.Save();
+}
+
+} // namespace tesk

@@ -1,0 +1,101 @@
+#pragma once
+
+// Profile files: per-game (and one global) collections of aliases, bindings
+// and settings in INI form. Nothing of a profile is kept in memory: the
+// check lists are rebuilt from the file, and every change is written to it
+// at once, each operation loading the file once and saving it once.
+
+#include "core/text/IniFile.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesk {
+
+// Entries of a kind live in sections prefix + N, N counted from 1 in list
+// order, and are counted under kNumberOfSections / the kind's count key.
+enum class ProfileEntryKind { Alias, Binding, Setting };
+
+inline constexpr std::array kProfileEntryKinds{ProfileEntryKind::Alias, ProfileEntryKind::Binding,
+                                               ProfileEntryKind::Setting};
+
+inline constexpr std::string_view kNumberOfSections = "NumberOfSections";
+inline constexpr std::string_view kGlobalProfileName = "Global Aliases";
+inline constexpr std::string_view kProfileExtension = ".tesk";
+// What an entry shows for a key that is missing from the file.
+inline constexpr std::string_view kNotLoaded = "didn't load";
+// Counts above this are refused: a damaged count must not make a list of
+// billions of placeholder items.
+inline constexpr long long kMaxProfileEntries = 1'000'000;
+
+// "Alias", "Bind" or "Setting".
+std::string_view SectionPrefix(ProfileEntryKind kind);
+// "Aliases", "Bindings" or "Settings".
+std::string_view CountKey(ProfileEntryKind kind);
+// Section of list item `index` (counted from 0): prefix + (index + 1).
+std::string EntrySection(ProfileEntryKind kind, std::size_t index);
+
+// profileDirectory + separator + profileName + ".tesk". The profile
+// directory is the working directory at the moment of the operation
+// (CurrentDirectory()); the global profile is named kGlobalProfileName.
+std::string ProfilePath(const std::string& profileDirectory, const std::string& profileName);
+
+struct ProfileListItem {
+    std::string text;
+    bool checked = false;
+};
+using ProfileList = std::vector<ProfileListItem>;
+
+// The kind's count as the lists read it. A count that is not a whole number
+// throws Error("'<text>' is not a valid integer value"); one above
+// kMaxProfileEntries throws an Error naming the file.
+long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind);
+// Refuses a count read leniently (ReadInteger) that no profile can hold.
+long long LimitEntryCount(const IniFile& profile, long long count);
+
+// An alias as bindings refer to it: "AliasName" and "DescriptiveName" of
+// sections 1 to the alias count (read leniently: not a number counts as 0),
+// both with the default empty.
+struct ProfileAlias {
+    std::string aliasName;
+    std::string descriptiveName;
+};
+std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile);
+
+// One check list: an item per entry 1 to the count, checked exactly when
+// its "Checked" value is "true" (with case). Aliases show their descriptive
+// name; bindings "key = value", where a value equal (with case) to an
+// alias's name shows that alias's descriptive name instead, the last match
+// winning; settings "name = value". Throws as ReadEntryCount does.
+ProfileList LoadAliasList(const IniFile& profile);
+ProfileList LoadBindingList(const IniFile& profile);
+ProfileList LoadSettingList(const IniFile& profile);
+ProfileList LoadEntryList(const IniFile& profile, ProfileEntryKind kind);
+
+// The three lists as the window shows them. A list that has a value
+// replaces the window's list; one without is left as the window shows it.
+struct ProfileLists {
+    std::optional<ProfileList> aliases;
+    std::optional<ProfileList> bindings;
+    std::optional<ProfileList> settings;
+};
+
+// Loads aliases, bindings and settings, in this order, into `lists`. On a
+// bad count the Error propagates: the lists before it are loaded, the
+// failing one is empty (it is cleared first) and the ones after it have no
+// value, so the window can show exactly what was loaded.
+void LoadProfileLists(const IniFile& profile, ProfileLists& lists);
+
+// Stores the check mark of list item `index` as key "checked" ("true" or
+// "false"). A failed save throws Error("Unable to write to <path>") and
+// leaves the file as it was.
+void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index, bool checked);
+// Stores the same check mark for items 0 to count - 1 in one save; an empty
+// list writes nothing.
+void SelectAllEntries(const std::string& path, ProfileEntryKind kind, std::size_t count, bool checked);
+
+} // namespace tesk

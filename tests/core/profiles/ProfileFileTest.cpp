@@ -1,0 +1,160 @@
+#include "core/profiles/ProfileFile.h"
+
+#include "ProfileTestHelpers.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::Checks;
+using testing::ErrorOf;
+using testing::ReadFileBytes;
+using testing::TempDir;
+using testing::Texts;
+using testing::WriteFileBytes;
+
+TEST(ProfileFile, PathsAndSectionsFollowTheKinds)
+{
+    EXPECT_EQ(ProfilePath("/home/ann", "Global Aliases"), "/home/ann/Global Aliases.tesk");
+    EXPECT_EQ(ProfilePath("/home/ann/", "mymod"), "/home/ann/mymod.tesk");
+    EXPECT_EQ(EntrySection(ProfileEntryKind::Alias, 0), "Alias1");
+    EXPECT_EQ(EntrySection(ProfileEntryKind::Binding, 1), "Bind2");
+    EXPECT_EQ(EntrySection(ProfileEntryKind::Setting, 9), "Setting10");
+    EXPECT_EQ(CountKey(ProfileEntryKind::Binding), "Bindings");
+}
+
+TEST(ProfileFile, BindingsShowTheAliasTheyRun)
+{
+    const std::string head = "[NumberOfSections]\nAliases=2\nBindings=1\n"
+                             "[Alias1]\nAliasName=jump\nDescriptiveName=Jump\n"
+                             "[Bind1]\nBindKey=MOUSE1\nBindValue=+attack\n";
+    const auto fire = IniFile::Parse(head + "[Alias2]\nAliasName=+attack\nDescriptiveName=Fire\n");
+    EXPECT_EQ(Texts(LoadBindingList(fire)), std::vector<std::string>{"MOUSE1 = Fire"});
+
+    const auto otherCase = IniFile::Parse(head + "[Alias2]\nAliasName=+Attack\nDescriptiveName=Fire\n");
+    EXPECT_EQ(Texts(LoadBindingList(otherCase)), std::vector<std::string>{"MOUSE1 = +attack"});
+
+    // Each alias is compared with the text replaced so far: the last match wins.
+    const auto chained = IniFile::Parse(
+        "[NumberOfSections]\nAliases=3\nBindings=1\n[Bind1]\nBindKey=F\nBindValue=a\n"
+        "[Alias1]\nAliasName=a\nDescriptiveName=b\n[Alias2]\nAliasName=x\nDescriptiveName=y\n"
+        "[Alias3]\nAliasName=b\nDescriptiveName=c\n");
+    EXPECT_EQ(Texts(LoadBindingList(chained)), std::vector<std::string>{"F = c"});
+
+    // An alias count that is no number takes no part, and is no error here.
+    EXPECT_EQ(Texts(LoadBindingList(IniFile::Parse(
+                  "[NumberOfSections]\nAliases=two\nBindings=1\n[Bind1]\nBindKey=MOUSE1\nBindValue=+attack\n"
+                  "[Alias1]\nAliasName=+attack\nDescriptiveName=Fire\n"))),
+              std::vector<std::string>{"MOUSE1 = +attack"});
+}
+
+TEST(ProfileFile, ListsReadOnlyCountedSectionsAndDefaultsForMissingOnes)
+{
+    const auto profile = IniFile::Parse(
+        "[NumberOfSections]\nAliases=2\nBindings=1\nSettings=2\n"
+        "[Alias1]\nDescriptiveName=Fire\nChecked=true\n"
+        "[Alias2]\nDescriptiveName=Jump\nChecked=True\n"
+        "[Alias3]\nDescriptiveName=Never shown\nChecked=true\n"
+        "[Setting1]\nSetting=fov\nSettingValue=90\nchecked=true\n");
+    EXPECT_EQ(Texts(LoadAliasList(profile)), (std::vector<std::string>{"Fire", "Jump"}));
+    EXPECT_EQ(Checks(LoadAliasList(profile)), (std::vector<bool>{true, false})) << "only \"true\" checks";
+    EXPECT_EQ(Texts(LoadBindingList(profile)), std::vector<std::string>{"didn't load = didn't load"});
+    EXPECT_EQ(Texts(LoadSettingList(profile)),
+              (std::vector<std::string>{"fov = 90", "didn't load = didn't load"}));
+    EXPECT_EQ(Checks(LoadSettingList(profile)), (std::vector<bool>{true, false}));
+
+    const auto none = IniFile::Parse("[NumberOfSections]\nAliases=-3\nBindings= 0 \n");
+    EXPECT_TRUE(LoadAliasList(none).empty());
+    EXPECT_TRUE(LoadBindingList(none).empty());
+    EXPECT_TRUE(LoadSettingList(none).empty());
+
+    TempDir dir;
+    ProfileLists missing;
+    LoadProfileLists(IniFile::Load(dir.file("Global Aliases.tesk")), missing);
+    ASSERT_TRUE(missing.aliases && missing.bindings && missing.settings);
+    EXPECT_TRUE(missing.aliases->empty() && missing.bindings->empty() && missing.settings->empty());
+}
+
+TEST(ProfileFile, BadCountStopsTheLoadWithTheLoadedListsKept)
+{
+    const auto profile = IniFile::Parse("[NumberOfSections]\nAliases=1\nBindings=two\nSettings=1\n"
+                                        "[Alias1]\nDescriptiveName=Fire\n");
+    EXPECT_EQ(ErrorOf([&] { LoadBindingList(profile); }), "'two' is not a valid integer value");
+
+    ProfileLists lists;
+    lists.settings = ProfileList{{"shown before", true}};
+    EXPECT_EQ(ErrorOf([&] { LoadProfileLists(profile, lists); }), "'two' is not a valid integer value");
+    ASSERT_TRUE(lists.aliases && lists.bindings);
+    EXPECT_EQ(Texts(*lists.aliases), std::vector<std::string>{"Fire"});
+    EXPECT_TRUE(lists.bindings->empty());
+    EXPECT_EQ(Texts(*lists.settings), std::vector<std::string>{"shown before"}) << "not reached";
+
+    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=\n")); }),
+              "'' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2.5\n")); }),
+              "'2.5' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2000000000\n", "p.tesk")); }),
+              "Too many entries (2000000000) in p.tesk");
+}
+
+TEST(ProfileFile, CheckMarksAreStoredAsCheckedInTheirOwnSection)
+{
+    TempDir dir;
+    const std::string global = ProfilePath(dir.str(), "Global Aliases");
+    const std::string text = "[NumberOfSections]\r\nBindings=2\r\n"
+                             "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
+                             "[Bind2]\r\nBindKey=F2\r\nChecked=True\r\n";
+    WriteFileBytes(global, text);
+    EXPECT_FALSE(LoadBindingList(IniFile::Load(global))[1].checked);
+
+    StoreEntryCheck(global, ProfileEntryKind::Binding, 1, true);
+    EXPECT_EQ(ReadFileBytes(global), "[NumberOfSections]\r\nBindings=2\r\n"
+                                     "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
+                                     "[Bind2]\r\nBindKey=F2\r\nChecked=true\r\n");
+    StoreEntryCheck(global, ProfileEntryKind::Binding, 1, false);
+    EXPECT_EQ(Checks(LoadBindingList(IniFile::Load(global))), (std::vector<bool>{true, false}));
+
+    // A section without the key gets it under the spelling of the check-mark operations.
+    StoreEntryCheck(global, ProfileEntryKind::Alias, 0, true);
+    EXPECT_NE(ReadFileBytes(global).find("[Alias1]\r\nchecked=true\r\n"), std::string::npos);
+}
+
+TEST(ProfileFile, SelectAllWritesOnlyTheShownProfile)
+{
+    TempDir dir;
+    const std::string global = ProfilePath(dir.str(), "Global Aliases");
+    const std::string mymod = ProfilePath(dir.str(), "mymod");
+    const std::string globalText = "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nChecked=false\r\n";
+    WriteFileBytes(global, globalText);
+    WriteFileBytes(mymod, "[NumberOfSections]\nSettings=3\n[Setting2]\nChecked=false\n");
+
+    SelectAllEntries(mymod, ProfileEntryKind::Setting, 3, true);
+    EXPECT_EQ(Checks(LoadSettingList(IniFile::Load(mymod))), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(ReadFileBytes(global), globalText);
+    SelectAllEntries(mymod, ProfileEntryKind::Setting, 3, false);
+    EXPECT_EQ(Checks(LoadSettingList(IniFile::Load(mymod))), (std::vector<bool>{false, false, false}));
+
+    SelectAllEntries(dir.file("empty.tesk"), ProfileEntryKind::Alias, 0, true);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("empty.tesk")));
+}
+
+TEST(ProfileFile, ReadOnlyProfileKeepsEveryByte)
+{
+    TempDir dir;
+    const std::string path = ProfilePath(dir.str(), "mymod");
+    const std::string text = "[NumberOfSections]\nAliases=1\n[Alias1]\nChecked=false\n";
+    WriteFileBytes(path, text);
+    ::chmod(path.c_str(), 0444);
+
+    EXPECT_EQ(ErrorOf([&] { StoreEntryCheck(path, ProfileEntryKind::Alias, 0, true); }),
+              "Unable to write to " + path);
+    EXPECT_EQ(ErrorOf([&] { SelectAllEntries(path, ProfileEntryKind::Alias, 1, true); }),
+              "Unable to write to " + path);
+    EXPECT_EQ(ReadFileBytes(path), text);
+}
+
+} // namespace
+} // namespace tesk
