@@ -1,0 +1,186 @@
+#include "core/text/IniFile.h"
+#include "gui/app/TfrmTeskMain.h"
+#include "support/FakeDesktop.h"
+#include "support/TestWorld.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::FakeDesktop;
+using testing::ReadFileBytes;
+using testing::TestWorld;
+
+void Trigger(TfrmTeskMain& window, const char* action)
+{
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+std::string Stored(const TestWorld& world, const char* key)
+{
+    return IniFile::Load(world.iniPath()).ReadString("tesk", key, "<missing>");
+}
+
+// A game directory with an executable ulvex2.exe, an existing config.cfg and
+// the given program settings.
+struct LaunchWorld {
+    explicit LaunchWorld(const std::string& settings = {})
+    {
+        world.StoreGameDirectory("[tesk]\r\n" + settings);
+        world.Write(world.inGame("baseu2/config.cfg"), "");
+        world.Write(world.inGame("ulvex2.exe"), "#!/bin/sh\n");
+        chmod(world.inGame("ulvex2.exe").c_str(), 0755);
+    }
+    TestWorld world;
+    FakeDesktop desktop;
+};
+
+TEST(LaunchCommandsTest, RunWithSaveFilesSavesBothFilesStartsTheBatchFileAndCloses)
+{
+    LaunchWorld w;
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    window.show();
+    w.desktop.confirmAnswers.push_back(true);
+    window.findChild<QAbstractButton*>("btnRun")->click();
+
+    EXPECT_EQ(ReadFileBytes(w.world.inGame("tesk.bat")), w.world.gameDir() + "/ulvex2.exe  +exec config.cfg\r\n");
+    EXPECT_NE(ReadFileBytes(w.world.inGame("baseu2/config.cfg")).find("//Player Info"), std::string::npos);
+    ASSERT_EQ(w.desktop.starts.size(), 1u);
+    EXPECT_EQ(w.desktop.starts[0].program, "/bin/sh");
+    EXPECT_EQ(w.desktop.starts[0].arguments.last().toStdString(), w.world.inGame("tesk.bat"));
+    EXPECT_EQ(w.desktop.starts[0].workingDirectory.toStdString(), w.world.gameDir());
+    // "Close on Exit": the window closed, writing its closing keys.
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Stored(w.world, "Minimize"), "false");
+    EXPECT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("\n").toStdString();
+}
+
+TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
+{
+    LaunchWorld w("saveAllOnRun=false\r\nCloseOnExit=false\r\nminimize=true\r\n");
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    window.show();
+    std::filesystem::remove(w.world.iniPath());
+    window.btnRunClick();
+
+    ASSERT_EQ(w.desktop.starts.size(), 1u);
+    EXPECT_EQ(w.desktop.starts[0].program.toStdString(), w.world.inGame("ulvex2.exe"));
+    EXPECT_EQ(w.desktop.starts[0].arguments, (QStringList{"+exec", "config.cfg"}));
+    EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
+    EXPECT_TRUE(window.isMinimized());
+    // The six launch keys, "minimize" spelled as Run spells it.
+    const IniFile ini = IniFile::Load(w.world.iniPath());
+    EXPECT_EQ(ini.ReadString("tesk", "configfile", "?"), w.world.inGame("baseu2/config.cfg"));
+    EXPECT_EQ(ini.ReadString("tesk", "batchfile", "?"), w.world.inGame("tesk.bat"));
+    EXPECT_EQ(ini.ReadString("tesk", "saveAllOnRun", "?"), "false");
+    EXPECT_EQ(ini.ReadString("tesk", "CloseOnExit", "?"), "false");
+    EXPECT_EQ(ini.ReadString("tesk", "RunServer", "?"), "false");
+    EXPECT_NE(ReadFileBytes(w.world.iniPath()).find("minimize=true"), std::string::npos);
+    window.hide();
+}
+
+TEST(LaunchCommandsTest, AFailedStartIsSaidAndChangesNothing)
+{
+    LaunchWorld w("saveAllOnRun=false\r\nCloseOnExit=false\r\n");
+    std::filesystem::remove(w.world.inGame("ulvex2.exe"));
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    window.show();
+    const std::string stored = ReadFileBytes(w.world.iniPath());
+    window.btnRunClick();
+    EXPECT_TRUE(w.desktop.starts.empty());
+    EXPECT_EQ(w.desktop.errors, QStringList{"Failed to execute ulvex2.exe +exec config.cfg"});
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ReadFileBytes(w.world.iniPath()), stored);
+
+    // Not executable is the same failure; so is a start the system refuses.
+    w.world.Write(w.world.inGame("ulvex2.exe"), "#!/bin/sh\n");
+    window.btnRunClick();
+    EXPECT_EQ(w.desktop.errors.size(), 2);
+    chmod(w.world.inGame("ulvex2.exe").c_str(), 0755);
+    w.desktop.startSucceeds = false;
+    window.btnRunClick();
+    EXPECT_EQ(w.desktop.errors.size(), 3);
+    EXPECT_EQ(ReadFileBytes(w.world.iniPath()), stored);
+    window.hide();
+}
+
+TEST(LaunchCommandsTest, SaveAllSavesTheBatchFileEvenWhenTheConfigQuestionIsAnsweredNo)
+{
+    LaunchWorld w;
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    w.desktop.confirmAnswers.push_back(false);
+    Trigger(window, "SaveAll1");
+    EXPECT_EQ(w.desktop.messages, QStringList{"Saving Canceled"});
+    EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
+    EXPECT_TRUE(std::filesystem::exists(w.world.inGame("tesk.bat")));
+    EXPECT_EQ(window.statusText(), "Config and Batch files Saved");
+}
+
+TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirectory)
+{
+    LaunchWorld w;
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    const std::string elsewhere = w.world.inWork("start.bat");
+    window.model().SetText("txtBatchFile", elsewhere);
+    window.SpeedButton3Click();
+    EXPECT_EQ(ReadFileBytes(elsewhere), w.world.workDir() + "/ulvex2.exe  +exec config.cfg\r\n");
+    EXPECT_EQ(window.statusText(), "Batch file Saved");
+
+    const std::string chosen = w.world.inWork("other.bat");
+    w.desktop.saveAnswers.push_back(QString::fromStdString(chosen));
+    Trigger(window, "SaveBatchAs1");
+    EXPECT_EQ(w.desktop.saveRequests.back().filter, "Batch Files (*.bat)|*.bat");
+    EXPECT_EQ(w.desktop.saveRequests.back().initialDirectory.toStdString(), w.world.gameDir());
+    EXPECT_EQ(ReadFileBytes(chosen), w.world.gameDir() + "/ulvex2.exe  +exec config.cfg\r\n");
+    EXPECT_EQ(window.model().Text("txtBatchFile"), chosen);
+    EXPECT_EQ(Stored(w.world, "batchfile"), chosen);
+
+    // A batch file that cannot be written: the error names it, no status text.
+    window.SetStatusText({});
+    window.model().SetText("txtBatchFile", w.world.inWork("no/such/dir/x.bat"));
+    window.SpeedButton3Click();
+    ASSERT_EQ(w.desktop.errors.size(), 1);
+    EXPECT_EQ(w.desktop.errors[0].toStdString(), "Cannot create file " + w.world.inWork("no/such/dir/x.bat"));
+    EXPECT_EQ(window.statusText(), "");
+}
+
+TEST(LaunchCommandsTest, BatchFileRestoresTheStartOptionsAtStartUpAndOnLoad)
+{
+    LaunchWorld w;
+    w.world.Write(w.world.inGame("tesk.bat"), w.world.gameDir() + "/ulvex2.exe  +map exMap +set game mymod\r\n");
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    SettingsModel& model = window.model();
+    EXPECT_EQ(model.Text("cboClientStartMap"), "exMap");
+    EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), -1);
+    EXPECT_TRUE(model.Checked("cbxStartWithGame"));
+    EXPECT_EQ(model.Text("txtCurrentGame"), "mymod");
+
+    const std::string other = w.world.inWork("server.bat");
+    w.world.Write(other, "x +connect 192.0.2.7:27910\r\n");
+    w.desktop.openAnswers.push_back(QString::fromStdString(other));
+    Trigger(window, "OpenBatch1");
+    EXPECT_EQ(w.desktop.openRequests.back().filter, "Batch Files (*.bat)|*.bat");
+    EXPECT_TRUE(model.Checked("rbConnectToServer"));
+    EXPECT_EQ(model.Text("cboServerList"), "192.0.2.7:27910");
+    EXPECT_EQ(model.Text("txtBatchFile"), other);
+    EXPECT_EQ(Stored(w.world, "batchfile"), other);
+}
+
+TEST(LaunchCommandsTest, AMissingBatchFileIsCreatedAtStartUp)
+{
+    LaunchWorld w;
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    EXPECT_EQ(ReadFileBytes(w.world.inGame("tesk.bat")), w.world.gameDir() + "/ulvex2.exe\r\n");
+    EXPECT_TRUE(window.startupProblems().isEmpty());
+}
+
+} // namespace
+} // namespace tesk
