@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -39,10 +41,21 @@ bool QtDesktop::Confirm(QWidget* parent, const QString& text)
 
 namespace {
 
+// The dialog would take the last part of a directory that does not exist
+// (yet) for a file name; the nearest directory that does exist serves better.
+QString ExistingDirectory(const QString& path)
+{
+    QDir directory(path);
+    while (!directory.exists() && !directory.isRoot() && !directory.path().isEmpty())
+        directory.setPath(QFileInfo(directory.path()).path());
+    return directory.exists() ? directory.path() : QDir::homePath();
+}
+
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.title, request.initialDirectory, ToQtNameFilter(request.filter));
+    QFileDialog dialog(parent, request.title, ExistingDirectory(request.initialDirectory),
+                       ToQtNameFilter(request.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Patterns match names in any letter case, as the game's own files do.

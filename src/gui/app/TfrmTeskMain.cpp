@@ -4,6 +4,7 @@
 #include "core/text/Paths.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/HintLine.h"
+#include "gui/app/PictureButton.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/Text.h"
@@ -38,17 +39,6 @@ const QString kCaption = QStringLiteral("TESK  - Ulvex 2 Start Utility") + QStri
                          + QStringLiteral("(Beta 5.08.24.98.1200)");
 constexpr int kSplashMilliseconds = 2750;
 constexpr QSize kDesignClientSize(511, 446);
-
-QToolButton* PictureButton(const char* name, QStyle::StandardPixmap icon, const QString& tip)
-{
-    auto* button = new QToolButton;
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(button->style()->standardIcon(icon));
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
-    button->setAutoRaise(true);
-    return button;
-}
 
 } // namespace
 
@@ -166,7 +156,7 @@ QWidget* TfrmTeskMain::BuildLowerArea()
         files->addWidget(label, row, 0);
         files->addWidget(field, row, 1);
         for (int i = 0; i < 3 && fileRow.buttons[i]; ++i)
-            files->addWidget(PictureButton(fileRow.buttons[i], fileRow.icons[i], QString::fromUtf8(fileRow.tips[i])),
+            files->addWidget(NewPictureButton(fileRow.buttons[i], fileRow.icons[i], QString::fromUtf8(fileRow.tips[i])),
                              row, 2 + i);
         ++row;
     }
@@ -425,16 +415,21 @@ void TfrmTeskMain::ReportStartupProblems()
 void TfrmTeskMain::FormClose()
 {
     try {
-        settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile"));
-        settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile"));
-        settings_.WriteBool("tesk", "saveAllOnRun", model_.Checked("cbxSaveFilesonRun"));
-        settings_.WriteBool("tesk", "CloseOnExit", model_.Checked("cbxCloseOnRun"));
-        settings_.WriteBool("tesk", "Minimize", model_.Checked("cbxMinimize"));
-        settings_.WriteBool("tesk", "RunServer", model_.Checked("cbxStartServer"));
+        WriteLaunchKeys("Minimize");
     } catch (const std::exception& error) {
         // The window closes all the same; the player learns what was not kept.
         desktop_.ShowError(this, ToQ(error.what()));
     }
+}
+
+void TfrmTeskMain::WriteLaunchKeys(const char* minimizeKey)
+{
+    settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile"));
+    settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile"));
+    settings_.WriteBool("tesk", "saveAllOnRun", model_.Checked("cbxSaveFilesonRun"));
+    settings_.WriteBool("tesk", "CloseOnExit", model_.Checked("cbxCloseOnRun"));
+    settings_.WriteBool("tesk", minimizeKey, model_.Checked("cbxMinimize"));
+    settings_.WriteBool("tesk", "RunServer", model_.Checked("cbxStartServer"));
 }
 
 void TfrmTeskMain::closeEvent(QCloseEvent* event)

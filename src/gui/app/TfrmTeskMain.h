@@ -113,6 +113,9 @@ private:
     QWidget* BuildLowerArea();
     void BuildSplash();
     void FormClose();
+    // The six keys that closing and Run write; closing spells the minimise
+    // key "Minimize", Run "minimize" (the same key to the INI file).
+    void WriteLaunchKeys(const char* minimizeKey);
     void ConnectCommands();
 
     // Runs one start-up step; its problem is noted and start-up goes on.

@@ -98,12 +98,7 @@ void TfrmTeskMain::btnRunClick()
     }
     if (model_.Checked("cbxMinimize"))
         showMinimized();
-    settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile"));
-    settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile"));
-    settings_.WriteBool("tesk", "saveAllOnRun", model_.Checked("cbxSaveFilesonRun"));
-    settings_.WriteBool("tesk", "CloseOnExit", model_.Checked("cbxCloseOnRun"));
-    settings_.WriteBool("tesk", "minimize", model_.Checked("cbxMinimize"));
-    settings_.WriteBool("tesk", "RunServer", model_.Checked("cbxStartServer"));
+    WriteLaunchKeys("minimize");
 }
 
 } // namespace tesk
