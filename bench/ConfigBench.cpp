@@ -2,13 +2,12 @@
 #include "core/settings/ConfigReader.h"
 #include "core/settings/ConfigWriter.h"
 #include "core/text/Paths.h"
+#include "core/text/IniFile.h"
 #include "core/text/TextFile.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,28 +17,7 @@ constexpr int kEntriesPerGroup = 1000;
 constexpr int kAliasLines = 3;
 constexpr int kConfigLines = 10000;
 
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tesk-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary directory");
-        path_ = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using tesk::bench::ScratchDir;
 
 // A profile whose every alias, binding and setting is checked.
 std::vector<std::string> FullProfile()
@@ -72,23 +50,61 @@ void WriteConfigWithFullProfiles(benchmark::State& state)
 }
 BENCHMARK(WriteConfigWithFullProfiles)->Unit(benchmark::kMillisecond);
 
-// Unrelated lines first, so that every lookup walks nearly the whole file.
-void ReadTenThousandLineConfig(benchmark::State& state)
+// The floor of the writer: parsing the two profiles and writing the same
+// bytes once, replacing the file as the writer does.
+void ParseProfilesAndWriteOnce(benchmark::State& state)
 {
     const ScratchDir dir;
+    const std::string global = tesk::JoinPath(dir.path(), "Global Aliases.tesk");
+    const std::string game = tesk::JoinPath(dir.path(), "mymod.tesk");
+    tesk::WriteTextLines(global, FullProfile());
+    tesk::WriteTextLines(game, FullProfile());
+    tesk::SettingsModel model;
+    model.SetText("txtCurrentGame", "mymod");
+    const std::string bytes = tesk::JoinCrlf(tesk::BuildConfigLines(model, dir.path()));
+    const std::string config = tesk::JoinPath(dir.path(), "config.cfg");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tesk::IniFile::Load(global));
+        benchmark::DoNotOptimize(tesk::IniFile::Load(game));
+        tesk::WriteFileAtomically(config, bytes, "Cannot create file %s");
+    }
+}
+BENCHMARK(ParseProfilesAndWriteOnce)->Unit(benchmark::kMillisecond);
+
+// A config file of the given number of lines: unrelated lines first, so that
+// every lookup walks nearly the whole file, then a complete config.
+std::string WriteLongConfig(const ScratchDir& dir, std::size_t lineCount)
+{
     tesk::SettingsModel model;
     std::vector<std::string> config = tesk::BuildConfigLines(model, dir.path());
     std::vector<std::string> lines;
-    for (int i = 0; lines.size() + config.size() < kConfigLines; ++i)
+    for (int i = 0; lines.size() + config.size() < lineCount; ++i)
         lines.push_back("set unrelated_" + std::to_string(i) + " \"" + std::to_string(i) + "\"");
     lines.insert(lines.end(), config.begin(), config.end());
     tesk::WriteTextLines(tesk::JoinPath(dir.path(), "big.cfg"), lines);
+    return "big.cfg";
+}
 
+void ReadConfig(benchmark::State& state)
+{
+    const ScratchDir dir;
+    const std::string name = WriteLongConfig(dir, static_cast<std::size_t>(state.range(0)));
+    tesk::SettingsModel model;
     tesk::TokenList tokens;
     for (auto _ : state)
-        tesk::ReadConfigFile(model, tokens, dir.path(), "big.cfg");
+        tesk::ReadConfigFile(model, tokens, dir.path(), name);
     state.counters["lines"] = static_cast<double>(tokens.size());
 }
-BENCHMARK(ReadTenThousandLineConfig)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadConfig)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The floor of any reader: loading the same file and splitting it into lines.
+void LoadAndSplitConfig(benchmark::State& state)
+{
+    const ScratchDir dir;
+    const std::string path = tesk::JoinPath(dir.path(), WriteLongConfig(dir, static_cast<std::size_t>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tesk::ReadTextLines(path));
+}
+BENCHMARK(LoadAndSplitConfig)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

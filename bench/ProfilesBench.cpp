@@ -3,13 +3,12 @@
 #include "core/profiles/ProfileEntries.h"
 #include "core/profiles/ProfileFile.h"
 #include "core/text/Paths.h"
+#include "core/text/IniFile.h"
 #include "core/text/TextFile.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,27 +16,9 @@ namespace {
 
 constexpr int kEntriesPerKind = 1000;
 
-class ProfileDir {
+class ProfileDir : public tesk::bench::ScratchDir {
 public:
-    ProfileDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tesk-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a temporary directory");
-        path_ = pattern;
-    }
-    ~ProfileDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ProfileDir(const ProfileDir&) = delete;
-    ProfileDir& operator=(const ProfileDir&) = delete;
-
-    std::string Profile() const { return tesk::ProfilePath(path_, "mymod"); }
-
-private:
-    std::string path_;
+    std::string Profile() const { return tesk::ProfilePath(path(), "mymod"); }
 };
 
 // Every binding runs an alias, so each one takes the alias substitution.
@@ -67,6 +48,15 @@ void LoadListsOfLargeProfile(benchmark::State& state)
 }
 BENCHMARK(LoadListsOfLargeProfile)->Unit(benchmark::kMillisecond);
 
+void ParseLargeProfile(benchmark::State& state)
+{
+    const ProfileDir dir;
+    tesk::WriteTextLines(dir.Profile(), LargeProfile());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tesk::IniFile::Load(dir.Profile()));
+}
+BENCHMARK(ParseLargeProfile)->Unit(benchmark::kMillisecond);
+
 void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
 {
     const ProfileDir dir;
@@ -79,5 +69,19 @@ void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
     }
 }
 BENCHMARK(DeleteFirstBindingOfLargeProfile)->Unit(benchmark::kMillisecond);
+
+// The floor of any profile operation: one parse and one write of the file.
+void ParseAndWriteLargeProfile(benchmark::State& state)
+{
+    const ProfileDir dir;
+    const std::vector<std::string> profile = LargeProfile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        tesk::WriteTextLines(dir.Profile(), profile);
+        state.ResumeTiming();
+        tesk::IniFile::Load(dir.Profile()).Save();
+    }
+}
+BENCHMARK(ParseAndWriteLargeProfile)->Unit(benchmark::kMillisecond);
 
 } // namespace

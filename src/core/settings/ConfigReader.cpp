@@ -3,6 +3,7 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/text/TokenIndex.h"
 
 #include <algorithm>
 #include <charconv>
@@ -259,7 +260,7 @@ static_assert(std::size(kRows) == 128, "one row per setting line of the config f
 // The file being read, for the lookups of a row and the message of a bad number.
 struct Reading {
     SettingsModel& model;
-    const TokenList& tokens;
+    const TokenIndex& tokens;
     const std::string& path;
 };
 
@@ -374,7 +375,7 @@ void SetMessage(const Reading& reading, const ReadRow& row, const std::string& v
 {
     constexpr std::size_t kSayLength = 4; // "say " in front of the text
     reading.model.SetText(row.id, value.size() > kSayLength ? value.substr(kSayLength) : std::string());
-    if (const auto key = FindContainedValue(reading.tokens, row.extra))
+    if (const auto key = reading.tokens.FindContainedValue(row.extra))
         reading.model.SetText(row.id2, *key);
 }
 
@@ -390,7 +391,7 @@ void SetPublic(const Reading& reading, const ReadRow& row, const std::string& va
 {
     const bool isPublic = value == "1";
     reading.model.SetChecked(row.id, isPublic);
-    reading.model.SetText(row.id2, isPublic ? FindPrefixedValue(reading.tokens, row.extra).value_or("")
+    reading.model.SetText(row.id2, isPublic ? reading.tokens.FindPrefixedValue(row.extra).value_or("")
                                             : std::string(kDefaultMasterServer));
 }
 
@@ -445,10 +446,28 @@ void ApplyDefault(SettingsModel& model, const ReadRow& row, const Default& fallb
     }
 }
 
+// Every key and command of the table, so that one pass over a file finds
+// the lines of all of them.
+const LookupKeys& TableKeys()
+{
+    static const LookupKeys keys = [] {
+        std::vector<std::string_view> prefixKeys;
+        std::vector<std::string_view> commands;
+        for (const ReadRow& row : kRows) {
+            for (const std::string_view key : {row.key, row.extra}) {
+                prefixKeys.push_back(key);
+                commands.push_back(key);
+            }
+        }
+        return LookupKeys(prefixKeys, commands);
+    }();
+    return keys;
+}
+
 void ReadRowOf(const Reading& reading, const ReadRow& row)
 {
-    const auto value = row.lookup == Lookup::P ? FindPrefixedValue(reading.tokens, row.key)
-                                               : FindContainedValue(reading.tokens, row.key);
+    const auto value = row.lookup == Lookup::P ? reading.tokens.FindPrefixedValue(row.key)
+                                               : reading.tokens.FindContainedValue(row.key);
     if (value)
         ApplyFound(reading, row, *value);
     else
@@ -473,7 +492,8 @@ void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& 
     const std::string path = JoinPath(directory, fileName);
     tokens.clear();
     tokens = ReadTextLines(path);
-    const Reading reading{model, tokens, path};
+    const TokenIndex index(tokens, TableKeys());
+    const Reading reading{model, index, path};
     for (const ReadRow& row : kRows)
         ReadRowOf(reading, row);
 }

@@ -32,23 +32,40 @@ std::string_view LookupPart(const std::string& token)
     return std::string_view(token).substr(0, kMaxLookupLength);
 }
 
-std::optional<std::string> PrefixedValue(std::string_view line, std::string_view key)
+bool HasWildcards(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
-    const std::string pattern = std::string(key) + "*";
-    if (!WildcardMatch(line, pattern))
-        return std::nullopt;
-    const auto after = line.substr(std::min(key.size(), line.size()), kMaxValueLength);
-    return UnquoteValue(Trim(after));
+    return a.size() == b.size()
+           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
 }
 
-std::optional<std::string> ContainedValue(std::string_view line, std::string_view pattern)
+// Without wild cards, "key*" is a prefix and "*command*" a part of the line;
+// comparing directly spares building a pattern for every line.
+bool StartsWith(std::string_view line, std::string_view key)
 {
-    if (!WildcardMatch(line, pattern))
+    if (HasWildcards(key))
+        return WildcardMatch(line, std::string(key) + "*");
+    return line.size() >= key.size() && EqualIgnoringCase(line.substr(0, key.size()), key);
+}
+
+bool Contains(std::string_view line, std::string_view command)
+{
+    if (HasWildcards(command))
+        return WildcardMatch(line, "*" + std::string(command) + "*");
+    const auto at = std::search(line.begin(), line.end(), command.begin(), command.end(),
+                                [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
+    return at != line.end() || command.empty();
+}
+
+// The second word when the text is split at every single blank.
+std::optional<std::string_view> SecondWord(std::string_view line)
+{
+    const auto first = line.find(' ');
+    if (first == std::string_view::npos)
         return std::nullopt;
-    const auto words = SplitByDelimiter(line, ' ');
-    if (words.size() < 2)
-        return std::nullopt;
-    return UnquoteValue(words[1]);
+    const auto rest = line.substr(first + 1);
+    return rest.substr(0, rest.find(' '));
 }
 
 // First non-empty value that valueOf gives for an item, in list order.
@@ -91,16 +108,34 @@ bool WildcardMatch(std::string_view text, std::string_view pattern)
     return p == pattern.size();
 }
 
+std::optional<std::string> PrefixedValueOf(std::string_view item, std::string_view key)
+{
+    const auto line = item.substr(0, kMaxLookupLength);
+    if (!StartsWith(line, key))
+        return std::nullopt;
+    const auto after = line.substr(std::min(key.size(), line.size()), kMaxValueLength);
+    return UnquoteValue(Trim(after));
+}
+
+std::optional<std::string> ContainedValueOf(std::string_view item, std::string_view command)
+{
+    const auto line = item.substr(0, kMaxLookupLength);
+    if (!Contains(line, command))
+        return std::nullopt;
+    const auto word = SecondWord(line);
+    if (!word)
+        return std::nullopt;
+    return UnquoteValue(*word);
+}
+
 std::optional<std::string> FindPrefixedValue(const TokenList& tokens, std::string_view key)
 {
-    return FirstValue(tokens, [key](std::string_view line) { return PrefixedValue(line, key); });
+    return FirstValue(tokens, [key](std::string_view line) { return PrefixedValueOf(line, key); });
 }
 
 std::optional<std::string> FindContainedValue(const TokenList& tokens, std::string_view command)
 {
-    const std::string pattern = "*" + std::string(command) + "*";
-    return FirstValue(tokens,
-                      [&pattern](std::string_view line) { return ContainedValue(line, pattern); });
+    return FirstValue(tokens, [command](std::string_view line) { return ContainedValueOf(line, command); });
 }
 
 std::string UnquoteValue(std::string_view text)

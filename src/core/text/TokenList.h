@@ -25,6 +25,12 @@ std::optional<std::string> FindPrefixedValue(const TokenList& tokens, std::strin
 // command (its double quotes included, '*' allowed) and has a non-empty one.
 std::optional<std::string> FindContainedValue(const TokenList& tokens, std::string_view command);
 
+// What one item gives for a key or a command, as the two lookups above
+// judge it; nothing when the item does not match. An empty value is returned
+// as it is (the lookups pass over it).
+std::optional<std::string> PrefixedValueOf(std::string_view item, std::string_view key);
+std::optional<std::string> ContainedValueOf(std::string_view item, std::string_view command);
+
 // The text inside leading double quotes, doubled quotes taken as one; a text
 // that does not begin with a quote is returned unchanged.
 std::string UnquoteValue(std::string_view text);
