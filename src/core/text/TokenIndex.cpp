@@ -1,7 +1,6 @@
 #include "core/text/TokenIndex.h"
 
 #include <algorithm>
-#include <array>
 #include <unordered_map>
 
 namespace tesk {
@@ -27,27 +26,35 @@ bool IsPlainQuoted(std::string_view command)
            && command.substr(1, command.size() - 2).find_first_of("\"*?") == std::string_view::npos;
 }
 
-// Upper-cased keys in a tree of ASCII characters: one walk down the tree
-// along a line finds every key the line starts with.
+// Upper-cased keys in a tree of characters: one walk down the tree along a
+// line finds every key the line starts with.
 struct KeyTree {
     static constexpr int kNone = -1;
     struct Node {
-        std::array<std::int32_t, 128> next;
+        std::vector<std::pair<char, std::int32_t>> next; // few children each: a short list is enough
         int key = kNone;
-        Node() { next.fill(kNone); }
     };
     std::vector<Node> nodes{Node()};
+
+    int Next(std::size_t node, char c) const
+    {
+        for (const auto& [label, child] : nodes[node].next)
+            if (label == c)
+                return child;
+        return kNone;
+    }
 
     void Add(std::string_view upperKey, int key)
     {
         std::size_t node = 0;
         for (const char c : upperKey) {
-            const auto slot = static_cast<unsigned char>(c);
-            if (nodes[node].next[slot] == kNone) {
-                nodes[node].next[slot] = static_cast<std::int32_t>(nodes.size());
+            int child = Next(node, c);
+            if (child == kNone) {
+                child = static_cast<std::int32_t>(nodes.size());
+                nodes[node].next.emplace_back(c, child);
                 nodes.emplace_back();
             }
-            node = static_cast<std::size_t>(nodes[node].next[slot]);
+            node = static_cast<std::size_t>(child);
         }
         nodes[node].key = key;
     }
@@ -72,9 +79,7 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
     : tables_(std::make_unique<Tables>())
 {
     for (const std::string_view key : prefixKeys) {
-        // Keys outside the tree's ASCII alphabet are looked up the long way.
         if (key.empty() || HasWildcards(key) || key.size() > kMaxLookupLength
-            || std::any_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) >= 128; })
             || tables_->prefixKeys.count(std::string(key)))
             continue;
         const int index = static_cast<int>(tables_->prefixKeys.size());
@@ -108,10 +113,10 @@ TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
 
         std::size_t node = 0;
         for (const char c : line) {
-            const auto slot = static_cast<unsigned char>(Upper(c));
-            if (slot >= 128 || tables.tree.nodes[node].next[slot] == KeyTree::kNone)
+            const int child = tables.tree.Next(node, Upper(c));
+            if (child == KeyTree::kNone)
                 break;
-            node = static_cast<std::size_t>(tables.tree.nodes[node].next[slot]);
+            node = static_cast<std::size_t>(child);
             if (const int key = tables.tree.nodes[node].key; key != KeyTree::kNone)
                 prefixLines_[static_cast<std::size_t>(key)].push_back(lineIndex);
         }

@@ -1,5 +1,6 @@
 #include "gui/app/Resources.h"
 
+#include <QPixmap>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -8,5 +9,11 @@ static void RegisterResources() { Q_INIT_RESOURCE(resources); }
 namespace tesk {
 
 void InitResources() { RegisterResources(); }
+
+const QPixmap& LogoPicture()
+{
+    static const QPixmap logo(QStringLiteral(":/tesk/logo.png"));
+    return logo;
+}
 
 } // namespace tesk

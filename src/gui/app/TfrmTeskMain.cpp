@@ -53,7 +53,6 @@ TfrmTeskMain::TfrmTeskMain(Desktop& desktop, std::string settingsPath, QWidget* 
     view_ = new SettingsView(model_, this);
     BuildWindow();
     FormCreate();
-    about_ = new TfrmAbout(this);
 }
 
 TfrmTeskMain::~TfrmTeskMain() = default;
@@ -250,7 +249,7 @@ void TfrmTeskMain::BuildSplash()
     auto* logo = new QLabel(splash);
     logo->setObjectName(QStringLiteral("splashLogo"));
     logo->setScaledContents(true);
-    logo->setPixmap(QPixmap(QStringLiteral(":/tesk/logo.png")));
+    logo->setPixmap(LogoPicture());
     logo->setGeometry((splash->width() - 371) / 2, 17, 371, 428);
     splash->raise();
     pnlSplash_ = splash;
@@ -353,7 +352,13 @@ void TfrmTeskMain::cbxUseMouseClick() { Refresh(); }
 
 void TfrmTeskMain::Exit1Click() { close(); }
 
-void TfrmTeskMain::About1Click() { desktop_.ExecDialog(*about_); }
+void TfrmTeskMain::About1Click()
+{
+    // Made on first use, once: decoding its picture need not slow start-up.
+    if (!about_)
+        about_ = new TfrmAbout(this);
+    desktop_.ExecDialog(*about_);
+}
 
 void TfrmTeskMain::FillModelList()
 {

@@ -1,5 +1,6 @@
 #include "gui/settings/SettingsPages.h"
 
+#include "gui/app/Resources.h"
 #include "gui/app/Text.h"
 #include "gui/settings/SettingsView.h"
 
@@ -137,8 +138,7 @@ QLabel* Picture(const char* name, int width, int height)
 {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(QPixmap(QStringLiteral(":/tesk/logo.png"))
-                         .scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setPixmap(LogoPicture().scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -1,0 +1,189 @@
+// Start-up against a bare window: wall time and peak memory of the whole
+// program, each a ratio measured in one run.
+//
+//   tesk_startup_bench            builds a realistic world, then starts itself
+//                                 alternately as "bare" and as "full", 15
+//                                 times each, and prints the medians and ratios
+//   tesk_startup_bench bare       a QMainWindow with an empty QTabWidget
+//   tesk_startup_bench full <ini> the main window's whole start-up
+
+#include "core/settings/ConfigWriter.h"
+#include "core/text/Paths.h"
+#include "core/text/TextFile.h"
+#include "gui/app/Desktop.h"
+#include "gui/app/TfrmTeskMain.h"
+#include "BenchSupport.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using tesk::JoinPath;
+using tesk::WriteTextLines;
+
+// Start-up must never ask: a question would hang the measurement.
+class SilentDesktop final : public tesk::QtDesktop {
+public:
+    void ShowError(QWidget*, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    void ShowMessage(QWidget*, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool Confirm(QWidget*, const QString&) override { return false; }
+    std::optional<QString> ChooseFileToOpen(QWidget*, const tesk::FileDialogRequest&) override { return {}; }
+};
+
+int RunBare(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setCentralWidget(new QTabWidget);
+    window.show();
+    QApplication::processEvents();
+    return 0;
+}
+
+int RunFull(int argc, char** argv, const std::string& settingsPath)
+{
+    QApplication app(argc, argv);
+    SilentDesktop desktop;
+    tesk::TfrmTeskMain window(desktop, settingsPath);
+    window.show();
+    QApplication::processEvents();
+    return 0;
+}
+
+std::vector<std::string> Numbered(const std::string& prefix, int count, const std::string& suffix = {})
+{
+    std::vector<std::string> lines;
+    for (int i = 1; i <= count; ++i)
+        lines.push_back(prefix + std::to_string(i) + suffix);
+    return lines;
+}
+
+std::vector<std::string> GlobalProfile()
+{
+    std::vector<std::string> lines{"[NumberOfSections]", "Aliases=50", "Bindings=50", "Settings=50"};
+    for (int i = 1; i <= 50; ++i) {
+        const auto id = std::to_string(i);
+        lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
+                                   "AliasLines=1", "Aline1=+forward", "Checked=true", "[Bind" + id + "]",
+                                   "BindKey=K" + id, "BindValue=a" + id, "Checked=true", "[Setting" + id + "]",
+                                   "Setting=var" + id, "SettingValue=" + id});
+    }
+    return lines;
+}
+
+// A game directory with 10 player models of 20 skins, a 300-line config
+// file, a batch file, 50 saved games; a working directory with a global
+// profile of 50 entries of each kind, 100 maps and 20 servers.
+std::string BuildWorld(const std::string& root)
+{
+    namespace fs = std::filesystem;
+    const std::string game = JoinPath(root, "ulvex2");
+    const std::string work = JoinPath(root, "work");
+    for (int m = 1; m <= 10; ++m)
+        for (int s = 1; s <= 20; ++s) {
+            const std::string model = JoinPath(game, "baseu2/players/model" + std::to_string(m));
+            fs::create_directories(model);
+            WriteTextLines(JoinPath(model, "skin" + std::to_string(s) + ".pcx"), {});
+        }
+    for (int s = 1; s <= 50; ++s)
+        fs::create_directories(JoinPath(game, "baseu2/save/save" + std::to_string(s)));
+    tesk::SettingsModel model;
+    std::vector<std::string> config = tesk::BuildConfigLines(model, root);
+    const std::vector<std::string> extra = Numbered("bind KP_", static_cast<int>(300 - config.size()), " \"wait\"");
+    config.insert(config.end(), extra.begin(), extra.end());
+    WriteTextLines(JoinPath(game, "baseu2/config.cfg"), config);
+    WriteTextLines(JoinPath(game, "tesk.bat"), {game + "/ulvex2.exe  +map map1 +exec config.cfg"});
+    fs::create_directories(work);
+    WriteTextLines(JoinPath(work, "Global Aliases.tesk"), GlobalProfile());
+    WriteTextLines(JoinPath(work, "maps.lst"), Numbered("map", 100, " A map"));
+    WriteTextLines(JoinPath(work, "servers.txt"), Numbered("192.0.2.", 20, ":27910"));
+    const std::string ini = JoinPath(root, "tesk.ini");
+    WriteTextLines(ini, {"[ulvex2]", "path=" + game});
+    return ini;
+}
+
+struct Measurement {
+    double seconds = 0;
+    long peakKilobytes = 0;
+};
+
+Measurement RunChild(const std::vector<std::string>& arguments, const std::string& directory)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(directory.c_str()) != 0)
+            _exit(127);
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv("/proc/self/exe", argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        std::fprintf(stderr, "a start failed\n");
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+template <typename T>
+T Median(std::vector<T> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+int Measure(const char* self)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const tesk::bench::ScratchDir root;
+    const std::string ini = BuildWorld(root.path());
+    const std::string work = JoinPath(root.path(), "work");
+    std::vector<double> bareTime, fullTime;
+    std::vector<long> bareMemory, fullMemory;
+    constexpr int kRounds = 15;
+    for (int round = 0; round < kRounds; ++round) {
+        const Measurement bare = RunChild({self, "bare"}, work);
+        const Measurement full = RunChild({self, "full", ini}, work);
+        bareTime.push_back(bare.seconds);
+        fullTime.push_back(full.seconds);
+        bareMemory.push_back(bare.peakKilobytes);
+        fullMemory.push_back(full.peakKilobytes);
+    }
+    const double timeRatio = Median(fullTime) / Median(bareTime);
+    const double memoryRatio = static_cast<double>(Median(fullMemory)) / static_cast<double>(Median(bareMemory));
+    std::printf("bare window: %.1f ms, %ld KiB peak\n", Median(bareTime) * 1000, Median(bareMemory));
+    std::printf("Tesk start-up: %.1f ms, %ld KiB peak\n", Median(fullTime) * 1000, Median(fullMemory));
+    std::printf("wall time ratio %.2f (at most 1.5) %s\n", timeRatio, timeRatio <= 1.5 ? "met" : "MISSED");
+    std::printf("peak memory ratio %.2f (at most 1.3) %s\n", memoryRatio, memoryRatio <= 1.3 ? "met" : "MISSED");
+    return timeRatio <= 1.5 && memoryRatio <= 1.3 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2 && std::strcmp(argv[1], "bare") == 0)
+        return RunBare(argc, argv);
+    if (argc >= 3 && std::strcmp(argv[1], "full") == 0)
+        return RunFull(argc, argv, argv[2]);
+    return Measure(argv[0]);
+}
