@@ -1,10 +1,16 @@
 // The key capture of the main window's key fields.
 
+#include "core/settings/SettingsModel.h"
 #include "gui/app/TfrmTeskMain.h"
+#include "gui/keys/KeyCapture.h"
 
 namespace tesk {
 
-// The key-capture dialog is not there yet: a double-click leaves the field as it is.
-void TfrmTeskMain::KeyFieldDblClick(const std::string& /*id*/) {}
+void TfrmTeskMain::KeyFieldDblClick(const std::string& id)
+{
+    const std::string key = CaptureKey(desktop(), this, std::string(model().Def(id).captureName), model().Text(id));
+    model().SetText(id, key);
+    Refresh();
+}
 
 } // namespace tesk

@@ -1,0 +1,77 @@
+#pragma once
+
+// The editors of the map list and the server list: a memo over one list file
+// of the working directory. Opening the editor loads the file when it exists;
+// closing it saves the memo, replacing the file, and refills the main
+// window's choices from it. A file that cannot be written keeps the editor
+// open and the choices as they were.
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace tesk {
+
+class TfrmTeskMain;
+
+class ListEditor : public QDialog {
+    Q_OBJECT
+public:
+    QPlainTextEdit* memo() const { return memo_; }
+    // The list file: the file name in the working directory of the last opening.
+    std::string FilePath() const;
+
+    // Loads the list file into the memo before the editor shows. Throws Error
+    // naming a file that exists but cannot be read: the editor must not open
+    // then, for closing it would replace a file the player never saw.
+    void FormActivate();
+    // Saves and refills; false (the editor stays open) when saving failed.
+    bool FormClose();
+    // Every way of closing the editor (close box, Esc) saves first.
+    void reject() override;
+
+protected:
+    struct Design {
+        const char* objectName;
+        const char* caption;
+        const char* memoName;
+        std::vector<std::string> initialLines;
+        const char* fileName;
+    };
+
+    ListEditor(TfrmTeskMain& owner, const Design& design);
+    TfrmTeskMain& owner() { return owner_; }
+    // Fills the main window's choices from the saved file.
+    virtual void Refill(const std::string& path) = 0;
+
+private:
+    TfrmTeskMain& owner_;
+    QPlainTextEdit* memo_ = nullptr;
+    std::string fileName_;
+    std::string directory_;
+};
+
+class TfrmMapList : public ListEditor {
+    Q_OBJECT
+public:
+    explicit TfrmMapList(TfrmTeskMain& owner);
+
+protected:
+    // The start maps, each line's text before its first blank, as start-up
+    // takes them: the rest of a line describes the map and is not passed on.
+    void Refill(const std::string& path) override;
+};
+
+class TfrmServerList : public ListEditor {
+    Q_OBJECT
+public:
+    explicit TfrmServerList(TfrmTeskMain& owner);
+
+protected:
+    void Refill(const std::string& path) override;
+};
+
+} // namespace tesk

@@ -1,0 +1,97 @@
+#include "gui/auxwin/TfrmEdit.h"
+
+#include "core/text/TextFile.h"
+#include "gui/app/Desktop.h"
+#include "gui/app/TfrmTeskMain.h"
+#include "gui/auxwin/MemoLines.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace tesk {
+
+TfrmEdit* TfrmEdit::Open(TfrmTeskMain& owner, const std::string& path, const QString& caption)
+{
+    const std::vector<std::string> lines = ReadTextLines(path);
+    auto* editor = new TfrmEdit(owner, path, lines);
+    editor->setWindowTitle(caption);
+    editor->show();
+    return editor;
+}
+
+TfrmEdit::TfrmEdit(TfrmTeskMain& owner, std::string path, const std::vector<std::string>& lines)
+    : QWidget(&owner, Qt::Window), owner_(owner), path_(std::move(path))
+{
+    setObjectName(QStringLiteral("frmEdit"));
+    setWindowTitle(QStringLiteral("frmEdit"));
+    resize(526, 425);
+    mmoFile_ = new QPlainTextEdit;
+    mmoFile_->setObjectName(QStringLiteral("mmoFile"));
+    mmoFile_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mmoFile_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(7, 7, 7, 7);
+    layout->addWidget(mmoFile_);
+    SetMemoLines(*mmoFile_, lines);
+    FormCreate();
+    // Every change of the text counts, however it was made: typing, Delete,
+    // pasting, the context menu, undo.
+    connect(mmoFile_->document(), &QTextDocument::contentsChanged, this, [this] { changed_ = true; });
+    owner_.installEventFilter(this);
+}
+
+void TfrmEdit::FormCreate() { changed_ = false; }
+
+bool TfrmEdit::FormClose()
+{
+    if (changed_ && owner_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?"))) {
+        try {
+            WriteTextLines(path_, MemoLines(*mmoFile_));
+        } catch (const std::exception& error) {
+            owner_.desktop().ShowError(this, ToQ(error.what()));
+            return false;
+        }
+        changed_ = false;
+    }
+    const bool config = windowTitle() == kEditingConfigFile;
+    owner_.RunCommand([this, config] {
+        if (config)
+            owner_.ReadConfigInto(path_);
+        else
+            owner_.ReadBatchInto(path_);
+    });
+    return true;
+}
+
+void TfrmEdit::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TfrmEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &owner_ && event->type() == QEvent::Close && isVisible() && !close()) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmEdit::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (placed_ || event->spontaneous())
+        return;
+    placed_ = true;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+} // namespace tesk

@@ -1,0 +1,19 @@
+#include "gui/keys/KeyCapture.h"
+
+#include "core/keys/KeyNames.h"
+#include "gui/app/Desktop.h"
+#include "gui/app/Text.h"
+#include "gui/keys/TfrmBind.h"
+
+namespace tesk {
+
+std::string CaptureKey(Desktop& desktop, QWidget* parent, const std::string& name, const std::string& currentKey)
+{
+    TfrmBind frmBind(parent);
+    frmBind.SetPreviousKey(currentKey);
+    frmBind.setWindowTitle(ToQ(KeyCaptureTitle(name)));
+    desktop.ExecDialog(frmBind);
+    return frmBind.result();
+}
+
+} // namespace tesk

@@ -1,0 +1,199 @@
+#include "gui/keys/TfrmBind.h"
+
+#include "core/keys/KeyNames.h"
+#include "gui/app/Text.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tesk {
+namespace {
+
+// Where each key button sits, roughly as on a keyboard: function keys on top,
+// the editing keys and arrows on the right.
+struct Cell {
+    std::string_view control;
+    int row;
+    int column;
+    int columnSpan = 1;
+};
+
+constexpr Cell kKeyCells[] = {
+    {"Esc", 0, 0, 2},    {"F1", 0, 3},       {"F2", 0, 4},           {"F3", 0, 5},          {"F4", 0, 6},
+    {"F5", 0, 7},        {"F6", 0, 8},       {"F7", 0, 9},           {"F8", 0, 10},         {"F9", 0, 11},
+    {"F10", 0, 12},      {"F11", 0, 13},     {"F12", 0, 14},         {"btnPause", 0, 18},
+    {"Tab", 1, 0, 2},    {"btnIns", 1, 16},  {"BtnHome", 1, 17},     {"btnPageUp", 1, 18},
+    {"RShift", 2, 0, 2}, {"btnDel", 2, 16},  {"btnEnd", 2, 17},      {"btnPageDown", 2, 18},
+    {"RCtrl", 3, 0, 2},  {"RAlt", 3, 3, 2},  {"Space", 3, 5, 7},     {"Enter", 3, 12, 3},
+    {"Up", 3, 17},       {"Left", 4, 16},    {"Down", 4, 17},        {"Right", 4, 18},
+};
+
+// The mouse buttons, from left to right, stand apart above their label.
+constexpr std::string_view kMouseButtons[] = {"RMCLick", "CMClick", "LMClick"};
+
+constexpr int kKeyWidth = 28;
+constexpr int kKeyHeight = 24;
+
+// The arrow keys show the style's arrow pictures.
+QStyle::StandardPixmap ArrowPicture(KeyArrow arrow)
+{
+    switch (arrow) {
+    case KeyArrow::Up:
+        return QStyle::SP_ArrowUp;
+    case KeyArrow::Down:
+        return QStyle::SP_ArrowDown;
+    case KeyArrow::Left:
+        return QStyle::SP_ArrowLeft;
+    case KeyArrow::Right:
+    case KeyArrow::None:
+        break;
+    }
+    return QStyle::SP_ArrowRight;
+}
+
+// Every typed character replaces the one in the box, so the player never has
+// to clear it first.
+class OneCharacterEdit : public QLineEdit {
+public:
+    OneCharacterEdit()
+    {
+        setMaxLength(1);
+        setAlignment(Qt::AlignCenter);
+        QFont large = font();
+        large.setPointSize(22);
+        large.setBold(true);
+        setFont(large);
+        setFixedSize(2 * kKeyWidth + 6, 2 * kKeyHeight + 6);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->text().isEmpty() && event->text().at(0).isPrint())
+            selectAll();
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+} // namespace
+
+TfrmBind::TfrmBind(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmBind"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(4);
+    grid->setColumnMinimumWidth(2, 8);
+    grid->setColumnMinimumWidth(15, 8);
+    for (const Cell& cell : kKeyCells)
+        grid->addWidget(MakeKeyButton(*FindKeyButton(cell.control)), cell.row, cell.column, 1, cell.columnSpan);
+    grid->addLayout(BuildMiddle(), 1, 3, 2, 12);
+}
+
+QLayout* TfrmBind::BuildMiddle()
+{
+    txtAlpha_ = new OneCharacterEdit;
+    txtAlpha_->setObjectName(QStringLiteral("txtAlpha"));
+
+    auto* btnUseKey = new QPushButton(QStringLiteral("Use This Key"));
+    btnUseKey->setObjectName(QStringLiteral("btnUseKey"));
+    btnUseKey->setDefault(true);
+    btnUseKey->setMinimumWidth(112);
+    connect(btnUseKey, &QPushButton::clicked, this, &TfrmBind::btnUseKeyClick);
+    auto* btnCancel = new QPushButton(QStringLiteral("&Cancel"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setAutoDefault(false);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmBind::btnCancelClick);
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(btnUseKey);
+    choices->addWidget(btnCancel);
+
+    auto* mouseButtons = new QHBoxLayout;
+    mouseButtons->setSpacing(2);
+    for (std::string_view control : kMouseButtons)
+        mouseButtons->addWidget(MakeKeyButton(*FindKeyButton(control)));
+    auto* label29 = new QLabel(QStringLiteral("Mouse"));
+    label29->setObjectName(QStringLiteral("Label29"));
+    label29->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* mouse = new QVBoxLayout;
+    mouse->addLayout(mouseButtons);
+    mouse->addWidget(label29);
+
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(8, 2, 8, 2);
+    middle->setSpacing(8);
+    middle->addWidget(txtAlpha_);
+    middle->addLayout(choices);
+    middle->addStretch(1);
+    middle->addLayout(mouse);
+    return middle;
+}
+
+QToolButton* TfrmBind::MakeKeyButton(const KeyButton& button)
+{
+    auto* widget = new QToolButton;
+    widget->setObjectName(ToQ(button.control));
+    widget->setText(ToQ(button.caption));
+    if (button.arrow != KeyArrow::None)
+        widget->setIcon(style()->standardIcon(ArrowPicture(button.arrow)));
+    widget->setAccessibleName(ToQ(button.keyName));
+    widget->setMinimumSize(kKeyWidth, kKeyHeight);
+    widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(widget, &QToolButton::clicked, this, [this, &button] { KeyButtonClick(button); });
+    return widget;
+}
+
+void TfrmBind::SetPreviousKey(const std::string& key)
+{
+    previousKey_ = key;
+    result_ = key;
+}
+
+void TfrmBind::FormActivate()
+{
+    // The box holds one character: a field holding PGDN shows P.
+    txtAlpha_->setText(ToQ(previousKey_));
+    txtAlpha_->selectAll();
+    txtAlpha_->setFocus();
+}
+
+void TfrmBind::KeyButtonClick(const KeyButton& button)
+{
+    result_ = button.keyName;
+    accept();
+}
+
+void TfrmBind::btnUseKeyClick()
+{
+    result_ = FromQ(txtAlpha_->text());
+    accept();
+}
+
+void TfrmBind::btnCancelClick()
+{
+    result_ = previousKey_;
+    reject();
+}
+
+void TfrmBind::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormActivate();
+}
+
+} // namespace tesk

@@ -1,0 +1,226 @@
+#include "core/launch/CommandLine.h"
+#include "gui/app/TfrmTeskMain.h"
+#include "support/FakeDesktop.h"
+#include "support/TestWorld.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::FakeDesktop;
+using testing::ReadFileBytes;
+using testing::TestWorld;
+using Lines = std::vector<std::string>;
+
+// What one use of a list editor showed, and whether its close box closed it.
+struct Visit {
+    QDialog* dialog = nullptr;
+    QString caption;
+    QString memoName;
+    QString loadedText;
+    bool closed = false;
+};
+
+class ListEditorTest : public ::testing::Test {
+protected:
+    ListEditorTest() { world.StoreGameDirectory(); }
+    ~ListEditorTest() override
+    {
+        if (window)
+            window->hide();
+    }
+
+    void Start()
+    {
+        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+        window->show();
+        window->Timer1Timer();
+        // Start-up's own report (the world has no config file) is not what
+        // these tests are about.
+        QApplication::processEvents();
+        desktop.errors.clear();
+    }
+
+    // Clicks the button; the editor opens (loading its file), `edit` works on
+    // the memo and the player clicks the close box.
+    Visit Use(const char* button, const std::function<void(QPlainTextEdit&)>& edit = {})
+    {
+        Visit visit;
+        desktop.onDialog = [&visit, &edit](QDialog& dialog) {
+            dialog.show();
+            auto* memo = dialog.findChild<QPlainTextEdit*>();
+            visit = {&dialog, dialog.windowTitle(), memo->objectName(), memo->toPlainText()};
+            if (edit)
+                edit(*memo);
+            visit.closed = dialog.close();
+            return dialog.result();
+        };
+        window->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+        return visit;
+    }
+
+    const Lines& Items(const char* combo) { return window->model().Items(combo); }
+    int Shown(const char* combo) { return window->findChild<QComboBox*>(QString::fromLatin1(combo))->count(); }
+
+    TestWorld world;
+    FakeDesktop desktop;
+    std::unique_ptr<TfrmTeskMain> window;
+};
+
+void AddLine(QPlainTextEdit& memo, const char* line)
+{
+    memo.moveCursor(QTextCursor::End);
+    QTest::keyClick(&memo, Qt::Key_Return);
+    QTest::keyClicks(&memo, QString::fromLatin1(line));
+}
+
+TEST_F(ListEditorTest, FirstUseWritesTheSampleAndOffersEachLineBeforeItsFirstBlank)
+{
+    Start();
+    const Visit first = Use("btnMapList");
+    EXPECT_EQ(first.caption, "Map List");
+    EXPECT_EQ(first.memoName, "mmoMapList");
+    EXPECT_EQ(first.loadedText, "Type Here to Add Maps.\nexample:\nexMap \"My Map\"");
+    EXPECT_TRUE(first.closed);
+    EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "Type Here to Add Maps.\r\nexample:\r\nexMap \"My Map\"\r\n");
+    const Lines offered{"Type", "example:", "exMap"};
+    EXPECT_EQ(Items("cboClientStartMap"), offered);
+    EXPECT_EQ(Items("cboServerStartMap"), offered);
+    EXPECT_EQ(Shown("cboClientStartMap"), 3);
+    EXPECT_EQ(Shown("cboServerStartMap"), 3);
+
+    // The editor is made once; without the file its memo keeps the last text.
+    std::filesystem::remove(world.inWork("maps.lst"));
+    const Visit second = Use("btnMapList", [](QPlainTextEdit& memo) { AddLine(memo, "base2"); });
+    EXPECT_EQ(second.dialog, first.dialog);
+    EXPECT_EQ(second.loadedText, first.loadedText);
+    EXPECT_EQ(Items("cboClientStartMap"), (Lines{"Type", "example:", "exMap", "base2"}));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
+}
+
+TEST_F(ListEditorTest, AMapWithADescriptionIsOfferedAndPassedOnByItsName)
+{
+    world.Write(world.inWork("maps.lst"), "exMap My Map\r\nbase1\r\n");
+    Start();
+    SettingsModel& model = window->model();
+    EXPECT_EQ(Items("cboClientStartMap"), (Lines{"exMap", "base1"}));
+    model.SelectItem("cboClientStartMap", 1);
+
+    const Visit visit = Use("btnMapList");
+    EXPECT_EQ(visit.loadedText, "exMap My Map\nbase1");
+    EXPECT_EQ(Items("cboClientStartMap"), (Lines{"exMap", "base1"}));
+    EXPECT_EQ(Items("cboServerStartMap"), (Lines{"exMap", "base1"}));
+    EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), -1);
+
+    model.SetChecked("rbStartNewGame", true);
+    model.SelectItem("cboClientStartMap", 0);
+    const std::string line = BuildCommandLine(model);
+    EXPECT_NE(line.find(" +map exMap"), std::string::npos) << line;
+    EXPECT_EQ(line.find("My Map"), std::string::npos) << line;
+}
+
+TEST_F(ListEditorTest, AnEmptyMemoGivesAnEmptyFileAndNoChoices)
+{
+    world.Write(world.inWork("maps.lst"), "base1\r\nbase2\r\n");
+    world.Write(world.inWork("servers.txt"), "192.0.2.7:27910\r\n");
+    Start();
+    Use("btnMapList", [](QPlainTextEdit& memo) { memo.clear(); });
+    // Leaving with the keyboard's Escape saves as the close box does.
+    Use("btnServerList", [](QPlainTextEdit& memo) {
+        memo.clear();
+        QTest::keyClick(&memo, Qt::Key_Escape);
+        EXPECT_FALSE(memo.window()->isVisible());
+    });
+    EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "");
+    EXPECT_EQ(ReadFileBytes(world.inWork("servers.txt")), "");
+    EXPECT_TRUE(Items("cboClientStartMap").empty());
+    EXPECT_TRUE(Items("cboServerStartMap").empty());
+    EXPECT_TRUE(Items("cboServerList").empty());
+    EXPECT_EQ(Shown("cboServerList"), 0);
+}
+
+TEST_F(ListEditorTest, AServerAddedLastIsTheLastChoice)
+{
+    Start();
+    const Visit first = Use("btnServerList", [](QPlainTextEdit& memo) { AddLine(memo, "frag.example:27910"); });
+    EXPECT_EQ(first.caption, "Server List");
+    EXPECT_EQ(first.memoName, "mmoServerList");
+    EXPECT_EQ(first.loadedText, "Type Here to Add Servers.\nexample:\n192.0.2.10:27910");
+    EXPECT_EQ(Items("cboServerList"),
+              (Lines{"Type Here to Add Servers.", "example:", "192.0.2.10:27910", "frag.example:27910"}));
+
+    // A file changed elsewhere replaces the memo's text; whole lines are offered.
+    world.Write(world.inWork("servers.txt"), "192.0.2.7:27910 home\n");
+    window->model().SelectItem("cboServerList", 0);
+    const Visit second = Use("btnServerList", [](QPlainTextEdit& memo) { AddLine(memo, "192.0.2.8:27910"); });
+    EXPECT_EQ(second.loadedText, "192.0.2.7:27910 home");
+    EXPECT_EQ(Items("cboServerList"), (Lines{"192.0.2.7:27910 home", "192.0.2.8:27910"}));
+    EXPECT_EQ(window->model().SelectedIndex("cboServerList"), -1);
+    EXPECT_EQ(ReadFileBytes(world.inWork("servers.txt")), "192.0.2.7:27910 home\r\n192.0.2.8:27910\r\n");
+}
+
+TEST_F(ListEditorTest, AListThatCannotBeWrittenKeepsTheEditorOpenAndTheOldFile)
+{
+    world.Write(world.inWork("maps.lst"), "base1\r\n");
+    chmod(world.inWork("maps.lst").c_str(), 0444);
+    Start();
+    bool stayedOpen = false;
+    const Visit visit = Use("btnMapList", [&](QPlainTextEdit& memo) {
+        memo.setPlainText("q2dm1");
+        auto* dialog = static_cast<QDialog*>(memo.window());
+        EXPECT_FALSE(dialog->close());
+        stayedOpen = dialog->isVisible();
+        // Nothing changed on disk or in the window.
+        EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "base1\r\n");
+        EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
+        EXPECT_EQ(memo.toPlainText(), "q2dm1");
+        // Once the file can be written, closing saves.
+        chmod(world.inWork("maps.lst").c_str(), 0644);
+    });
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(desktop.errors.size(), 1);
+    EXPECT_EQ(desktop.errors[0].toStdString(), "Cannot create file " + world.inWork("maps.lst"));
+    EXPECT_TRUE(visit.closed);
+    EXPECT_EQ(Items("cboServerStartMap"), Lines{"q2dm1"});
+
+    // A working directory that takes no new file: the server list is not created.
+    chmod(world.workDir().c_str(), 0555);
+    const Visit servers = Use("btnServerList");
+    EXPECT_FALSE(servers.closed);
+    EXPECT_TRUE(servers.dialog->isVisible());
+    EXPECT_EQ(desktop.errors.size(), 2);
+    EXPECT_TRUE(desktop.errors.last().contains(QString::fromStdString(world.inWork("servers.txt"))));
+    EXPECT_FALSE(std::filesystem::exists(world.inWork("servers.txt")));
+    chmod(world.workDir().c_str(), 0755);
+    servers.dialog->close();
+    EXPECT_FALSE(servers.dialog->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(world.inWork("servers.txt")));
+}
+
+TEST_F(ListEditorTest, AListThatCannotBeReadOpensNoEditor)
+{
+    world.Write(world.inWork("maps.lst"), "base1\r\n");
+    Start();
+    std::filesystem::remove(world.inWork("maps.lst"));
+    world.MakeDirectory(world.inWork("maps.lst"));
+    // No dialog is answered: one that opened would fail the test.
+    window->findChild<QAbstractButton*>("btnMapList")->click();
+    EXPECT_EQ(desktop.errors.join("\n").toStdString(), "Cannot open file " + world.inWork("maps.lst"));
+    EXPECT_TRUE(std::filesystem::is_directory(world.inWork("maps.lst")));
+    EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
+}
+
+} // namespace
+} // namespace tesk

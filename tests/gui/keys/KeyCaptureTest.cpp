@@ -1,0 +1,243 @@
+#include "core/keys/KeyNames.h"
+#include "gui/app/TfrmTeskMain.h"
+#include "gui/keys/KeyCapture.h"
+#include "gui/keys/TfrmBind.h"
+#include "gui/settings/SettingsView.h"
+#include "support/FakeDesktop.h"
+#include "support/TestWorld.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tesk {
+namespace {
+
+using testing::FakeDesktop;
+using testing::TestWorld;
+
+template <typename T>
+T* Find(QWidget& parent, const QString& name)
+{
+    T* widget = parent.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
+// The key button that shows this caption.
+QToolButton* ButtonCaptioned(QWidget& dialog, const QString& caption)
+{
+    for (QToolButton* button : dialog.findChildren<QToolButton*>())
+        if (button->text() == caption)
+            return button;
+    ADD_FAILURE() << "no button captioned " << caption.toStdString();
+    return nullptr;
+}
+
+// Answers each key-capture dialog as the player would: it opens (which
+// presets its box), `act` presses something, and it must then have closed.
+void AnswerCapture(FakeDesktop& desktop, std::function<void(TfrmBind&)> act, QStringList* titles = nullptr)
+{
+    desktop.onDialog = [act = std::move(act), titles](QDialog& dialog) {
+        auto* bind = qobject_cast<TfrmBind*>(&dialog);
+        EXPECT_NE(bind, nullptr);
+        if (titles)
+            titles->append(dialog.windowTitle());
+        dialog.show();
+        act(*bind);
+        EXPECT_FALSE(dialog.isVisible());
+        return dialog.result();
+    };
+}
+
+std::function<void(TfrmBind&)> Press(const QString& caption)
+{
+    return [caption](TfrmBind& dialog) { QTest::mouseClick(ButtonCaptioned(dialog, caption), Qt::LeftButton); };
+}
+
+std::function<void(TfrmBind&)> PressNamed(const char* name)
+{
+    return [name](TfrmBind& dialog) {
+        QTest::mouseClick(Find<QAbstractButton>(dialog, QString::fromLatin1(name)), Qt::LeftButton);
+    };
+}
+
+// A main window, shown and past its splash, whose key fields take double-clicks.
+class KeyFieldTest : public ::testing::Test {
+protected:
+    KeyFieldTest()
+    {
+        world.StoreGameDirectory();
+        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+        window->show();
+        window->Timer1Timer();
+        // Start-up's own report (the world has no config file) is not what
+        // these tests are about.
+        QApplication::processEvents();
+        desktop.errors.clear();
+    }
+    ~KeyFieldTest() override { window->hide(); }
+
+    QLineEdit* Field(const char* id) { return static_cast<QLineEdit*>(window->view().Widget(id)); }
+
+    void DoubleClick(const char* id)
+    {
+        QLineEdit* field = Field(id);
+        QTest::mouseDClick(field, Qt::LeftButton, {}, field->rect().center());
+    }
+
+    std::string Key(const char* id) { return window->model().Text(id); }
+
+    TestWorld world;
+    FakeDesktop desktop;
+    std::unique_ptr<TfrmTeskMain> window;
+};
+
+TEST(TfrmBindTest, ShowsEveryKeyButtonTheBoxAndItsOwnButtons)
+{
+    TfrmBind dialog;
+    for (const KeyButton& key : KeyButtons()) {
+        auto* button = Find<QToolButton>(dialog, QString::fromLatin1(key.control.data(), key.control.size()));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text().toStdString(), key.caption);
+        // The arrow keys show pictures, the others their captions.
+        EXPECT_EQ(button->icon().isNull(), key.arrow == KeyArrow::None) << key.control;
+    }
+    EXPECT_EQ(Find<QPushButton>(dialog, "btnUseKey")->text(), "Use This Key");
+    EXPECT_EQ(Find<QPushButton>(dialog, "btnCancel")->text(), "&Cancel");
+    EXPECT_EQ(Find<QLabel>(dialog, "Label29")->text(), "Mouse");
+
+    auto* box = Find<QLineEdit>(dialog, "txtAlpha");
+    EXPECT_EQ(box->maxLength(), 1);
+    EXPECT_GE(box->font().pointSize(), 2 * QApplication::font().pointSize());
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+
+    // Shown, nothing overlaps and every button is big enough for its caption.
+    dialog.show();
+    const QList<QWidget*> controls = dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        EXPECT_TRUE(dialog.rect().contains(control->geometry())) << control->objectName().toStdString();
+        if (auto* button = qobject_cast<QToolButton*>(control)) {
+            EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
+        }
+        for (QWidget* other : controls) {
+            EXPECT_TRUE(other == control || !control->geometry().intersects(other->geometry()))
+                << control->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
+    dialog.hide();
+}
+
+TEST_F(KeyFieldTest, ToggleMenuOpensItsTitledDialogAndEscGivesEscape)
+{
+    window->model().SetText("txtToggleMenu", "F10");
+    window->Refresh();
+    QStringList titles;
+    AnswerCapture(desktop, Press("Esc"), &titles);
+    DoubleClick("txtToggleMenu");
+    EXPECT_EQ(titles, QStringList{"Bind Toggle Menu to Key:"});
+    EXPECT_EQ(Key("txtToggleMenu"), "ESCAPE");
+    EXPECT_EQ(Field("txtToggleMenu")->text(), "ESCAPE");
+
+    // The fields whose names were left open, and those that had no capture, open it alike.
+    titles.clear();
+    AnswerCapture(desktop, PressNamed("Right"), &titles);
+    DoubleClick("txtLookUp");
+    DoubleClick("txtMsg1Key");
+    DoubleClick("txtStrafeRight");
+    EXPECT_EQ(titles, (QStringList{"Bind Look Up to Key:", "Bind Message 1 Key to Key:", "Bind Strafe Right to Key:"}));
+    EXPECT_EQ(Key("txtLookUp"), "RIGHTARROW");
+    EXPECT_EQ(Key("txtMsg1Key"), "RIGHTARROW");
+
+    AnswerCapture(desktop, Press("Del"));
+    DoubleClick("txtQuit");
+    EXPECT_EQ(Key("txtQuit"), "DEL");
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(KeyFieldTest, MouseButtonsFromLeftToRightGiveMouse1To3)
+{
+    const std::pair<const char*, const char*> buttons[] = {{"L", "MOUSE1"}, {"C", "MOUSE2"}, {"R", "MOUSE3"}};
+    for (const auto& [caption, key] : buttons) {
+        AnswerCapture(desktop, Press(QString::fromLatin1(caption)));
+        DoubleClick("txtAttack");
+        EXPECT_EQ(Key("txtAttack"), key) << caption;
+    }
+}
+
+TEST_F(KeyFieldTest, CancelKeepsTheKeyHoweverTheDialogIsLeft)
+{
+    window->model().SetText("txtRun", "KP_ENTER");
+    window->Refresh();
+
+    AnswerCapture(desktop, [](TfrmBind& dialog) {
+        QTest::keyClicks(Find<QLineEdit>(dialog, "txtAlpha"), "x");
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
+    });
+    DoubleClick("txtRun");
+    EXPECT_EQ(Key("txtRun"), "KP_ENTER");
+
+    // The keyboard's Escape leaves the dialog as Cancel does.
+    AnswerCapture(desktop, [](TfrmBind& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    DoubleClick("txtRun");
+    EXPECT_EQ(Key("txtRun"), "KP_ENTER");
+    EXPECT_EQ(Field("txtRun")->text(), "KP_ENTER");
+}
+
+TEST_F(KeyFieldTest, UseThisKeyTakesTheBoxWhichStartsWithTheFirstCharacter)
+{
+    window->model().SetText("txtMoveForward", "PGDN");
+    window->Refresh();
+    QString shown;
+    AnswerCapture(desktop, [&shown](TfrmBind& dialog) {
+        shown = Find<QLineEdit>(dialog, "txtAlpha")->text();
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
+    });
+    DoubleClick("txtMoveForward");
+    EXPECT_EQ(shown, "P");
+    EXPECT_EQ(Key("txtMoveForward"), "P");
+
+    // A typed character replaces the one shown; Enter uses it.
+    AnswerCapture(desktop, [](TfrmBind& dialog) {
+        QLineEdit* box = Find<QLineEdit>(dialog, "txtAlpha");
+        QTest::keyClicks(box, "a/");
+        EXPECT_EQ(box->text(), "/");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    DoubleClick("txtMoveForward");
+    EXPECT_EQ(Key("txtMoveForward"), "/");
+
+    // An emptied box unbinds the key.
+    AnswerCapture(desktop, [](TfrmBind& dialog) {
+        Find<QLineEdit>(dialog, "txtAlpha")->clear();
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
+    });
+    DoubleClick("txtMoveForward");
+    EXPECT_EQ(Key("txtMoveForward"), "");
+    EXPECT_EQ(Field("txtMoveForward")->text(), "");
+}
+
+TEST(KeyCaptureTest, AnEditorsKeyFieldReceivesTheKeyOverTheEditor)
+{
+    FakeDesktop desktop;
+    QDialog editor;
+    QWidget* parent = nullptr;
+    QStringList titles;
+    AnswerCapture(desktop, [&parent](TfrmBind& dialog) {
+        parent = dialog.parentWidget();
+        QTest::mouseClick(Find<QToolButton>(dialog, "F5"), Qt::LeftButton);
+    }, &titles);
+    EXPECT_EQ(CaptureKey(desktop, &editor, "Binding", "MOUSE2"), "F5");
+    EXPECT_EQ(titles, QStringList{"Bind Binding to Key:"});
+    EXPECT_EQ(parent, &editor);
+}
+
+} // namespace
+} // namespace tesk
