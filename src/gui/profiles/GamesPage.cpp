@@ -1,5 +1,7 @@
 #include "gui/profiles/GamesPage.h"
 
+#include "gui/app/PictureButton.h"
+
 #include "gui/settings/SettingsView.h"
 
 #include <QCheckBox>
@@ -14,21 +16,6 @@
 #include <QVBoxLayout>
 
 namespace tesk {
-namespace {
-
-QToolButton* PictureButton(const char* name, QStyle::StandardPixmap icon, const QString& tip)
-{
-    auto* button = new QToolButton;
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(button->style()->standardIcon(icon));
-    button->setToolTip(tip);
-    button->setAccessibleName(tip);
-    button->setAutoRaise(true);
-    return button;
-}
-
-} // namespace
-
 GamesPage::GamesPage(SettingsView& view, QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabAlias"));
@@ -48,8 +35,8 @@ GamesPage::GamesPage(SettingsView& view, QWidget* parent) : QWidget(parent)
 QWidget* GamesPage::BuildGames(SettingsView& view)
 {
     auto* holder = new QWidget;
-    btnAddGame = PictureButton("btnAddGame", QStyle::SP_FileDialogNewFolder, tr("Add a game"));
-    btnDeleteGame = PictureButton("btnDeleteGame", QStyle::SP_TrashIcon, tr("Delete the selected game"));
+    btnAddGame = NewPictureButton("btnAddGame", QStyle::SP_FileDialogNewFolder, tr("Add a game"));
+    btnDeleteGame = NewPictureButton("btnDeleteGame", QStyle::SP_TrashIcon, tr("Delete the selected game"));
     lbxGames = new QListWidget;
     lbxGames->setObjectName(QStringLiteral("lbxGames"));
     lbxGames->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -96,9 +83,9 @@ QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const c
     entries.selectAll->setObjectName(QStringLiteral("cbxSelectAll") + pluralName);
     entries.list = new QListWidget;
     entries.list->setObjectName(QStringLiteral("cls") + pluralName);
-    entries.add = PictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
+    entries.add = NewPictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
                                 QStringLiteral("Add ") + kindName);
-    entries.remove = PictureButton(qPrintable(QStringLiteral("btnDelete") + kindName), QStyle::SP_TrashIcon,
+    entries.remove = NewPictureButton(qPrintable(QStringLiteral("btnDelete") + kindName), QStyle::SP_TrashIcon,
                                    QStringLiteral("Delete ") + kindName);
     entries.edit = new QPushButton(QStringLiteral("Edit ") + kindName);
     entries.edit->setObjectName(QStringLiteral("btnEdit") + kindName);

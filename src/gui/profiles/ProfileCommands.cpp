@@ -1,10 +1,409 @@
-// The main window's side of the game profiles.
+#include "gui/profiles/ProfileCommands.h"
 
+#include "core/profiles/GameList.h"
+#include "core/profiles/ProfileEntries.h"
+#include "core/text/Paths.h"
+#include "gui/app/Desktop.h"
 #include "gui/app/TfrmTeskMain.h"
+#include "gui/app/Text.h"
+#include "gui/profiles/TfrmAlias.h"
+#include "gui/profiles/TfrmGameInput.h"
+#include "gui/profiles/TfrmTeskBinding.h"
+#include "gui/profiles/TfrmTeskSetting.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <array>
+#include <memory>
 
 namespace tesk {
+namespace {
 
-// The profile lists are not there yet: the global profile shows no entries.
-void TfrmTeskMain::StartupLoadGlobalProfile() {}
+// Profiles live in the working directory as it is when the command runs.
+std::string ProfileFileOf(const std::string& profileName)
+{
+    return ProfilePath(CurrentDirectory(), profileName);
+}
+
+struct KindHandlers {
+    void (ProfileCommands::*clickCheck)(int);
+    void (ProfileCommands::*selectAll)();
+    void (ProfileCommands::*add)();
+    void (ProfileCommands::*edit)();
+    void (ProfileCommands::*remove)();
+};
+
+// In the order of ProfileEntryKind.
+constexpr std::array<KindHandlers, 3> kKindHandlers{{
+    {&ProfileCommands::clsAliasesClickCheck, &ProfileCommands::cbxSelectAllAliasesClick,
+     &ProfileCommands::btnAddAliasClick, &ProfileCommands::btnEditAliasClick, &ProfileCommands::btnDeleteAliasClick},
+    {&ProfileCommands::clsBindingsClickCheck, &ProfileCommands::cbxSelectAllBindingsClick,
+     &ProfileCommands::btnAddBindingClick, &ProfileCommands::btnEditBindingClick,
+     &ProfileCommands::btnDeleteBindingClick},
+    {&ProfileCommands::clsSettingsClickCheck, &ProfileCommands::cbxSelectAllSettingsClick,
+     &ProfileCommands::btnAddSettingClick, &ProfileCommands::btnEditSettingClick,
+     &ProfileCommands::btnDeleteSettingClick},
+}};
+
+std::optional<int> SelectedRow(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return list->row(selected.constFirst());
+}
+
+Qt::CheckState CheckState(bool checked) { return checked ? Qt::Checked : Qt::Unchecked; }
+
+// A handler run as a command of the window, which shows the error it raises.
+auto Command(TfrmTeskMain& window, ProfileCommands* commands, void (ProfileCommands::*handler)())
+{
+    return [&window, commands, handler] { window.RunCommand([commands, handler] { (commands->*handler)(); }); };
+}
+
+} // namespace
+
+// The page's commands come to life with the first start-up step that needs
+// them; the window owns them from then on.
+void TfrmTeskMain::StartupLoadGlobalProfile()
+{
+    auto* commands = new ProfileCommands(*this, *findChild<GamesPage*>());
+    RunStartupStep([commands] { commands->LoadGlobalProfile(); });
+}
+
+ProfileCommands::ProfileCommands(TfrmTeskMain& window, GamesPage& page)
+    : QObject(&window), window_(window), page_(page)
+{
+    setObjectName(QStringLiteral("ProfileCommands"));
+    const auto command = [this](void (ProfileCommands::*handler)()) { return Command(window_, this, handler); };
+    connect(page_.cbxGlobalSettings, &QCheckBox::toggled, this, command(&ProfileCommands::cbxGlobalSettingsClick));
+    connect(page_.lbxGames, &QListWidget::itemSelectionChanged, this, command(&ProfileCommands::lbxGamesClick));
+    connect(page_.btnUseThisGame, &QPushButton::clicked, this, command(&ProfileCommands::btnUseThisGameClick));
+    connect(page_.btnAddGame, &QToolButton::clicked, this, command(&ProfileCommands::btnAddGameClick));
+    connect(page_.btnDeleteGame, &QToolButton::clicked, this, command(&ProfileCommands::btnDeleteGameClick));
+    for (const ProfileEntryKind kind : kProfileEntryKinds)
+        ConnectEntryList(kind);
+}
+
+void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
+{
+    const GamesPage::EntryList& entries = Entries(kind);
+    const KindHandlers& handlers = kKindHandlers[static_cast<std::size_t>(kind)];
+    const auto command = [this](void (ProfileCommands::*handler)()) { return Command(window_, this, handler); };
+    connect(entries.add, &QToolButton::clicked, this, command(handlers.add));
+    connect(entries.remove, &QToolButton::clicked, this, command(handlers.remove));
+    connect(entries.edit, &QPushButton::clicked, this, command(handlers.edit));
+    connect(entries.list, &QListWidget::itemDoubleClicked, this, command(handlers.edit));
+    connect(entries.selectAll, &QCheckBox::toggled, this, command(handlers.selectAll));
+    // Every item change outside a (signal-blocked) reload is the user's toggle.
+    QListWidget* list = entries.list;
+    const auto clickCheck = handlers.clickCheck;
+    connect(list, &QListWidget::itemChanged, this, [this, list, clickCheck](QListWidgetItem* item) {
+        const int index = list->row(item);
+        window_.RunCommand([this, clickCheck, index] { (this->*clickCheck)(index); });
+    });
+}
+
+GamesPage::EntryList& ProfileCommands::Entries(ProfileEntryKind kind) const
+{
+    switch (kind) {
+    case ProfileEntryKind::Alias:
+        return page_.aliases;
+    case ProfileEntryKind::Binding:
+        return page_.bindings;
+    case ProfileEntryKind::Setting:
+        break;
+    }
+    return page_.settings;
+}
+
+std::optional<int> ProfileCommands::SelectedGame() const { return SelectedRow(page_.lbxGames); }
+
+std::optional<int> ProfileCommands::SelectedEntry(ProfileEntryKind kind) const
+{
+    return SelectedRow(Entries(kind).list);
+}
+
+std::optional<std::string> ProfileCommands::ShownProfile() const
+{
+    if (page_.cbxGlobalSettings->isChecked())
+        return std::string(kGlobalProfileName);
+    if (const auto game = SelectedGame())
+        return FromQ(page_.lbxGames->item(*game)->text());
+    return std::nullopt;
+}
+
+void ProfileCommands::LoadGlobalProfile() { LoadProfileLists(ProfileFileOf(std::string(kGlobalProfileName))); }
+
+// Showing the profile of the game selected, or the global one.
+
+void ProfileCommands::cbxGlobalSettingsClick() { ShowGlobalProfile(page_.cbxGlobalSettings->isChecked()); }
+
+void ProfileCommands::ShowGlobalProfile(bool checked)
+{
+    if (!checked) {
+        page_.lbxGames->setFocus();
+        ShowGameProfile();
+        return;
+    }
+    page_.btnUseThisGame->setEnabled(false);
+    {
+        const QSignalBlocker blocker(page_.lbxGames);
+        page_.lbxGames->clearSelection();
+    }
+    LoadGlobalProfile();
+}
+
+void ProfileCommands::lbxGamesClick() { ShowGameProfile(); }
+
+// The box is unchecked before the profile loads, so that the lists and the
+// box agree on the shown profile even when the file cannot be read.
+void ProfileCommands::ShowGameProfile()
+{
+    QListWidget* games = page_.lbxGames;
+    if (!SelectedGame() && games->count() > 0) {
+        const QSignalBlocker blocker(games);
+        games->setCurrentRow(0);
+    }
+    if (page_.cbxGlobalSettings->isChecked()) {
+        SetGlobalSettingsBox(false);
+        games->setFocus();
+    }
+    const auto game = SelectedGame();
+    if (!game) {
+        ClearLists();
+        return;
+    }
+    page_.btnUseThisGame->setEnabled(true);
+    LoadProfileLists(ProfileFileOf(FromQ(games->item(*game)->text())));
+}
+
+void ProfileCommands::SetGlobalSettingsBox(bool checked)
+{
+    const QSignalBlocker blocker(page_.cbxGlobalSettings);
+    page_.cbxGlobalSettings->setChecked(checked);
+}
+
+// A list whose count cannot be read stays empty, and so do the lists after
+// it: none of them may go on showing another profile's entries.
+void ProfileCommands::LoadProfileLists(const std::string& path)
+{
+    ProfileLists lists;
+    const auto show = [this, &lists] {
+        ShowList(ProfileEntryKind::Alias, lists.aliases.value_or(ProfileList()));
+        ShowList(ProfileEntryKind::Binding, lists.bindings.value_or(ProfileList()));
+        ShowList(ProfileEntryKind::Setting, lists.settings.value_or(ProfileList()));
+    };
+    try {
+        tesk::LoadProfileLists(IniFile::Load(path), lists);
+    } catch (...) {
+        show();
+        throw;
+    }
+    show();
+}
+
+void ProfileCommands::ReloadList(ProfileEntryKind kind, const std::string& path)
+{
+    ProfileList items;
+    try {
+        items = LoadEntryList(IniFile::Load(path), kind);
+    } catch (...) {
+        ShowList(kind, {});
+        throw;
+    }
+    ShowList(kind, items);
+}
+
+void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
+{
+    QListWidget* list = Entries(kind).list;
+    const QSignalBlocker blocker(list);
+    list->clear();
+    for (const ProfileListItem& entry : items) {
+        auto* item = new QListWidgetItem(ToQ(entry.text), list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(CheckState(entry.checked));
+    }
+}
+
+void ProfileCommands::ClearLists()
+{
+    for (const ProfileEntryKind kind : kProfileEntryKinds)
+        ShowList(kind, {});
+}
+
+// The game list.
+
+void ProfileCommands::btnUseThisGameClick()
+{
+    std::vector<std::string> games;
+    for (int row = 0; row < page_.lbxGames->count(); ++row)
+        games.push_back(FromQ(page_.lbxGames->item(row)->text()));
+    std::optional<std::size_t> selected;
+    if (const auto game = SelectedGame())
+        selected = static_cast<std::size_t>(*game);
+    if (const auto name = GameToUse(games, selected))
+        window_.model().SetText("txtCurrentGame", *name);
+}
+
+void ProfileCommands::btnAddGameClick()
+{
+    TfrmGameInput picker(window_.model().Text("txtU2Dir"), &window_);
+    window_.desktop().ExecDialog(picker);
+    const std::string name = picker.chosenName();
+    if (name.empty())
+        return;
+    AddGame(CurrentDirectory(), name);
+    page_.lbxGames->addItem(ToQ(name));
+}
+
+// A game whose profile cannot be moved to its backup stays listed: the error
+// names the files and nothing is lost.
+void ProfileCommands::btnDeleteGameClick()
+{
+    const auto game = SelectedGame();
+    if (!game)
+        return;
+    const std::string name = FromQ(page_.lbxGames->item(*game)->text());
+    if (!window_.desktop().Confirm(&window_, ToQ(DeleteGameQuestion(name))))
+        return;
+    DeleteGame(CurrentDirectory(), name);
+    {
+        const QSignalBlocker blocker(page_.lbxGames);
+        delete page_.lbxGames->takeItem(*game);
+        page_.lbxGames->setCurrentItem(nullptr);
+    }
+    // The deleted game was the one shown.
+    if (!page_.cbxGlobalSettings->isChecked())
+        ClearLists();
+}
+
+// Check marks.
+
+void ProfileCommands::clsAliasesClickCheck(int index) { StoreEntryCheck(ProfileEntryKind::Alias, index); }
+void ProfileCommands::clsBindingsClickCheck(int index) { StoreEntryCheck(ProfileEntryKind::Binding, index); }
+void ProfileCommands::clsSettingsClickCheck(int index) { StoreEntryCheck(ProfileEntryKind::Setting, index); }
+
+// A mark that cannot be stored is taken back, so the list shows the file.
+void ProfileCommands::StoreEntryCheck(ProfileEntryKind kind, int index)
+{
+    const GamesPage::EntryList& entries = Entries(kind);
+    QListWidgetItem* item = entries.list->item(index);
+    const auto profile = ShownProfile();
+    if (!item || !profile)
+        return;
+    const bool checked = item->checkState() == Qt::Checked;
+    if (entries.selectAll->isChecked()) {
+        const QSignalBlocker blocker(entries.selectAll);
+        entries.selectAll->setChecked(false);
+    }
+    try {
+        tesk::StoreEntryCheck(ProfileFileOf(*profile), kind, static_cast<std::size_t>(index), checked);
+    } catch (...) {
+        const QSignalBlocker blocker(entries.list);
+        item->setCheckState(CheckState(!checked));
+        throw;
+    }
+}
+
+void ProfileCommands::cbxSelectAllAliasesClick() { SelectAllEntries(ProfileEntryKind::Alias); }
+void ProfileCommands::cbxSelectAllBindingsClick() { SelectAllEntries(ProfileEntryKind::Binding); }
+void ProfileCommands::cbxSelectAllSettingsClick() { SelectAllEntries(ProfileEntryKind::Setting); }
+
+void ProfileCommands::SelectAllEntries(ProfileEntryKind kind)
+{
+    const GamesPage::EntryList& entries = Entries(kind);
+    const bool checked = entries.selectAll->isChecked();
+    const auto profile = ShownProfile();
+    const int count = entries.list->count();
+    if (!profile || count == 0)
+        return;
+    std::vector<Qt::CheckState> before;
+    const auto setAll = [&entries, count](const auto& stateOf) {
+        const QSignalBlocker blocker(entries.list);
+        for (int row = 0; row < count; ++row)
+            entries.list->item(row)->setCheckState(stateOf(row));
+    };
+    for (int row = 0; row < count; ++row)
+        before.push_back(entries.list->item(row)->checkState());
+    setAll([checked](int) { return CheckState(checked); });
+    try {
+        tesk::SelectAllEntries(ProfileFileOf(*profile), kind, static_cast<std::size_t>(count), checked);
+    } catch (...) {
+        setAll([&before](int row) { return before[static_cast<std::size_t>(row)]; });
+        const QSignalBlocker blocker(entries.selectAll);
+        entries.selectAll->setChecked(!checked);
+        throw;
+    }
+}
+
+// Adding, editing and deleting entries of the shown profile.
+
+void ProfileCommands::btnAddAliasClick() { AddProfileEntry(ProfileEntryKind::Alias); }
+void ProfileCommands::btnAddBindingClick() { AddProfileEntry(ProfileEntryKind::Binding); }
+void ProfileCommands::btnAddSettingClick() { AddProfileEntry(ProfileEntryKind::Setting); }
+void ProfileCommands::btnEditAliasClick() { EditProfileEntry(ProfileEntryKind::Alias); }
+void ProfileCommands::btnEditBindingClick() { EditProfileEntry(ProfileEntryKind::Binding); }
+void ProfileCommands::btnEditSettingClick() { EditProfileEntry(ProfileEntryKind::Setting); }
+void ProfileCommands::btnDeleteAliasClick() { DeleteProfileEntry(ProfileEntryKind::Alias); }
+void ProfileCommands::btnDeleteBindingClick() { DeleteProfileEntry(ProfileEntryKind::Binding); }
+void ProfileCommands::btnDeleteSettingClick() { DeleteProfileEntry(ProfileEntryKind::Setting); }
+
+void ProfileCommands::AddProfileEntry(ProfileEntryKind kind)
+{
+    const auto profile = ShownProfile();
+    if (!profile)
+        return;
+    const auto count = static_cast<std::size_t>(Entries(kind).list->count());
+    OpenEntryEditor(kind, EntryEditorContext{count, count, true, *profile});
+}
+
+void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
+{
+    const auto profile = ShownProfile();
+    const auto index = SelectedEntry(kind);
+    if (!profile || !index)
+        return;
+    const auto count = static_cast<std::size_t>(Entries(kind).list->count());
+    OpenEntryEditor(kind, EntryEditorContext{static_cast<std::size_t>(*index), count, false, *profile});
+}
+
+void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorContext& context)
+{
+    Desktop& desktop = window_.desktop();
+    std::unique_ptr<EntryEditor> editor;
+    if (kind == ProfileEntryKind::Alias) {
+        editor = std::make_unique<TfrmAlias>(desktop, &window_);
+    } else if (kind == ProfileEntryKind::Binding) {
+        QStringList aliases;
+        for (int row = 0; row < page_.aliases.list->count(); ++row)
+            aliases.append(page_.aliases.list->item(row)->text());
+        editor = std::make_unique<TfrmTeskBinding>(desktop, aliases, &window_);
+    } else {
+        editor = std::make_unique<TfrmTeskSetting>(desktop, &window_);
+    }
+    editor->SetContext(context);
+    if (desktop.ExecDialog(*editor) == QDialog::Accepted)
+        ReloadList(kind, ProfileFileOf(context.profileName));
+}
+
+void ProfileCommands::DeleteProfileEntry(ProfileEntryKind kind)
+{
+    const auto profile = ShownProfile();
+    const auto index = SelectedEntry(kind);
+    if (!profile || !index)
+        return;
+    const std::string text = FromQ(Entries(kind).list->item(*index)->text());
+    if (!window_.desktop().Confirm(&window_, ToQ(DeleteEntryQuestion(text))))
+        return;
+    const std::string path = ProfileFileOf(*profile);
+    tesk::DeleteProfileEntry(path, kind, static_cast<std::size_t>(*index));
+    ReloadList(kind, path);
+}
 
 } // namespace tesk

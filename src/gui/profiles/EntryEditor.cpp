@@ -1,0 +1,113 @@
+#include "gui/profiles/EntryEditor.h"
+
+#include "core/profiles/ProfileFile.h"
+#include "core/text/Paths.h"
+#include "gui/app/Desktop.h"
+#include "gui/app/Text.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <exception>
+
+namespace tesk {
+
+EntryEditor::EntryEditor(Desktop& desktop, const char* objectName, const QString& caption,
+                         const char* newFieldName, const QString& newFieldCaption, QWidget* parent)
+    : QDialog(parent), desktop_(desktop)
+{
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(caption);
+
+    auto* group = new QGroupBox(QStringLiteral("Hidden Items"), this);
+    group->setObjectName(QStringLiteral("grpHiddenItems"));
+    auto* fields = new QFormLayout(group);
+    const auto field = [group, fields](const char* name, const QString& label) {
+        auto* edit = new QLineEdit(group);
+        edit->setObjectName(QString::fromLatin1(name));
+        fields->addRow(label, edit);
+        return edit;
+    };
+    txtLineNumber_ = field("txtLineNumber", QStringLiteral("Line Number"));
+    txtCurrentGame_ = field("txtCurrentGame", QStringLiteral("Current Game"));
+    txtNumberOfLines_ = field("txtNumberOfLines", QStringLiteral("Number of Lines"));
+    txtNew_ = field(newFieldName, newFieldCaption);
+    group->setVisible(false);
+    hiddenItems_ = group;
+}
+
+void EntryEditor::SetContext(const EntryEditorContext& context)
+{
+    txtLineNumber_->setText(QString::number(context.lineNumber));
+    txtNumberOfLines_->setText(QString::number(context.numberOfLines));
+    txtNew_->setText(context.isNew ? QStringLiteral("true") : QStringLiteral("false"));
+    txtCurrentGame_->setText(ToQ(context.profileName));
+}
+
+EntryEditorContext EntryEditor::Context() const
+{
+    return EntryEditorContext{txtLineNumber_->text().toULongLong(), txtNumberOfLines_->text().toULongLong(),
+                              txtNew_->text() != QLatin1String("false"), FromQ(txtCurrentGame_->text())};
+}
+
+std::string EntryEditor::ProfileFile() const { return ProfilePath(CurrentDirectory(), FromQ(txtCurrentGame_->text())); }
+
+void EntryEditor::btnOkClick()
+{
+    try {
+        StoreEntry();
+    } catch (const std::exception& error) {
+        desktop_.ShowError(this, ToQ(error.what()));
+        return;
+    }
+    accept();
+}
+
+void EntryEditor::btnCancelClick() { reject(); }
+
+QPushButton* EntryEditor::MakeOkButton(const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QStringLiteral("btnOk"));
+    button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, [this] { btnOkClick(); });
+    return button;
+}
+
+QPushButton* EntryEditor::MakeCancelButton()
+{
+    auto* button = new QPushButton(QStringLiteral("Cancel"), this);
+    button->setObjectName(QStringLiteral("btnCancel"));
+    connect(button, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    return button;
+}
+
+QLabel* EntryEditor::MakeLargeLabel(const char* name, const QString& text)
+{
+    auto* label = Named(new QLabel(text, this), name);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+// Activation fills the fields once per showing: a key capture closing over
+// the editor must not reload them over what the user just picked.
+void EntryEditor::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    try {
+        FormActivate();
+    } catch (const std::exception& error) {
+        desktop_.ShowError(this, ToQ(error.what()));
+    }
+}
+
+} // namespace tesk

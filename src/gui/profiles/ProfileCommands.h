@@ -1,0 +1,85 @@
+#pragma once
+
+// The commands of the page "Games & Aliases": which profile the three check
+// lists show, their check marks, the entry editors and deletes, and the
+// game list. Nothing of a profile is kept here: every change goes to the
+// profile file at once and the lists are reloaded from it.
+
+#include "core/profiles/ProfileFile.h"
+#include "gui/profiles/GamesPage.h"
+
+#include <QObject>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+class QListWidgetItem;
+
+namespace tesk {
+
+class TfrmTeskMain;
+struct EntryEditorContext;
+
+class ProfileCommands : public QObject {
+    Q_OBJECT
+public:
+    // Connects the page's widgets; owned by the window.
+    ProfileCommands(TfrmTeskMain& window, GamesPage& page);
+
+    // Start-up: the global profile into the three lists.
+    void LoadGlobalProfile();
+
+    // The profile the lists show: "Global Aliases" while "Show Global
+    // Settings" is checked, else the selected game; none without one.
+    std::optional<std::string> ShownProfile() const;
+
+    void cbxGlobalSettingsClick();
+    void lbxGamesClick();
+    void btnUseThisGameClick();
+    void btnAddGameClick();
+    void btnDeleteGameClick();
+
+    void clsAliasesClickCheck(int index);
+    void clsBindingsClickCheck(int index);
+    void clsSettingsClickCheck(int index);
+    void cbxSelectAllAliasesClick();
+    void cbxSelectAllBindingsClick();
+    void cbxSelectAllSettingsClick();
+
+    void btnAddAliasClick();
+    void btnAddBindingClick();
+    void btnAddSettingClick();
+    void btnEditAliasClick();
+    void btnEditBindingClick();
+    void btnEditSettingClick();
+    void btnDeleteAliasClick();
+    void btnDeleteBindingClick();
+    void btnDeleteSettingClick();
+
+private:
+    void ConnectEntryList(ProfileEntryKind kind);
+    GamesPage::EntryList& Entries(ProfileEntryKind kind) const;
+    std::optional<int> SelectedGame() const;
+    std::optional<int> SelectedEntry(ProfileEntryKind kind) const;
+
+    void ShowGlobalProfile(bool checked);
+    void ShowGameProfile();
+    void SetGlobalSettingsBox(bool checked);
+    void LoadProfileLists(const std::string& path);
+    void ReloadList(ProfileEntryKind kind, const std::string& path);
+    void ShowList(ProfileEntryKind kind, const ProfileList& items);
+    void ClearLists();
+
+    void StoreEntryCheck(ProfileEntryKind kind, int index);
+    void SelectAllEntries(ProfileEntryKind kind);
+    void AddProfileEntry(ProfileEntryKind kind);
+    void EditProfileEntry(ProfileEntryKind kind);
+    void OpenEntryEditor(ProfileEntryKind kind, const EntryEditorContext& context);
+    void DeleteProfileEntry(ProfileEntryKind kind);
+
+    TfrmTeskMain& window_;
+    GamesPage& page_;
+};
+
+} // namespace tesk

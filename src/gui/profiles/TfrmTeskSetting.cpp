@@ -1,0 +1,66 @@
+#include "gui/profiles/TfrmTeskSetting.h"
+
+#include "core/profiles/ProfileEntries.h"
+#include "gui/app/Text.h"
+#include "gui/keys/KeyCapture.h"
+#include "gui/settings/SettingWidgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tesk {
+
+TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
+    : EntryEditor(desktop, "frmTeskSetting", QStringLiteral("Setting"), "txtNewSetting",
+                  QStringLiteral("New Setting"), parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
+    txtSetting_ = Named(new KeyEdit(this), "txtSetting");
+    connect(txtSetting_, &KeyEdit::doubleClicked, this, [this] { txtSettingDblClick(); });
+    txtSettingValue_ = Named(new QLineEdit(this), "txtSettingValue");
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(MakeLargeLabel("Label1", QStringLiteral("Set")));
+    row->addWidget(txtSetting_);
+    row->addWidget(MakeLargeLabel("Label2", QStringLiteral("to")));
+    row->addWidget(txtSettingValue_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(MakeOkButton(QStringLiteral("Ok")));
+    buttons->addWidget(MakeCancelButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+    layout->addWidget(hiddenItems());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfrmTeskSetting::FormActivate()
+{
+    const EntryEditorContext context = Context();
+    if (context.isNew)
+        return;
+    const SettingEntry entry = ReadSettingEntry(ProfileFile(), context.lineNumber);
+    txtSetting_->setText(ToQ(entry.setting));
+    txtSettingValue_->setText(ToQ(entry.value));
+}
+
+void TfrmTeskSetting::txtSettingDblClick()
+{
+    txtSetting_->setText(ToQ(CaptureKey(desktop(), this, "Setting", FromQ(txtSetting_->text()))));
+}
+
+void TfrmTeskSetting::StoreEntry()
+{
+    const EntryEditorContext context = Context();
+    WriteSettingEntry(ProfileFile(), context.lineNumber,
+                      SettingEntry{FromQ(txtSetting_->text()), FromQ(txtSettingValue_->text())}, context.isNew,
+                      context.numberOfLines);
+}
+
+} // namespace tesk

@@ -1,0 +1,237 @@
+#include "GamesPageFixture.h"
+
+#include "core/text/IniFile.h"
+#include "gui/keys/TfrmBind.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <sys/stat.h>
+
+namespace tesk {
+namespace {
+
+using testing::GamesPageFixture;
+using testing::Ini;
+using testing::InDialog;
+
+const std::string kProfile = Ini({
+    "[NumberOfSections]", "Aliases=3", "Bindings=4", "Settings=3",
+    "[Alias1]", "DescriptiveName=Rocket jump", "AliasName=rj",
+    "[Alias2]", "DescriptiveName=Strafe", "AliasName=st", "Description=aside", "AliasLines=5", "Aline1=a",
+    "Aline2=b", "Aline3=c", "Aline4=d", "Aline5=e",
+    "[Alias3]", "AliasName=nameless",
+    "[Bind1]", "BindKey=K1", "BindValue=B1", "Checked=true",
+    "[Bind2]", "BindKey=K2", "BindValue=B2",
+    "[Bind3]", "BindKey=K3", "BindValue=B3", "Checked=true",
+    "[Bind4]", "BindKey=K4", "BindValue=B4",
+    "[Setting1]", "Setting=fov", "SettingValue=90", "Checked=true",
+    "[Setting2]", "Setting=gamma", "SettingValue=1",
+    "[Setting3]", "Setting=name", "SettingValue=Ann", "Checked=true",
+});
+
+class EntryEditorsTest : public GamesPageFixture {
+protected:
+    void SetUp() override
+    {
+        WriteProfile("Global Aliases", kProfile);
+        Start();
+    }
+
+    std::string Value(const char* section, const char* key) const
+    {
+        return IniFile::Load(ProfileFile("Global Aliases")).ReadString(section, key, "<missing>");
+    }
+
+    // The context the window handed over, as the hidden fields hold it.
+    static QStringList Hidden(QDialog& dialog, const char* newField)
+    {
+        QStringList fields;
+        for (const char* name : {"txtLineNumber", "txtNumberOfLines", newField, "txtCurrentGame"})
+            fields.append(InDialog<QLineEdit>(dialog, name)->text());
+        return fields;
+    }
+
+    static void Press(QDialog& dialog, const char* button)
+    {
+        QTest::mouseClick(InDialog<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+};
+
+TEST_F(EntryEditorsTest, TheAliasEditorStoresOnOkOnly)
+{
+    Answer([](QDialog& dialog) {
+        EXPECT_EQ(Hidden(dialog, "txtNewAlias"), (QStringList{"1", "3", "false", "Global Aliases"}));
+        EXPECT_FALSE(InDialog<QGroupBox>(dialog, "grpHiddenItems")->isVisible());
+        EXPECT_EQ(InDialog<QPlainTextEdit>(dialog, "mmoAlias")->toPlainText(), "a\nb\nc\nd\ne");
+        InDialog<QLineEdit>(dialog, "txtDescriptiveName")->setText("Side step");
+        InDialog<QPlainTextEdit>(dialog, "mmoAlias")->setPlainText("x\ny\n");
+        InDialog<QPlainTextEdit>(dialog, "mmoDescription")->setPlainText("first\nsecond");
+        Press(dialog, "btnOk");
+    });
+    DoubleClick("clsAliases", 1);
+    EXPECT_EQ(Value("Alias2", "AliasLines"), "2");
+    EXPECT_EQ(Value("Alias2", "Aline2"), "y");
+    EXPECT_EQ(Value("Alias2", "Aline5"), "e");
+    EXPECT_EQ(Value("Alias2", "Description"), "firstsecond");
+    EXPECT_EQ(Value("NumberOfSections", "Aliases"), "3");
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Rocket jump", "Side step", "didn't load"}));
+
+    // Cancel and the close box store nothing typed.
+    const std::string before = Profile("Global Aliases");
+    QString opened;
+    Answer([&opened](QDialog& dialog) {
+        opened = InDialog<QLineEdit>(dialog, "txtDescriptiveName")->text();
+        InDialog<QLineEdit>(dialog, "txtAliasName")->setText("typed");
+        Press(dialog, "btnCancel");
+    });
+    Select("clsAliases", 2);
+    Click("btnEditAlias");
+    EXPECT_EQ(opened, "No Name");
+    Answer([](QDialog& dialog) {
+        InDialog<QLineEdit>(dialog, "txtAliasName")->setText("typed");
+        dialog.close();
+    });
+    Click("btnAddAlias");
+    EXPECT_EQ(Profile("Global Aliases"), before);
+
+    // A new alias is appended and counted; its shown name holds 16 characters.
+    Answer([](QDialog& dialog) {
+        EXPECT_EQ(Hidden(dialog, "txtNewAlias"), (QStringList{"3", "3", "true", "Global Aliases"}));
+        auto* name = InDialog<QLineEdit>(dialog, "txtDescriptiveName");
+        EXPECT_EQ(name->text(), "");
+        QTest::keyClicks(name, "A rather long alias name");
+        Press(dialog, "btnOk");
+    });
+    Click("btnAddAlias");
+    EXPECT_EQ(Value("NumberOfSections", "Aliases"), "4");
+    EXPECT_EQ(Texts("clsAliases").last(), "A rather long al");
+}
+
+TEST_F(EntryEditorsTest, TheBindingEditorOffersTheAliasesByTheirNames)
+{
+    const auto bind = [this](const char* key, int item, const char* typed) {
+        Answer([key, item, typed](QDialog& dialog) {
+            InDialog<QLineEdit>(dialog, "txtBindKey")->setText(key);
+            auto* combo = InDialog<QComboBox>(dialog, "cboBindValue");
+            EXPECT_EQ(combo->count(), 3);
+            EXPECT_EQ(combo->currentText(), "");
+            if (item >= 0) {
+                combo->setCurrentIndex(item);
+            } else {
+                combo->setEditText(typed);
+            }
+            Press(dialog, "btnOk");
+        });
+        Click("btnAddBinding");
+    };
+    bind("MOUSE2", 0, nullptr);
+    bind("MOUSE1", -1, "+attack");
+    EXPECT_EQ(Value("Bind5", "BindValue"), "rj");
+    EXPECT_EQ(Value("Bind6", "BindValue"), "+attack");
+    EXPECT_EQ(Value("NumberOfSections", "Bindings"), "6");
+    EXPECT_EQ(Texts("clsBindings").mid(4), (QStringList{"MOUSE2 = Rocket jump", "MOUSE1 = +attack"}));
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false, true, false, false, false}));
+
+    // Reopened: the alias is selected, a plain command is the combo's text.
+    QStringList shown;
+    Answer([&shown](QDialog& dialog) {
+        EXPECT_EQ(Hidden(dialog, "txtNewBinding")[2], "false");
+        auto* combo = InDialog<QComboBox>(dialog, "cboBindValue");
+        shown.append(QString::number(combo->currentIndex()) + " " + combo->currentText());
+        Press(dialog, "btnCancel");
+    });
+    DoubleClick("clsBindings", 4);
+    DoubleClick("clsBindings", 5);
+    EXPECT_EQ(shown, (QStringList{"0 Rocket jump", "-1 +attack"}));
+}
+
+// Editing the second setting: its name comes from the key capture.
+TEST_F(EntryEditorsTest, TheKeyCapturePutsF5IntoTheSettingName)
+{
+    QStringList titles;
+    desktop.onDialog = [&titles](QDialog& dialog) {
+        dialog.show();
+        titles.append(dialog.windowTitle());
+        if (qobject_cast<TfrmBind*>(&dialog)) {
+            QTest::mouseClick(InDialog<QToolButton>(dialog, "F5"), Qt::LeftButton);
+            return dialog.result();
+        }
+        EXPECT_EQ(Hidden(dialog, "txtNewSetting"), (QStringList{"1", "3", "false", "Global Aliases"}));
+        auto* field = InDialog<QLineEdit>(dialog, "txtSetting");
+        EXPECT_EQ(field->text(), "gamma");
+        QTest::mouseDClick(field, Qt::LeftButton, {}, field->rect().center());
+        Press(dialog, "btnOk");
+        return dialog.result();
+    };
+    Select("clsSettings", 1);
+    Click("btnEditSetting");
+    EXPECT_EQ(titles, (QStringList{"Setting", "Bind Setting to Key:"}));
+    EXPECT_EQ(Value("NumberOfSections", "Settings"), "3");
+    EXPECT_EQ(Texts("clsSettings"), (QStringList{"fov = 90", "F5 = 1", "name = Ann"}));
+    EXPECT_EQ(Checks("clsSettings"), (std::vector<bool>{true, false, true}));
+}
+
+TEST_F(EntryEditorsTest, DeletingABindingAsksAndMovesTheLaterOnesDownWithTheirMarks)
+{
+    // Nothing selected: nothing asked, nothing opened.
+    Click("btnDeleteBinding");
+    Click("btnEditBinding");
+
+    Select("clsBindings", 1);
+    desktop.confirmAnswers = {false, true};
+    Click("btnDeleteBinding");
+    EXPECT_EQ(Profile("Global Aliases"), kProfile);
+    Click("btnDeleteBinding");
+    EXPECT_EQ(desktop.confirmations, (QStringList{"Delete Alias K2 = B2?", "Delete Alias K2 = B2?"}));
+    EXPECT_EQ(Texts("clsBindings"), (QStringList{"K1 = B1", "K3 = B3", "K4 = B4"}));
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(Value("Bind4", "BindKey"), "<missing>");
+
+    Select("clsBindings", 2);
+    desktop.confirmAnswers = {true};
+    Click("btnDeleteBinding");
+    EXPECT_EQ(Texts("clsBindings"), (QStringList{"K1 = B1", "K3 = B3"}));
+    EXPECT_EQ(Value("NumberOfSections", "Bindings"), "2");
+    EXPECT_EQ(Texts("clsSettings").size(), 3);
+}
+
+TEST_F(EntryEditorsTest, AReadOnlyProfileKeepsEveryByteAndSaysWhy)
+{
+    const std::string path = ProfileFile("Global Aliases");
+    chmod(path.c_str(), 0444);
+
+    Select("clsBindings", 1);
+    desktop.confirmAnswers = {true};
+    Click("btnDeleteBinding");
+    EXPECT_EQ(Texts("clsBindings").size(), 4);
+
+    // A mark that cannot be stored is taken back.
+    ClickCheck("clsBindings", 1);
+    Click("cbxSelectAllAliases");
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(Checks("clsAliases"), (std::vector<bool>{false, false, false}));
+    EXPECT_FALSE(Find<QCheckBox>("cbxSelectAllAliases")->isChecked());
+
+    // The editor stays open with what was typed.
+    QString kept;
+    Answer([&kept](QDialog& dialog) {
+        InDialog<QLineEdit>(dialog, "txtSetting")->setText("typed");
+        Press(dialog, "btnOk");
+        kept = dialog.isVisible() ? InDialog<QLineEdit>(dialog, "txtSetting")->text() : QString();
+        Press(dialog, "btnCancel");
+    });
+    Click("btnAddSetting");
+    EXPECT_EQ(kept, "typed");
+
+    const QString unable = QString::fromStdString("Unable to write to " + path);
+    EXPECT_EQ(desktop.errors, (QStringList{unable, unable, unable, unable}));
+    EXPECT_EQ(Profile("Global Aliases"), kProfile);
+}
+
+} // namespace
+} // namespace tesk

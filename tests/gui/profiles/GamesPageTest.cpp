@@ -1,0 +1,235 @@
+#include "GamesPageFixture.h"
+
+#include "core/text/IniFile.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <filesystem>
+#include <set>
+
+namespace tesk {
+namespace {
+
+using testing::GamesPageFixture;
+using testing::Ini;
+using testing::InDialog;
+using testing::ReadFileBytes;
+
+const std::string kGlobal = Ini({
+    "[NumberOfSections]", "Aliases=2", "Bindings=2", "Settings=1",
+    "[Alias1]", "DescriptiveName=Jump", "AliasName=j", "Checked=true",
+    "[Alias2]", "DescriptiveName=Fire", "AliasName=+attack",
+    "[Alias3]", "DescriptiveName=Beyond the count",
+    "[Bind1]", "BindKey=MOUSE1", "BindValue=+attack", "Checked=true",
+    "[Bind2]", "BindKey=SPACE", "BindValue=+moveup", "Checked=True",
+    "[Setting1]", "Setting=name", "SettingValue=Ann",
+});
+
+const std::string kMymod = Ini({
+    "[NumberOfSections]", "aliases=0", "bindings=1", "settings=3",
+    "[Bind1]", "BindKey=MOUSE1", "BindValue=+attack",
+    "[Setting1]", "Setting=fov", "SettingValue=90",
+    "[Setting2]", "Setting=sensitivity", "SettingValue=3",
+    "[Setting3]", "Setting=gamma", "SettingValue=1", "Checked=true",
+});
+
+class GamesPageTest : public GamesPageFixture {
+protected:
+    void StartWithProfiles()
+    {
+        WriteProfile("Global Aliases", kGlobal);
+        WriteProfile("mymod", kMymod);
+        Start();
+    }
+
+    QStringList Games() const { return Texts("lbxGames"); }
+    int SelectedGame() const
+    {
+        const auto selected = List("lbxGames")->selectedItems();
+        return selected.isEmpty() ? -1 : List("lbxGames")->row(selected.constFirst());
+    }
+    void SelectGame(const char* name) const { Select("lbxGames", static_cast<int>(Games().indexOf(name))); }
+    bool GlobalShown() const { return Find<QCheckBox>("cbxGlobalSettings")->isChecked(); }
+
+    // Answers the game picker with `text` typed, then Ok; `offered` gets its list.
+    void PickGame(const QString& text, QStringList* offered = nullptr)
+    {
+        Answer([text, offered](QDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "New Game");
+            auto* games = InDialog<QComboBox>(dialog, "cboGames");
+            for (int i = 0; offered && i < games->count(); ++i)
+                offered->append(games->itemText(i));
+            games->setEditText(text);
+            QTest::mouseClick(InDialog<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+        });
+    }
+};
+
+TEST_F(GamesPageTest, StartUpShowsTheGlobalProfileWithNoGameSelected)
+{
+    StartWithProfiles();
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
+    EXPECT_EQ(Checks("clsAliases"), (std::vector<bool>{true, false}));
+    EXPECT_EQ(Texts("clsBindings"), (QStringList{"MOUSE1 = Fire", "SPACE = +moveup"}));
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false}));
+    EXPECT_EQ(Texts("clsSettings"), (QStringList{"name = Ann"}));
+    EXPECT_TRUE(GlobalShown());
+    EXPECT_EQ(Games(), QStringList{"mymod"});
+    EXPECT_TRUE(window->startupProblems().isEmpty());
+
+    // "Use this Game" is enabled and, with nothing selected, takes the first game.
+    Click("btnUseThisGame");
+    EXPECT_EQ(window->model().Text("txtCurrentGame"), "mymod");
+    EXPECT_EQ(SelectedGame(), -1);
+}
+
+TEST_F(GamesPageTest, ABadCountAtStartUpIsOneStartUpProblem)
+{
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1",
+                                        "[Alias1]", "DescriptiveName=Jump", "[Setting1]", "Setting=a"}));
+    WriteProfile("mymod", kMymod);
+    Start();
+    EXPECT_EQ(window->startupProblems(), QStringList{"'two' is not a valid integer value"});
+    EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
+    EXPECT_TRUE(Texts("clsBindings").isEmpty());
+    EXPECT_TRUE(Texts("clsSettings").isEmpty());
+    EXPECT_EQ(Games(), QStringList{"mymod"});
+}
+
+TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
+{
+    WriteProfile("broken", Ini({"[NumberOfSections]", "Bindings=x1", "Settings=1", "[Setting1]", "Setting=a"}));
+    StartWithProfiles();
+    SelectGame("mymod");
+    EXPECT_FALSE(GlobalShown());
+    EXPECT_TRUE(Find("btnUseThisGame")->isEnabled());
+    EXPECT_TRUE(Texts("clsAliases").isEmpty());
+    // mymod has no alias named +attack: its binding shows the command.
+    EXPECT_EQ(Texts("clsBindings"), QStringList{"MOUSE1 = +attack"});
+    EXPECT_EQ(Checks("clsSettings"), (std::vector<bool>{false, false, true}));
+
+    Click("cbxGlobalSettings");
+    EXPECT_TRUE(GlobalShown());
+    EXPECT_EQ(SelectedGame(), -1);
+    EXPECT_FALSE(Find("btnUseThisGame")->isEnabled());
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
+
+    // Unchecked with no game selected, the first game is shown.
+    Click("cbxGlobalSettings");
+    EXPECT_FALSE(GlobalShown());
+    EXPECT_EQ(SelectedGame(), 0);
+    EXPECT_EQ(window->focusWidget(), List("lbxGames"));
+    EXPECT_TRUE(desktop.errors.isEmpty());
+
+    // A broken count stops the load, and no list goes on showing another
+    // profile's entries.
+    SelectGame("broken");
+    EXPECT_EQ(desktop.errors, QStringList{"'x1' is not a valid integer value"});
+    EXPECT_FALSE(GlobalShown());
+    for (const char* list : {"clsAliases", "clsBindings", "clsSettings"})
+        EXPECT_TRUE(Texts(list).isEmpty()) << list;
+}
+
+TEST_F(GamesPageTest, CheckMarksAreStoredTheMomentTheyChange)
+{
+    StartWithProfiles();
+    const std::string global = ProfileFile("Global Aliases");
+
+    // "True" loaded unchecked; the click stores "true" in Bind2 under the
+    // existing key's spelling, and the space bar takes it back.
+    ClickCheck("clsBindings", 1);
+    EXPECT_NE(Profile("Global Aliases").find("BindValue=+moveup\r\nChecked=true\r\n"), std::string::npos);
+    Select("clsBindings", 1);
+    QTest::keyClick(List("clsBindings"), Qt::Key_Space);
+    EXPECT_EQ(IniFile::Load(global).ReadString("Bind2", "Checked", ""), "false");
+
+    // Select all, then one entry unchecked: the box clears, the other entry
+    // stays checked, and only the unchecked entry's mark is written.
+    Click("cbxSelectAllBindings");
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, true}));
+    std::string expected = Profile("Global Aliases");
+    ClickCheck("clsBindings", 0);
+    EXPECT_FALSE(Find<QCheckBox>("cbxSelectAllBindings")->isChecked());
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{false, true}));
+    expected.replace(expected.find("+attack\r\nChecked=true"), 21, "+attack\r\nChecked=false");
+    EXPECT_EQ(Profile("Global Aliases"), expected);
+
+    // Select all on mymod marks every setting of mymod.tesk only.
+    SelectGame("mymod");
+    Click("cbxSelectAllSettings");
+    EXPECT_EQ(Checks("clsSettings"), (std::vector<bool>{true, true, true}));
+    const IniFile mymod = IniFile::Load(ProfileFile("mymod"));
+    for (const char* section : {"Setting1", "Setting2", "Setting3"})
+        EXPECT_EQ(mymod.ReadString(section, "Checked", ""), "true") << section;
+    EXPECT_EQ(Profile("Global Aliases"), expected);
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(GamesPageTest, ThePickerAddsAGameAtTheEndOfTheList)
+{
+    StartWithProfiles();
+    for (const char* directory : {"MYMOD", "Docs", "othermod"})
+        world.MakeDirectory(world.inGame(directory));
+    world.Write(world.inGame("readme.txt"), "x");
+    world.Write(world.inGame("ulvex2.exe"), "x");
+
+    QStringList offered;
+    PickGame("   ", &offered);
+    Click("btnAddGame");
+    EXPECT_EQ(std::set<QString>(offered.begin(), offered.end()), (std::set<QString>{"mymod", "othermod"}));
+    EXPECT_EQ(Games(), QStringList{"mymod"});
+
+    // A leading blank stays in the name and the file name; nothing else changes.
+    PickGame(" lead");
+    Click("btnAddGame");
+    EXPECT_EQ(Games(), (QStringList{"mymod", " lead"}));
+    EXPECT_EQ(Profile(" lead"), Ini({"[NumberOfSections]", "aliases=0", "bindings=0", "settings=0"}));
+    EXPECT_TRUE(GlobalShown());
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
+
+    // A listed name is appended again and its profile kept.
+    PickGame("mymod");
+    Click("btnAddGame");
+    EXPECT_EQ(Games(), (QStringList{"mymod", " lead", "mymod"}));
+    EXPECT_EQ(Profile("mymod"), kMymod);
+}
+
+TEST_F(GamesPageTest, ADeletedGameKeepsItsProfileUntilAddedAgain)
+{
+    world.Write(world.inWork("othermod.u2bk"), "older backup");
+    WriteProfile("othermod", "");
+    StartWithProfiles();
+    SelectGame("mymod");
+    desktop.confirmAnswers = {false, true};
+    Click("btnDeleteGame");
+    EXPECT_EQ(Profile("mymod"), kMymod);
+    Click("btnDeleteGame");
+    EXPECT_EQ(desktop.confirmations,
+              (QStringList{"Delete Game Setting for mymod?", "Delete Game Setting for mymod?"}));
+    EXPECT_EQ(Games(), QStringList{"othermod"});
+    EXPECT_EQ(ReadFileBytes(world.inWork("mymod.u2bk")), kMymod);
+
+    // The shown game is gone: the lists are empty and have no profile to act on.
+    for (const char* list : {"clsAliases", "clsBindings", "clsSettings"})
+        EXPECT_TRUE(Texts(list).isEmpty()) << list;
+    Click("btnAddSetting");
+    Click("btnDeleteGame");
+
+    PickGame("mymod");
+    Click("btnAddGame");
+    EXPECT_EQ(Profile("mymod"), kMymod);
+    EXPECT_FALSE(std::filesystem::exists(world.inWork("mymod.u2bk")));
+
+    // A backup in the way: the error names both files and the game stays.
+    SelectGame("othermod");
+    desktop.confirmAnswers = {true};
+    Click("btnDeleteGame");
+    ASSERT_EQ(desktop.errors.size(), 1);
+    EXPECT_TRUE(desktop.errors[0].contains(QString::fromStdString(world.inWork("othermod.u2bk"))));
+    EXPECT_TRUE(Games().contains("othermod"));
+    EXPECT_EQ(ReadFileBytes(world.inWork("othermod.u2bk")), "older backup");
+}
+
+} // namespace
+} // namespace tesk
