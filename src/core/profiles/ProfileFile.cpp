@@ -4,33 +4,63 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 namespace tesk {
 
 namespace {
 
-using ItemTextFunction = std::string (*)(const IniFile& profile, const std::string& section,
-                                         const std::vector<ProfileAlias>& aliases);
+// What a bound value shows: each alias, in list order, whose name equals the
+// text replaced so far gives its descriptive name, so the last match wins.
+// Comparing every binding with every alias would let a damaged count (a
+// million of each) hang the load for hours: aliases are found by name, and
+// each bound value is worked out once.
+class AliasNames {
+public:
+    explicit AliasNames(std::vector<ProfileAlias> aliases) : aliases_(std::move(aliases))
+    {
+        for (std::size_t i = 0; i < aliases_.size(); ++i)
+            positions_[aliases_[i].aliasName].push_back(i);
+    }
 
-std::string AliasItemText(const IniFile& profile, const std::string& section,
-                          const std::vector<ProfileAlias>&)
+    const std::string& Shown(const std::string& value)
+    {
+        if (const auto known = shown_.find(value); known != shown_.end())
+            return known->second;
+        std::string text = value;
+        std::size_t next = 0;
+        for (auto named = positions_.find(text); named != positions_.end(); named = positions_.find(text)) {
+            const auto match = std::lower_bound(named->second.begin(), named->second.end(), next);
+            if (match == named->second.end())
+                break;
+            text = aliases_[*match].descriptiveName;
+            next = *match + 1;
+        }
+        return shown_.emplace(value, std::move(text)).first->second;
+    }
+
+private:
+    std::vector<ProfileAlias> aliases_;
+    std::unordered_map<std::string, std::vector<std::size_t>> positions_; // ascending, per alias name
+    std::unordered_map<std::string, std::string> shown_;
+};
+
+using ItemTextFunction = std::string (*)(const IniFile& profile, const std::string& section, AliasNames& aliases);
+
+std::string AliasItemText(const IniFile& profile, const std::string& section, AliasNames&)
 {
     return profile.ReadString(section, "DescriptiveName", kNotLoaded);
 }
 
-// A bound alias is shown by its descriptive name. Each alias is compared
-// with the text as replaced so far, so the last match wins.
-std::string BindingItemText(const IniFile& profile, const std::string& section,
-                            const std::vector<ProfileAlias>& aliases)
+// A bound alias is shown by its descriptive name.
+std::string BindingItemText(const IniFile& profile, const std::string& section, AliasNames& aliases)
 {
-    std::string shown = profile.ReadString(section, "BindValue", kNotLoaded);
-    for (const ProfileAlias& alias : aliases)
-        if (alias.aliasName == shown)
-            shown = alias.descriptiveName;
-    return profile.ReadString(section, "BindKey", kNotLoaded) + " = " + shown;
+    return profile.ReadString(section, "BindKey", kNotLoaded) + " = "
+        + aliases.Shown(profile.ReadString(section, "BindValue", kNotLoaded));
 }
 
-std::string SettingItemText(const IniFile& profile, const std::string& section,
-                            const std::vector<ProfileAlias>&)
+std::string SettingItemText(const IniFile& profile, const std::string& section, AliasNames&)
 {
     return profile.ReadString(section, "Setting", kNotLoaded) + " = "
         + profile.ReadString(section, "SettingValue", kNotLoaded);
@@ -118,8 +148,8 @@ ProfileList LoadEntryList(const IniFile& profile, ProfileEntryKind kind)
 {
     const long long count = ReadEntryCount(profile, kind);
     // Only bindings show aliases; reading them once serves every binding.
-    const auto aliases = kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile)
-                                                           : std::vector<ProfileAlias>();
+    AliasNames aliases(kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile)
+                                                         : std::vector<ProfileAlias>());
     ProfileList list;
     for (long long n = 1; n <= count; ++n) {
         const std::string section = std::string(SectionPrefix(kind)) + std::to_string(n);

@@ -69,7 +69,8 @@ struct TransparentHash {
 
 struct LookupKeys::Tables {
     KeyTree tree;
-    std::unordered_map<std::string, int> prefixKeys;
+    std::unordered_map<std::string, int> prefixKeys; // a key → its group of keys equal but for letter case
+    std::unordered_map<std::string, int> prefixGroups; // upper-cased key → group
     std::unordered_map<std::string, int, TransparentHash, std::equal_to<>> commandTexts; // upper text inside the quotes
     std::unordered_map<std::string, int> commands;
     std::size_t longestCommand = 0;
@@ -82,9 +83,13 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
         if (key.empty() || HasWildcards(key) || key.size() > kMaxLookupLength
             || tables_->prefixKeys.count(std::string(key)))
             continue;
-        const int index = static_cast<int>(tables_->prefixKeys.size());
-        tables_->prefixKeys.emplace(key, index);
-        tables_->tree.Add(UpperText(key), index);
+        // Keys that differ only in letter case match the same lines.
+        const std::string upper = UpperText(key);
+        const auto [group, added] =
+            tables_->prefixGroups.emplace(upper, static_cast<int>(tables_->prefixGroups.size()));
+        tables_->prefixKeys.emplace(key, group->second);
+        if (added)
+            tables_->tree.Add(upper, group->second);
     }
     for (const std::string_view command : commands) {
         // A command with wild cards can only match lines that hold its last
@@ -103,7 +108,7 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
 LookupKeys::~LookupKeys() = default;
 
 TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
-    : tokens_(tokens), keys_(keys), prefixLines_(keys.tables_->prefixKeys.size()),
+    : tokens_(tokens), keys_(keys), prefixLines_(keys.tables_->prefixGroups.size()),
       commandLines_(keys.tables_->commandTexts.size())
 {
     const LookupKeys::Tables& tables = *keys.tables_;

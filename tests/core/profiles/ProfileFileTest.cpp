@@ -51,6 +51,26 @@ TEST(ProfileFile, BindingsShowTheAliasTheyRun)
               std::vector<std::string>{"MOUSE1 = +attack"});
 }
 
+// Damaged counts may name as many aliases and bindings as a profile can hold;
+// comparing every binding with every alias would keep the load busy for hours
+// (the suite's time limit catches that), and the substitution must still
+// chain exactly as the small case does.
+TEST(ProfileFile, BindingsUnderHugeCountsLoad)
+{
+    const auto profile = IniFile::Parse("[NumberOfSections]\nAliases=300000\nBindings=5000\n"
+                                        "[Alias1]\nAliasName=didn't load\nDescriptiveName=x\n"
+                                        "[Alias3]\nAliasName=Fire\nDescriptiveName=never\n"
+                                        "[Alias7]\nAliasName=x\nDescriptiveName=Fire\n"
+                                        "[Bind2]\nBindKey=MOUSE1\nBindValue=x\n");
+    const ProfileList bindings = LoadBindingList(profile);
+
+    ASSERT_EQ(bindings.size(), 5000U);
+    // Replacements chain forward only: Alias3 comes before the match that gave "Fire".
+    EXPECT_EQ(bindings[0].text, "didn't load = Fire");
+    EXPECT_EQ(bindings[1].text, "MOUSE1 = Fire");
+    EXPECT_EQ(bindings[4999].text, "didn't load = Fire");
+}
+
 TEST(ProfileFile, ListsReadOnlyCountedSectionsAndDefaultsForMissingOnes)
 {
     const auto profile = IniFile::Parse(

@@ -7,8 +7,9 @@
 namespace tesk {
 namespace {
 
-const std::vector<std::string_view> kKeys{"set fov", "SET NAME", "alias message1", "set s_volume", "x"};
-const std::vector<std::string_view> kCommands{"\"+forward\"", "\"+Left\"", "\"use grenade\"", "\"message1\"",
+const std::vector<std::string_view> kKeys{"set fov", "SET NAME", "alias message1", "set s_volume", "x",
+                                          "SET FOV", "set name"};
+const std::vector<std::string_view> kCommands{"\"+forward\"", "\"+Left\"", "\"+left\"", "\"use grenade\"", "\"message1\"",
                                               "\"cmd help\"", "MOUSE*\"+forward\""};
 
 // The index must give exactly what the lookups over the whole list give.

@@ -1,0 +1,1 @@
+ulvex2.exe +map crmapsecond

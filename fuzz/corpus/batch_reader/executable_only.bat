@@ -1,0 +1,1 @@
+/home/ann/ulvex2/ulvex2.exe

@@ -1,0 +1,1 @@
+C:\ulvex2\ulvex2.exe  +map exMap +exec config.cfg

@@ -1,0 +1,2 @@
+ulvex2.exe +map first
+ulvex2.exe +map second
