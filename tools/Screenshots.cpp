@@ -19,6 +19,7 @@ namespace {
 class ScreenshotDesktop final : public tesk::QtDesktop {
 public:
     explicit ScreenshotDesktop(QString directory) : directory_(std::move(directory)) {}
+    void ShowError(QWidget*, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
     int ExecDialog(QDialog& dialog) override
     {
         dialog.show();
@@ -53,6 +54,12 @@ int main(int argc, char** argv)
     QDir().mkpath(out + "/world/work");
     Write(out + "/world/config/tesk.ini", ("[ulvex2]\r\npath=" + game.toStdString() + "\r\n").c_str());
     Write(out + "/world/work/maps.lst", "base1 Outer Base\r\nexMap My Map\r\n");
+    Write(game + "/baseu2/config.cfg", "set name \"Player\"\r\n");
+    Write(out + "/world/work/Global Aliases.tesk",
+          "[NumberOfSections]\r\nAliases=1\r\nBindings=1\r\nSettings=1\r\n[Alias1]\r\nDescriptiveName=Rocket jump\r\n"
+          "AliasName=rj\r\nChecked=true\r\n[Bind1]\r\nBindKey=MOUSE2\r\nBindValue=rj\r\n[Setting1]\r\n"
+          "Setting=cl_maxfps\r\nSettingValue=90\r\n");
+    Write(out + "/world/work/mymod.tesk", "");
     QDir::setCurrent(out + "/world/work");
 
     ScreenshotDesktop desktop(out);
