@@ -1,6 +1,7 @@
 #include "core/text/TokenIndex.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_map>
 
 namespace tesk {
@@ -74,6 +75,10 @@ struct LookupKeys::Tables {
     std::unordered_map<std::string, int, TransparentHash, std::equal_to<>> commandTexts; // upper text inside the quotes
     std::unordered_map<std::string, int> commands;
     std::size_t longestCommand = 0;
+    // The first characters (upper-cased) that a command's text can start
+    // with: most quoted texts of a file are values, which this rules out
+    // without building and hashing their text.
+    std::array<bool, 256> commandStarts{};
 };
 
 LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const std::vector<std::string_view>& commands)
@@ -102,6 +107,8 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
         const auto [it, added] = tables_->commandTexts.emplace(inner, static_cast<int>(tables_->commandTexts.size()));
         tables_->commands.emplace(command, it->second);
         tables_->longestCommand = std::max(tables_->longestCommand, inner.size());
+        if (!inner.empty())
+            tables_->commandStarts[static_cast<unsigned char>(inner.front())] = true;
     }
 }
 
@@ -131,7 +138,10 @@ TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
             if (close == std::string_view::npos)
                 break;
             const std::size_t length = close - open - 1;
-            if (length <= tables.longestCommand) {
+            const bool mayBeCommand =
+                length == 0 ? tables.commandTexts.count("") != 0
+                            : tables.commandStarts[static_cast<unsigned char>(Upper(line[open + 1]))];
+            if (mayBeCommand && length <= tables.longestCommand) {
                 inner.assign(line.substr(open + 1, length));
                 std::transform(inner.begin(), inner.end(), inner.begin(), Upper);
                 if (const auto found = tables.commandTexts.find(std::string_view(inner));
