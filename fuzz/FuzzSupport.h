@@ -66,4 +66,11 @@ private:
     std::filesystem::path path_;
 };
 
+// The one scratch directory of this fuzzing process.
+inline const ScratchDirectory& Scratch()
+{
+    static const ScratchDirectory scratch;
+    return scratch;
+}
+
 } // namespace tesk::fuzz

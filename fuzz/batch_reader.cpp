@@ -8,19 +8,9 @@
 #include "core/launch/CommandLine.h"
 #include "core/text/Error.h"
 
-namespace {
-
-const tesk::fuzz::ScratchDirectory& Scratch()
-{
-    static const tesk::fuzz::ScratchDirectory scratch;
-    return scratch;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto& scratch = Scratch();
+    const auto& scratch = tesk::fuzz::Scratch();
     scratch.Write("tesk.bat", tesk::fuzz::AsText(data, size));
 
     tesk::SettingsModel model;

@@ -7,19 +7,9 @@
 #include "core/settings/ConfigWriter.h"
 #include "core/text/Error.h"
 
-namespace {
-
-const tesk::fuzz::ScratchDirectory& Scratch()
-{
-    static const tesk::fuzz::ScratchDirectory scratch;
-    return scratch;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto& scratch = Scratch();
+    const auto& scratch = tesk::fuzz::Scratch();
     // Holds no profile, so the written file depends on the settings alone.
     static const std::string profiles = scratch.Directory("profiles");
     scratch.Write("config.cfg", tesk::fuzz::AsText(data, size));
