@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHBoxLayout>
 #include <QShowEvent>
+#include <QVBoxLayout>
 
 #include <exception>
 
@@ -86,14 +88,42 @@ QPushButton* EntryEditor::MakeCancelButton()
     return button;
 }
 
-QLabel* EntryEditor::MakeLargeLabel(const char* name, const QString& text)
+namespace {
+
+// "Bind", "Set" and "to" stand out in a large bold font.
+QLabel* LargeLabel(const char* name, const QString& text, QWidget* parent)
 {
-    auto* label = Named(new QLabel(text, this), name);
+    auto* label = Named(new QLabel(text, parent), name);
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
     font.setBold(true);
     label->setFont(font);
     return label;
+}
+
+} // namespace
+
+void EntryEditor::LayOutOneLine(const QString& verb, QWidget* subject, QWidget* value, QWidget* note,
+                                const QString& okCaption)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(LargeLabel("Label1", verb, this));
+    row->addWidget(subject);
+    row->addWidget(LargeLabel("Label2", QStringLiteral("to"), this));
+    row->addWidget(value, 1);
+
+    auto* buttons = new QHBoxLayout;
+    if (note)
+        buttons->addWidget(note);
+    buttons->addStretch(1);
+    buttons->addWidget(MakeOkButton(okCaption));
+    buttons->addWidget(MakeCancelButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+    layout->addWidget(hiddenItems());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // Activation fills the fields once per showing: a key capture closing over

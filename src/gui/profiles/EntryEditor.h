@@ -57,8 +57,10 @@ protected:
     QPushButton* MakeOkButton(const QString& caption);
     QPushButton* MakeCancelButton();
     QWidget* hiddenItems() const { return hiddenItems_; }
-    // "Bind", "Set" and "to" of the binding and setting editors.
-    QLabel* MakeLargeLabel(const char* name, const QString& text);
+    // The one-line editors' layout: verb, subject, "to", value on one row,
+    // then an optional note with OK and Cancel, then the hidden items.
+    void LayOutOneLine(const QString& verb, QWidget* subject, QWidget* value, QWidget* note,
+                       const QString& okCaption);
 
     Desktop& desktop() { return desktop_; }
 

@@ -7,10 +7,8 @@
 
 #include <QComboBox>
 #include <QCompleter>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <utility>
 
@@ -31,23 +29,9 @@ TfrmTeskBinding::TfrmTeskBinding(Desktop& desktop, QStringList aliasItems, QWidg
     cboBindValue_->completer()->setCaseSensitivity(Qt::CaseSensitive);
     cboBindValue_->setMinimumWidth(170);
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(MakeLargeLabel("Label1", QStringLiteral("Bind")));
-    row->addWidget(txtBindKey_);
-    row->addWidget(MakeLargeLabel("Label2", QStringLiteral("to")));
-    row->addWidget(cboBindValue_, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Named(new QLabel(QStringLiteral("note : Aliases provided in combo box."), this), "Label3"));
-    buttons->addStretch(1);
-    buttons->addWidget(MakeOkButton(QStringLiteral("OK")));
-    buttons->addWidget(MakeCancelButton());
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addLayout(buttons);
-    layout->addWidget(hiddenItems());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutOneLine(QStringLiteral("Bind"), txtBindKey_, cboBindValue_,
+                  Named(new QLabel(QStringLiteral("note : Aliases provided in combo box."), this), "Label3"),
+                  QStringLiteral("OK"));
 }
 
 std::vector<std::string> TfrmTeskBinding::AliasItems() const

@@ -5,11 +5,9 @@
 #include "gui/keys/KeyCapture.h"
 #include "gui/settings/SettingWidgets.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace tesk {
 
@@ -22,22 +20,7 @@ TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
     connect(txtSetting_, &KeyEdit::doubleClicked, this, [this] { txtSettingDblClick(); });
     txtSettingValue_ = Named(new QLineEdit(this), "txtSettingValue");
 
-    auto* row = new QHBoxLayout;
-    row->addWidget(MakeLargeLabel("Label1", QStringLiteral("Set")));
-    row->addWidget(txtSetting_);
-    row->addWidget(MakeLargeLabel("Label2", QStringLiteral("to")));
-    row->addWidget(txtSettingValue_);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(MakeOkButton(QStringLiteral("Ok")));
-    buttons->addWidget(MakeCancelButton());
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addLayout(buttons);
-    layout->addWidget(hiddenItems());
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutOneLine(QStringLiteral("Set"), txtSetting_, txtSettingValue_, nullptr, QStringLiteral("Ok"));
 }
 
 void TfrmTeskSetting::FormActivate()
