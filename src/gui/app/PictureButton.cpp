@@ -8,14 +8,17 @@ namespace tesk {
 
 namespace {
 
-// Looking a standard picture up in the icon theme is slow, and the window
-// shows each one several times: each is looked up once.
+// The style's full icon decodes every size it has of a picture (up to
+// 128 pixels) at once; these buttons only ever show the small one, so that
+// is the only one decoded, once for the whole program.
 QIcon StandardIcon(QStyle::StandardPixmap picture, const QStyle* style)
 {
     static QHash<int, QIcon> icons;
     auto found = icons.find(picture);
-    if (found == icons.end())
-        found = icons.insert(picture, style->standardIcon(picture));
+    if (found == icons.end()) {
+        const QPixmap small = style->standardPixmap(picture);
+        found = icons.insert(picture, small.isNull() ? style->standardIcon(picture) : QIcon(small));
+    }
     return *found;
 }
 

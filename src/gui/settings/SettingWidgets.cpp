@@ -2,8 +2,6 @@
 
 #include "core/settings/SettingsModel.h"
 
-#include <QRegularExpression>
-
 namespace tesk {
 
 void KeyEdit::mouseDoubleClickEvent(QMouseEvent* event)
@@ -32,8 +30,14 @@ QAbstractSpinBox::StepEnabled TextSpinBox::stepEnabled() const
 
 QValidator::State TextSpinBox::validate(QString& input, int& /*pos*/) const
 {
-    static const QRegularExpression allowed(QStringLiteral("^[+-]?[0-9]*$"));
-    return allowed.match(input).hasMatch() ? QValidator::Acceptable : QValidator::Invalid;
+    // An optional sign, then digits only.
+    qsizetype i = 0;
+    if (i < input.size() && (input[i] == QLatin1Char('+') || input[i] == QLatin1Char('-')))
+        ++i;
+    for (; i < input.size(); ++i)
+        if (input[i] < QLatin1Char('0') || input[i] > QLatin1Char('9'))
+            return QValidator::Invalid;
+    return QValidator::Acceptable;
 }
 
 void TextSpinBox::fixup(QString& /*input*/) const

@@ -4,6 +4,7 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
+#include "support/Pages.h"
 #include "support/TestWorld.h"
 
 #include <QApplication>
@@ -38,6 +39,10 @@ template <typename T = QWidget>
 T* Find(QWidget& window, const char* name)
 {
     T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) {
+        testing::ShowEveryPage(window);
+        widget = window.findChild<T*>(QString::fromLatin1(name));
+    }
     EXPECT_NE(widget, nullptr) << name;
     return widget;
 }
@@ -278,9 +283,47 @@ TEST(MainWindowTest, FrameMenuAndPagesAsThePlayerSeesThem)
     EXPECT_EQ(Find<QStatusBar>(window, "sbrCommon")->isVisible(), window.isVisible());
 
     // Every setting of the table has its control, named after it.
+    testing::ShowEveryPage(window);
     for (const SettingDef& def : SettingTable()) {
         EXPECT_NE(window.findChild<QWidget*>(QString::fromLatin1(def.id.data(), def.id.size())), nullptr) << def.id;
     }
+}
+
+TEST(MainWindowTest, PagesShownLaterShowTheModelAndFitTheWindow)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    TfrmTeskMain window(desktop, world.iniPath());
+    window.show();
+    window.Timer1Timer();
+    const QSize size = window.size();
+
+    // Values set before a page is first shown are on it when it is.
+    window.model().SetText("edtServerName", "Ann's server");
+    window.model().SetChecked("cbxAllowCheats", true);
+    window.model().SetText("txtBlaster", "F1");
+    window.Refresh();
+    auto* pages = Find<QTabWidget>(window, "PageControl1");
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        QWidget* page = pages->currentWidget();
+        EXPECT_TRUE(page->minimumSizeHint().width() <= page->width()
+                    && page->minimumSizeHint().height() <= page->height())
+            << page->objectName().toStdString() << " is cut off";
+    }
+    EXPECT_EQ(window.size(), size) << "the window changed size when a page was first shown";
+    EXPECT_EQ(Find<QLineEdit>(window, "edtServerName")->text(), "Ann's server");
+    EXPECT_TRUE(Find<QCheckBox>(window, "cbxAllowCheats")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>(window, "txtBlaster")->text(), "F1");
+
+    // A page shown again is the same page, not a second copy of its controls.
+    pages->setCurrentIndex(1);
+    pages->setCurrentIndex(0);
+    pages->setCurrentIndex(1);
+    EXPECT_EQ(window.findChildren<QWidget*>("edtServerName").size(), 1);
+    window.hide();
 }
 
 TEST(MainWindowTest, ControlsStartAtTheirInitialValues)
@@ -345,6 +388,10 @@ TEST(MainWindowTest, UserEditsReachTheModel)
     EXPECT_EQ(model.Text("txtfov"), "180");
     QTest::keyClick(fov, Qt::Key_Down);
     EXPECT_EQ(model.Text("txtfov"), "179");
+    // Only a sign and digits can be typed into a spin.
+    fov->selectAll();
+    QTest::keyClicks(fov, "-1x+-2");
+    EXPECT_EQ(model.Text("txtfov"), "-12");
 
     Click(Find<QRadioButton>(window, "rbCrossDot"));
     EXPECT_TRUE(model.Checked("rbCrossDot"));
