@@ -32,6 +32,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace tesk {
 namespace {
 
@@ -63,14 +65,23 @@ void TfrmTeskMain::BuildWindow()
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->setUsesScrollButtons(false);
     pages_->setElideMode(Qt::ElideNone);
-    pages_->addTab(BuildGeneralPage(*view_), QStringLiteral("General"));
-    pages_->addTab(BuildVideoSoundPage(*view_), QStringLiteral("Video && Sound"));
-    pages_->addTab(BuildMenuCommPage(*view_), QStringLiteral("Menu && Comm"));
-    pages_->addTab(BuildMovementPage(*view_), QStringLiteral("Movement"));
-    pages_->addTab(BuildWeaponsPage(*view_), QStringLiteral("Weapons && Inv"));
-    pages_->addTab(BuildClientPage(*view_), QStringLiteral("Client"));
-    pages_->addTab(BuildServerPage(*view_), QStringLiteral("Server"));
+    // The first page and the games page are built at once; the others, more
+    // than half of all controls, the first time they are shown. Their
+    // controls show the model as it is then, so nothing is missed.
+    QWidget* general = NewPage(Page::General);
+    BuildGeneralPage(general, *view_);
+    pages_->addTab(general, QStringLiteral("General"));
+    const std::tuple<Page, PageBuilder, const char*> later[] = {
+        {Page::VideoSound, BuildVideoSoundPage, "Video && Sound"},
+        {Page::MenuComm, BuildMenuCommPage, "Menu && Comm"},
+        {Page::Movement, BuildMovementPage, "Movement"},
+        {Page::WeaponsInventory, BuildWeaponsPage, "Weapons && Inv"},
+        {Page::Client, BuildClientPage, "Client"},
+        {Page::Server, BuildServerPage, "Server"}};
+    for (const auto& [page, build, caption] : later)
+        pendingPages_.emplace(pages_->addTab(NewPage(page), QString::fromLatin1(caption)), build);
     pages_->addTab(new GamesPage(*view_), QStringLiteral("Games && Aliases"));
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { BuildPendingPage(index); });
 
     auto* txtHint = new QLineEdit;
     txtHint->setObjectName(QStringLiteral("txtHint"));
@@ -97,7 +108,7 @@ void TfrmTeskMain::BuildWindow()
     statusBar()->addWidget(status_, 1);
 
     BuildMenu();
-    ConnectCommands();
+    ConnectCommands(*central);
 
     connect(view_, &SettingsView::userChanged, this, [this](const QString& id) {
         if (id == QLatin1String("cboModel"))
@@ -209,10 +220,39 @@ void TfrmTeskMain::BuildMenu()
     command(about, &TfrmTeskMain::About1Click);
 }
 
-void TfrmTeskMain::ConnectCommands()
+void TfrmTeskMain::BuildPendingPage(int index)
 {
-    const auto button = [this](const char* name, void (TfrmTeskMain::*handler)()) {
-        auto* widget = findChild<QAbstractButton*>(QString::fromLatin1(name));
+    const auto pending = pendingPages_.find(index);
+    if (pending == pendingPages_.end())
+        return;
+    const PageBuilder build = pending->second;
+    pendingPages_.erase(pending);
+    QWidget* page = pages_->widget(index);
+    build(page, *view_);
+    ConnectCommands(*page);
+    FitWindowToPages();
+}
+
+void TfrmTeskMain::FitWindowToPages()
+{
+    // Never smaller than before: a page that needs more room than the others
+    // (with a large font) widens the window when it is first built.
+    fittedClient_ = centralWidget()->sizeHint().expandedTo(kDesignClientSize).expandedTo(fittedClient_);
+    const QSize client = fittedClient_;
+    const int top = menuBar()->sizeHint().height();
+    setFixedSize(client.width(), client.height() + top + statusBar()->sizeHint().height());
+    if (pnlSplash_)
+        pnlSplash_->setGeometry(0, top, width(), height() - top);
+}
+
+void TfrmTeskMain::ConnectCommands(QWidget& scope)
+{
+    // Each command is connected to its control once, when the page holding
+    // it is built.
+    const auto button = [this, &scope](const char* name, void (TfrmTeskMain::*handler)()) {
+        auto* widget = scope.findChild<QAbstractButton*>(QString::fromLatin1(name));
+        if (!widget)
+            return;
         connect(widget, &QAbstractButton::clicked, this,
                 [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
     };
@@ -226,12 +266,12 @@ void TfrmTeskMain::ConnectCommands()
     button("btnRun", &TfrmTeskMain::btnRunClick);
     button("btnMapList", &TfrmTeskMain::btnMapListClick);
     button("btnServerList", &TfrmTeskMain::btnServerListClick);
-    for (const SettingDef& def : SettingTable()) {
-        if (def.kind != SettingKind::Key || def.captureName.empty())
+    for (KeyEdit* field : scope.findChildren<KeyEdit*>()) {
+        const SettingDef* def = FindSetting(FromQ(field->objectName()));
+        if (!def || def->captureName.empty())
             continue;
-        const std::string id(def.id);
-        connect(static_cast<KeyEdit*>(view_->Widget(id)), &KeyEdit::doubleClicked, this,
-                [this, id] { RunCommand([this, id] { KeyFieldDblClick(id); }); });
+        const std::string id(def->id);
+        connect(field, &KeyEdit::doubleClicked, this, [this, id] { RunCommand([this, id] { KeyFieldDblClick(id); }); });
     }
 }
 
@@ -258,8 +298,7 @@ void TfrmTeskMain::BuildSplash()
 void TfrmTeskMain::FormCreate()
 {
     // The window has its final size before the splash covers it.
-    const QSize client = centralWidget()->sizeHint().expandedTo(kDesignClientSize);
-    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    FitWindowToPages();
     BuildSplash();
 
     RunStartupStep([this] { settings_.WriteString("tesk", "path", CurrentDirectory()); });

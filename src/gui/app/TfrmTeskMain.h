@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -116,7 +117,11 @@ private:
     // The six keys that closing and Run write; closing spells the minimise
     // key "Minimize", Run "minimize" (the same key to the INI file).
     void WriteLaunchKeys(const char* minimizeKey);
-    void ConnectCommands();
+    // Connects the commands of the controls inside `scope`.
+    void ConnectCommands(QWidget& scope);
+    void BuildPendingPage(int index);
+    // Fixes the window's size to what its pages need, never shrinking it.
+    void FitWindowToPages();
 
     // Runs one start-up step; its problem is noted and start-up goes on.
     void RunStartupStep(const std::function<void()>& step);
@@ -135,6 +140,10 @@ private:
     SettingsView* view_ = nullptr;
     HintLine* hintLine_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    // Pages not built yet, by tab index, with their builders.
+    using PageBuilder = void (*)(QWidget* page, SettingsView& view);
+    std::map<int, PageBuilder> pendingPages_;
+    QSize fittedClient_;
     QLabel* status_ = nullptr;
     QPointer<QWidget> pnlSplash_;
     QTimer* timer1_ = nullptr;

@@ -243,9 +243,8 @@ QWidget* NewPage(Page page)
     return widget;
 }
 
-QWidget* BuildGeneralPage(SettingsView& view)
+void BuildGeneralPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::General);
     auto* left = new QVBoxLayout;
     left->setSpacing(kSpacing);
     left->addWidget(PlayerInfo(view));
@@ -255,12 +254,10 @@ QWidget* BuildGeneralPage(SettingsView& view)
     Tighten(layout);
     layout->addLayout(left, 3);
     layout->addWidget(Picture("imgLogo", 230, 265), 2);
-    return page;
 }
 
-QWidget* BuildVideoSoundPage(SettingsView& view)
+void BuildVideoSoundPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::VideoSound);
 
     auto* sampling = new QGridLayout;
     FormRows(view, {"cboSndQuality", "txtSndDelay"}, sampling);
@@ -298,12 +295,10 @@ QWidget* BuildVideoSoundPage(SettingsView& view)
     Tighten(layout);
     layout->addWidget(Group(view, "gbxSound", sound), 1);
     layout->addLayout(right, 1);
-    return page;
 }
 
-QWidget* BuildMenuCommPage(SettingsView& view)
+void BuildMenuCommPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::MenuComm);
     auto* menu = KeyRows(view, {"txtToggleMenu", "txtHelp", "txtSaveGame", "txtLoadGame", "txtKeys",
                                 "txtStartServer", "txtQuickSave", "txtQuickLoad", "txtQuit", "txtScreenShot",
                                 "txtPause"});
@@ -348,12 +343,10 @@ QWidget* BuildMenuCommPage(SettingsView& view)
     layout->addWidget(Group(view, "gbxMenuCommands", menu));
     layout->addLayout(middle);
     layout->addWidget(Group(view, "pnlMessages", messages), 1);
-    return page;
 }
 
-QWidget* BuildMovementPage(SettingsView& view)
+void BuildMovementPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::Movement);
 
     auto* mouseOptions = new QGridLayout;
     mouseOptions->addWidget(W(view, "cbxMouseLook"), 0, 0, 1, 2);
@@ -393,12 +386,10 @@ QWidget* BuildMovementPage(SettingsView& view)
     layout->addLayout(top);
     layout->addLayout(bottom);
     layout->addStretch(1);
-    return page;
 }
 
-QWidget* BuildWeaponsPage(SettingsView& view)
+void BuildWeaponsPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::WeaponsInventory);
     auto* weapons = KeyRows(view, {"txtBlaster", "txtShotgun", "txtSuperShotgun", "txtMachineGun", "txtChainGun",
                                    "txtGrenadeLauncher", "txtRocketLauncher", "txtHyperBlaster", "txtRailGun",
                                    "txtBFG10k", "txtGrenade"});
@@ -417,14 +408,10 @@ QWidget* BuildWeaponsPage(SettingsView& view)
     items->addWidget(Group(view, "gbxInventory",
                            KeyRows(view, {"txtShowInventory", "txtUse", "txtDrop", "txtInventoryPrevious",
                                           "txtInventoryNext"})));
-    auto* useItem = KeyRows(view, {"txtEnvironmentSuit", "txtInvulnerability", "txtPowerShield"});
-    const char* second[] = {"txtQuadDamage", "txtRebreather", "txtSilencer"};
-    for (int i = 0; i < 3; ++i) {
-        useItem->addWidget(W(view, second[i]), i, 2);
-        useItem->addWidget(LabelFor(view, second[i]), i, 3);
-    }
-    useItem->setColumnStretch(3, 1);
-    items->addWidget(Group(view, "gbxUseItem", useItem), 1);
+    items->addWidget(Group(view, "gbxUseItem",
+                           KeyRows(view, {"txtEnvironmentSuit", "txtInvulnerability", "txtPowerShield",
+                                          "txtQuadDamage", "txtRebreather", "txtSilencer"})),
+                     1);
 
     auto* right = new QVBoxLayout;
     right->addLayout(top);
@@ -435,12 +422,10 @@ QWidget* BuildWeaponsPage(SettingsView& view)
     Tighten(layout);
     layout->addWidget(Group(view, "pnlWeapons", weapons));
     layout->addLayout(right, 1);
-    return page;
 }
 
-QWidget* BuildClientPage(SettingsView& view)
+void BuildClientPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::Client);
     auto* start = new QGridLayout;
     // Each start option above its own choices; two of them edit their list.
     const char* options[][5] = {
@@ -481,12 +466,10 @@ QWidget* BuildClientPage(SettingsView& view)
     layout->addWidget(startOptions);
     layout->addLayout(bottom);
     layout->addStretch(1);
-    return page;
 }
 
-QWidget* BuildServerPage(SettingsView& view)
+void BuildServerPage(QWidget* page, SettingsView& view)
 {
-    QWidget* page = NewPage(Page::Server);
     auto* info = FormRows(view, {"edtServerName", "edtServerPassword"});
     info->addWidget(W(view, "cbxDedicatedServer"), 2, 0, 1, 2);
     FormRows(view, {"cboServerStartMap"}, info);
@@ -542,7 +525,6 @@ QWidget* BuildServerPage(SettingsView& view)
     layout->addLayout(top);
     layout->addLayout(bottom);
     layout->addStretch(1);
-    return page;
 }
 
 } // namespace tesk

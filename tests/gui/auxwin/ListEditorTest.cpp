@@ -1,6 +1,7 @@
 #include "core/launch/CommandLine.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
+#include "support/Pages.h"
 #include "support/TestWorld.h"
 
 #include <QAbstractButton>
@@ -45,6 +46,7 @@ protected:
     void Start()
     {
         window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+        testing::ShowEveryPage(*window);
         window->show();
         window->Timer1Timer();
         // Start-up's own report (the world has no config file) is not what

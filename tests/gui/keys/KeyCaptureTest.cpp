@@ -4,6 +4,7 @@
 #include "gui/keys/TfrmBind.h"
 #include "gui/settings/SettingsView.h"
 #include "support/FakeDesktop.h"
+#include "support/Pages.h"
 #include "support/TestWorld.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ protected:
     {
         world.StoreGameDirectory();
         window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+        testing::ShowEveryPage(*window);
         window->show();
         window->Timer1Timer();
         // Start-up's own report (the world has no config file) is not what
