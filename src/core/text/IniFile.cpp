@@ -124,6 +124,9 @@ IniFile IniFile::Parse(std::string_view text, std::string path)
 {
     IniFile ini;
     ini.path_ = std::move(path);
+    // Every header holds a "[": the sections are allocated once, not moved
+    // (with their lines and keys) each time the list grows.
+    ini.sections_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')) + 1);
     ini.sections_.emplace_back();
     for (auto& line : SplitLines(text))
         ini.AddParsedLine(std::move(line));

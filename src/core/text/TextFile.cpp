@@ -3,12 +3,12 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -152,6 +152,9 @@ private:
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
+    // Line feeds end nearly every line of the files read here: the list is
+    // allocated once instead of being moved as it grows.
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n')
@@ -184,11 +187,20 @@ std::optional<std::string> ReadFileIfExists(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (type == fs::file_type::directory || !in)
         throw CannotOpen(path);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // One read of the size the file has, then whatever it grew by meanwhile
+    // (or all of it, when the system gives no size, as for /proc files).
+    std::string bytes;
+    if (const auto size = fs::file_size(path, ec); !ec && size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    char more[65536];
+    while (in && (in.read(more, sizeof more), in.gcount() > 0))
+        bytes.append(more, static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         throw CannotOpen(path);
-    return bytes.str();
+    return bytes;
 }
 
 std::vector<std::string> ReadTextLines(const std::string& path)

@@ -56,6 +56,25 @@ TEST(TextFile, ReadsEveryLineEnding)
     EXPECT_EQ(lines("a\n\nb"), (Lines{"a", "", "b"}));
 }
 
+TEST(TextFile, ReadsWholeFilesOfAnySizeAndThoseWhoseSizeIsUnknown)
+{
+    TempDir dir;
+    std::string big;
+    int count = 0;
+    for (; big.size() < 300000; ++count)
+        big += "set unrelated_" + std::to_string(count) + (count % 3 ? "\r\n" : "\n");
+    WriteFileBytes(dir.file("big.cfg"), big);
+    EXPECT_EQ(ReadFileIfExists(dir.file("big.cfg")), big);
+    const Lines lines = ReadTextLines(dir.file("big.cfg"));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(count));
+    EXPECT_EQ(lines.back(), "set unrelated_" + std::to_string(count - 1));
+    // A file the system gives no size for is read to its end all the same.
+    const auto status = ReadFileIfExists("/proc/self/status");
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(status->find("Name:"), std::string::npos);
+    EXPECT_NE(status->find("Pid:"), std::string::npos);
+}
+
 TEST(TextFile, UnreadableFileNamesThePath)
 {
     TempDir dir;
