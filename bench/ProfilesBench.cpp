@@ -57,7 +57,10 @@ void ParseLargeProfile(benchmark::State& state)
 }
 BENCHMARK(ParseLargeProfile)->Unit(benchmark::kMillisecond);
 
-void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
+// Runs `operation` on a freshly written large profile, writing it untimed
+// before each run.
+template <typename Operation>
+void OnFreshLargeProfile(benchmark::State& state, Operation operation)
 {
     const ProfileDir dir;
     const std::vector<std::string> profile = LargeProfile();
@@ -65,22 +68,22 @@ void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
         state.PauseTiming();
         tesk::WriteTextLines(dir.Profile(), profile);
         state.ResumeTiming();
-        tesk::DeleteProfileEntry(dir.Profile(), tesk::ProfileEntryKind::Binding, 0);
+        operation(dir.Profile());
     }
+}
+
+void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
+{
+    OnFreshLargeProfile(state, [](const std::string& path) {
+        tesk::DeleteProfileEntry(path, tesk::ProfileEntryKind::Binding, 0);
+    });
 }
 BENCHMARK(DeleteFirstBindingOfLargeProfile)->Unit(benchmark::kMillisecond);
 
 // The floor of any profile operation: one parse and one write of the file.
 void ParseAndWriteLargeProfile(benchmark::State& state)
 {
-    const ProfileDir dir;
-    const std::vector<std::string> profile = LargeProfile();
-    for (auto _ : state) {
-        state.PauseTiming();
-        tesk::WriteTextLines(dir.Profile(), profile);
-        state.ResumeTiming();
-        tesk::IniFile::Load(dir.Profile()).Save();
-    }
+    OnFreshLargeProfile(state, [](const std::string& path) { tesk::IniFile::Load(path).Save(); });
 }
 BENCHMARK(ParseAndWriteLargeProfile)->Unit(benchmark::kMillisecond);
 

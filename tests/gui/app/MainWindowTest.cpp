@@ -4,7 +4,7 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
-#include "support/Pages.h"
+#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "core/launch/CommandLine.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
-#include "support/Pages.h"
+#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QAbstractButton>
@@ -45,14 +45,8 @@ protected:
 
     void Start()
     {
-        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
-        testing::ShowEveryPage(*window);
-        window->show();
-        window->Timer1Timer();
-        // Start-up's own report (the world has no config file) is not what
-        // these tests are about.
-        QApplication::processEvents();
-        desktop.errors.clear();
+        window = testing::OpenMainWindow(desktop, world);
+        testing::DropStartupReport(desktop);
     }
 
     // Clicks the button; the editor opens (loading its file), `edit` works on

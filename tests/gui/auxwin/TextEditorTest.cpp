@@ -1,7 +1,7 @@
 #include "gui/app/TfrmTeskMain.h"
 #include "gui/auxwin/TfrmEdit.h"
 #include "support/FakeDesktop.h"
-#include "support/Pages.h"
+#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QAbstractButton>
@@ -35,10 +35,7 @@ protected:
         world.StoreGameDirectory();
         world.Write(ConfigPath(), "set name \"Ann\"\r\n");
         world.Write(BatchPath(), world.gameDir() + "/ulvex2.exe +map base1\r\n");
-        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
-        testing::ShowEveryPage(*window);
-        window->show();
-        window->Timer1Timer();
+        window = testing::OpenMainWindow(desktop, world);
     }
     ~TextEditorTest() override { window->hide(); }
 

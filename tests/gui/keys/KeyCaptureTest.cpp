@@ -4,7 +4,7 @@
 #include "gui/keys/TfrmBind.h"
 #include "gui/settings/SettingsView.h"
 #include "support/FakeDesktop.h"
-#include "support/Pages.h"
+#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QApplication>
@@ -76,14 +76,8 @@ protected:
     KeyFieldTest()
     {
         world.StoreGameDirectory();
-        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
-        testing::ShowEveryPage(*window);
-        window->show();
-        window->Timer1Timer();
-        // Start-up's own report (the world has no config file) is not what
-        // these tests are about.
-        QApplication::processEvents();
-        desktop.errors.clear();
+        window = testing::OpenMainWindow(desktop, world);
+        testing::DropStartupReport(desktop);
     }
     ~KeyFieldTest() override { window->hide(); }
 

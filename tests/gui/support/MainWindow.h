@@ -1,0 +1,48 @@
+#pragma once
+
+#include "gui/app/TfrmTeskMain.h"
+#include "support/FakeDesktop.h"
+#include "support/TestWorld.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <memory>
+
+namespace tesk::testing {
+
+// Shows each page of the main window once, as a player clicking through the
+// tabs would, then returns to the page that was showing. Pages are built the
+// first time they are shown.
+inline void ShowEveryPage(QWidget& window)
+{
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (!pages)
+        return;
+    const int current = pages->currentIndex();
+    for (int i = 0; i < pages->count(); ++i)
+        pages->setCurrentIndex(i);
+    pages->setCurrentIndex(current);
+}
+
+// The main window of `world` as a player finds it once the splash has gone,
+// with every page built.
+inline std::unique_ptr<TfrmTeskMain> OpenMainWindow(FakeDesktop& desktop, const TestWorld& world)
+{
+    auto window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+    ShowEveryPage(*window);
+    window->show();
+    window->Timer1Timer();
+    return window;
+}
+
+// Lets start-up say its problems (a world without a config file has one) and
+// forgets them, for tests that are about something else.
+inline void DropStartupReport(FakeDesktop& desktop)
+{
+    QApplication::processEvents();
+    desktop.errors.clear();
+}
+
+} // namespace tesk::testing
