@@ -5,6 +5,7 @@
 #include "gui/app/Desktop.h"
 #include "gui/app/TfrmTeskMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -75,6 +76,24 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         window.grab().save(QString("%1/page-%2-%3.png").arg(out).arg(i).arg(pages->widget(i)->objectName()));
     }
+    // Each dialog is saved by the desktop when it opens; the text editor is a
+    // window of its own.
+    const char* openers[] = {"btnAddGame", "btnAddAlias", "btnAddBinding", "btnAddSetting",
+                             "btnMapList", "btnServerList", "btnEditConfig"};
+    for (const char* name : openers) {
+        if (auto* button = window.findChild<QAbstractButton*>(name))
+            button->click();
+        else
+            std::fprintf(stderr, "no button %s\n", name);
+        QApplication::processEvents();
+    }
+    for (QWidget* editor : window.findChildren<QWidget*>(QStringLiteral("frmEdit"))) {
+        editor->show();
+        QApplication::processEvents();
+        editor->grab().save(out + "/window-frmEdit.png");
+        editor->hide();
+    }
+    window.KeyFieldDblClick("txtToggleMenu");
     pages->setCurrentIndex(0);
     window.About1Click();
     std::printf("window %dx%d, client %dx%d\n", window.width(), window.height(), window.centralWidget()->width(),
