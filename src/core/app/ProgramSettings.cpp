@@ -3,6 +3,7 @@
 #include "core/text/Error.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
+#include "core/text/TextFile.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -57,19 +58,25 @@ bool ProgramSettings::ReadBool(std::string_view section, std::string_view key,
     return ReadString(section, key, defaultValue ? kTrue : kFalse) == kTrue;
 }
 
-// A file that exists but cannot be read is not replaced: its keys would be lost.
+// A file that exists but cannot be read is not replaced: its keys would be
+// lost. A change that leaves the text as it was writes nothing, so that a
+// start-up that stores the values already there does not touch the disk.
 template <typename Change>
 void ProgramSettings::Update(Change change)
 {
-    // A directory that cannot be made shows as the save's failure.
-    std::error_code ignored;
-    const auto directory = std::filesystem::path(path_).parent_path();
-    if (!directory.empty())
-        std::filesystem::create_directories(directory, ignored);
     try {
-        IniFile ini = IniFile::Load(path_);
+        const auto bytes = ReadFileIfExists(path_);
+        IniFile ini = IniFile::Parse(bytes ? std::string_view(*bytes) : std::string_view(), path_);
         change(ini);
-        ini.Save();
+        const std::string text = ini.Serialize();
+        if (bytes && *bytes == text)
+            return;
+        // A directory that cannot be made shows as the save's failure.
+        std::error_code ignored;
+        const auto directory = std::filesystem::path(path_).parent_path();
+        if (!directory.empty())
+            std::filesystem::create_directories(directory, ignored);
+        WriteFileAtomically(path_, text, "Unable to write to %s");
     } catch (const Error&) {
         throw Error(FormatText("Unable to write to %s", path_));
     }

@@ -76,6 +76,35 @@ TEST(ProgramSettings, CreatesItsDirectoryAndReportsAReadOnlyFile)
     EXPECT_EQ(ReadFileBytes(settings.path()), kIni);
 }
 
+// Start-up and closing store keys that mostly hold their values already.
+TEST(ProgramSettings, AWriteThatChangesNothingLeavesTheFileAlone)
+{
+    TempDir dir;
+    ProgramSettings settings(dir.file("tesk.ini"));
+    settings.WriteString("tesk", "path", "/home/ann");
+    struct stat before {};
+    ASSERT_EQ(::stat(settings.path().c_str(), &before), 0);
+
+    // The same value (the key spelt otherwise) is not written again, so the
+    // file keeps its inode, and a read-only file is no error.
+    ::chmod(settings.path().c_str(), 0444);
+    EXPECT_NO_THROW(settings.WriteString("TESK", "Path", "/home/ann"));
+    EXPECT_NO_THROW(settings.EraseSection("not there"));
+    struct stat after {};
+    ASSERT_EQ(::stat(settings.path().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+
+    // A new value still is, and still fails on the read-only file.
+    EXPECT_THROW(settings.WriteString("tesk", "path", "/home/bob"), Error);
+    EXPECT_EQ(ReadFileBytes(settings.path()), "[tesk]\r\npath=/home/ann\r\n");
+
+    // A file with other line ends than the ones written is written anew.
+    ::chmod(settings.path().c_str(), 0644);
+    WriteFileBytes(settings.path(), "[tesk]\npath=/home/ann\n");
+    settings.WriteString("tesk", "path", "/home/ann");
+    EXPECT_EQ(ReadFileBytes(settings.path()), "[tesk]\r\npath=/home/ann\r\n");
+}
+
 TEST(ProgramSettings, DefaultPathFollowsTheConfigurationDirectory)
 {
     const char* old = std::getenv("XDG_CONFIG_HOME");
