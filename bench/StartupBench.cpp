@@ -15,6 +15,7 @@
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 #include "gui/app/Desktop.h"
+#include "gui/app/Resources.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "BenchSupport.h"
 
@@ -74,6 +75,7 @@ int RunOneLabel(int argc, char** argv)
 int RunFull(int argc, char** argv, const std::string& settingsPath)
 {
     QApplication app(argc, argv);
+    tesk::SetUpApplication();
     SilentDesktop desktop;
     tesk::TfrmTeskMain window(desktop, settingsPath);
     window.show();

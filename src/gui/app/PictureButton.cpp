@@ -1,5 +1,8 @@
 #include "gui/app/PictureButton.h"
 
+#include "gui/app/LazyIcons.h"
+
+#include <QApplication>
 #include <QHash>
 #include <QIcon>
 #include <QToolButton>
@@ -8,14 +11,15 @@ namespace tesk {
 
 namespace {
 
-// The style's full icon decodes every size it has of a picture (up to
-// 128 pixels) at once; these buttons only ever show the small one, so that
-// is the only one decoded, once for the whole program.
-QIcon StandardIcon(QStyle::StandardPixmap picture, const QStyle* style)
+// The style's small picture, decoded once for the whole program. The
+// style's full icon would decode every size it has of a picture (up to 128
+// pixels) although these buttons only ever show the small one.
+QIcon SmallPicture(QStyle::StandardPixmap picture)
 {
     static QHash<int, QIcon> icons;
     auto found = icons.find(picture);
     if (found == icons.end()) {
+        const QStyle* style = QApplication::style();
         const QPixmap small = style->standardPixmap(picture);
         found = icons.insert(picture, small.isNull() ? style->standardIcon(picture) : QIcon(small));
     }
@@ -28,7 +32,9 @@ QToolButton* NewPictureButton(const char* name, QStyle::StandardPixmap picture, 
 {
     auto* button = new QToolButton;
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(StandardIcon(picture, button->style()));
+    // Loaded when first drawn: the buttons the splash covers at start-up
+    // cost nothing until they are seen.
+    button->setIcon(LazyIcon([picture] { return SmallPicture(picture); }));
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     button->setAutoRaise(true);

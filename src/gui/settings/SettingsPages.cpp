@@ -138,7 +138,7 @@ QLabel* Picture(const char* name, int width, int height)
 {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(LogoPicture().scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setPixmap(LogoPicture(width, height));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
