@@ -9,6 +9,7 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/Text.h"
 #include "gui/profiles/GamesPage.h"
+#include "gui/profiles/ProfileCommands.h"
 #include "gui/settings/SettingsPages.h"
 #include "gui/settings/SettingWidgets.h"
 #include "gui/settings/SettingsView.h"
@@ -65,9 +66,10 @@ void TfrmTeskMain::BuildWindow()
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->setUsesScrollButtons(false);
     pages_->setElideMode(Qt::ElideNone);
-    // The first page and the games page are built at once; the others, more
-    // than half of all controls, the first time they are shown. Their
-    // controls show the model as it is then, so nothing is missed.
+    // The first page is built at once; the others, most of all controls, the
+    // first time they are shown. Their controls show the model as it is
+    // then, and the games page what start-up read for it, so nothing is
+    // missed.
     QWidget* general = NewPage(Page::General);
     BuildGeneralPage(general, *view_);
     pages_->addTab(general, QStringLiteral("General"));
@@ -80,7 +82,8 @@ void TfrmTeskMain::BuildWindow()
         {Page::Server, BuildServerPage, "Server"}};
     for (const auto& [page, build, caption] : later)
         pendingPages_.emplace(pages_->addTab(NewPage(page), QString::fromLatin1(caption)), build);
-    pages_->addTab(new GamesPage(*view_), QStringLiteral("Games && Aliases"));
+    pendingPages_.emplace(pages_->addTab(new GamesPage, QStringLiteral("Games && Aliases")),
+                          [](QWidget* page, SettingsView& view) { static_cast<GamesPage*>(page)->Build(view); });
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { BuildPendingPage(index); });
 
     auto* txtHint = new QLineEdit;
@@ -230,17 +233,27 @@ void TfrmTeskMain::BuildPendingPage(int index)
     QWidget* page = pages_->widget(index);
     build(page, *view_);
     ConnectCommands(*page);
-    FitWindowToPages();
+    if (profiles_ && qobject_cast<GamesPage*>(page))
+        profiles_->PageBuilt();
+    // The window was sized for the pages built at start-up; a later page
+    // only needs room for its controls, not the room it would like.
+    FitWindowTo(centralWidget()->minimumSizeHint());
 }
+
+void TfrmTeskMain::BuildPage(QWidget& page) { BuildPendingPage(pages_->indexOf(&page)); }
 
 void TfrmTeskMain::FitWindowToPages()
 {
-    // Never smaller than before: a page that needs more room than the others
-    // (with a large font) widens the window when it is first built.
-    fittedClient_ = centralWidget()->sizeHint().expandedTo(kDesignClientSize).expandedTo(fittedClient_);
-    const QSize client = fittedClient_;
+    FitWindowTo(centralWidget()->sizeHint().expandedTo(kDesignClientSize));
+}
+
+// Never smaller than before: a page built later that would not fit (with a
+// large font) widens the window when it is first shown.
+void TfrmTeskMain::FitWindowTo(QSize client)
+{
+    fittedClient_ = client.expandedTo(fittedClient_);
     const int top = menuBar()->sizeHint().height();
-    setFixedSize(client.width(), client.height() + top + statusBar()->sizeHint().height());
+    setFixedSize(fittedClient_.width(), fittedClient_.height() + top + statusBar()->sizeHint().height());
     if (pnlSplash_)
         pnlSplash_->setGeometry(0, top, width(), height() - top);
 }
@@ -348,12 +361,7 @@ void TfrmTeskMain::StartupFillLists()
     // Start-up stored the working directory first; it is the same place when
     // that write failed.
     const std::string profileDirectory = settings_.ReadString("tesk", "path", CurrentDirectory());
-    RunStartupStep([&] {
-        auto* games = findChild<GamesPage*>()->lbxGames;
-        games->clear();
-        for (const std::string& name : ListGames(profileDirectory))
-            games->addItem(ToQ(name));
-    });
+    RunStartupStep([&] { profiles_->ShowGames(ListGames(profileDirectory)); });
     RunStartupStep([&] {
         std::vector<std::string> maps = ReadMapNames(JoinPath(profileDirectory, "maps.lst"));
         model_.SetItems("cboClientStartMap", maps);

@@ -28,6 +28,7 @@ namespace tesk {
 
 class Desktop;
 class HintLine;
+class ProfileCommands;
 class SettingsView;
 class TfrmAbout;
 
@@ -102,6 +103,9 @@ public:
     // Runs one command; an error it raises is shown with its text and the
     // window stays usable.
     void RunCommand(const std::function<void()>& command);
+    // Builds a page that has not been shown yet, for a command that needs its
+    // controls; a built page is left as it is.
+    void BuildPage(QWidget& page);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +126,7 @@ private:
     void BuildPendingPage(int index);
     // Fixes the window's size to what its pages need, never shrinking it.
     void FitWindowToPages();
+    void FitWindowTo(QSize client);
 
     // Runs one start-up step; its problem is noted and start-up goes on.
     void RunStartupStep(const std::function<void()>& step);
@@ -148,6 +153,7 @@ private:
     QPointer<QWidget> pnlSplash_;
     QTimer* timer1_ = nullptr;
     TfrmAbout* about_ = nullptr;
+    ProfileCommands* profiles_ = nullptr;
     QStringList startupProblems_;
     bool startupProblemsReported_ = false;
 };

@@ -16,9 +16,13 @@
 #include <QVBoxLayout>
 
 namespace tesk {
-GamesPage::GamesPage(SettingsView& view, QWidget* parent) : QWidget(parent)
+
+GamesPage::GamesPage(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("tabAlias")); }
+
+void GamesPage::Build(SettingsView& view)
 {
-    setObjectName(QStringLiteral("tabAlias"));
+    if (built())
+        return;
     auto* lists = new QHBoxLayout;
     lists->setSpacing(6);
     lists->addWidget(BuildEntryList(aliases, "Alias", "Aliases"));

@@ -17,7 +17,11 @@ class SettingsView;
 class GamesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit GamesPage(SettingsView& view, QWidget* parent = nullptr);
+    // The page is empty until it is built: the window builds it the first
+    // time it is shown, or when a command needs its controls.
+    explicit GamesPage(QWidget* parent = nullptr);
+    void Build(SettingsView& view);
+    bool built() const { return lbxGames != nullptr; }
 
     // One check list with its select-all box and its buttons.
     struct EntryList {

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 namespace tesk {
 namespace {
@@ -71,14 +72,20 @@ auto Command(TfrmTeskMain& window, ProfileCommands* commands, void (ProfileComma
 // them; the window owns them from then on.
 void TfrmTeskMain::StartupLoadGlobalProfile()
 {
-    auto* commands = new ProfileCommands(*this, *findChild<GamesPage*>());
-    RunStartupStep([commands] { commands->LoadGlobalProfile(); });
+    profiles_ = new ProfileCommands(*this, *findChild<GamesPage*>());
+    RunStartupStep([this] { profiles_->LoadGlobalProfile(); });
 }
 
 ProfileCommands::ProfileCommands(TfrmTeskMain& window, GamesPage& page)
     : QObject(&window), window_(window), page_(page)
 {
     setObjectName(QStringLiteral("ProfileCommands"));
+    if (page_.built())
+        PageBuilt();
+}
+
+void ProfileCommands::PageBuilt()
+{
     const auto command = [this](void (ProfileCommands::*handler)()) { return Command(window_, this, handler); };
     connect(page_.cbxGlobalSettings, &QCheckBox::toggled, this, command(&ProfileCommands::cbxGlobalSettingsClick));
     connect(page_.lbxGames, &QListWidget::itemSelectionChanged, this, command(&ProfileCommands::lbxGamesClick));
@@ -87,6 +94,29 @@ ProfileCommands::ProfileCommands(TfrmTeskMain& window, GamesPage& page)
     connect(page_.btnDeleteGame, &QToolButton::clicked, this, command(&ProfileCommands::btnDeleteGameClick));
     for (const ProfileEntryKind kind : kProfileEntryKinds)
         ConnectEntryList(kind);
+    // What start-up read for the page before it existed.
+    ShowGames(std::exchange(pendingGames_, {}));
+    for (const ProfileEntryKind kind : kProfileEntryKinds)
+        ShowList(kind, std::exchange(pendingLists_[static_cast<std::size_t>(kind)], {}));
+}
+
+GamesPage& ProfileCommands::Page() const
+{
+    window_.BuildPage(page_);
+    return page_;
+}
+
+void ProfileCommands::ShowGames(const std::vector<std::string>& names)
+{
+    if (!page_.built()) {
+        pendingGames_ = names;
+        return;
+    }
+    QListWidget* games = page_.lbxGames;
+    const QSignalBlocker blocker(games);
+    games->clear();
+    for (const std::string& name : names)
+        games->addItem(ToQ(name));
 }
 
 void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
@@ -110,18 +140,19 @@ void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
 
 GamesPage::EntryList& ProfileCommands::Entries(ProfileEntryKind kind) const
 {
+    GamesPage& page = Page();
     switch (kind) {
     case ProfileEntryKind::Alias:
-        return page_.aliases;
+        return page.aliases;
     case ProfileEntryKind::Binding:
-        return page_.bindings;
+        return page.bindings;
     case ProfileEntryKind::Setting:
         break;
     }
-    return page_.settings;
+    return page.settings;
 }
 
-std::optional<int> ProfileCommands::SelectedGame() const { return SelectedRow(page_.lbxGames); }
+std::optional<int> ProfileCommands::SelectedGame() const { return SelectedRow(Page().lbxGames); }
 
 std::optional<int> ProfileCommands::SelectedEntry(ProfileEntryKind kind) const
 {
@@ -130,10 +161,10 @@ std::optional<int> ProfileCommands::SelectedEntry(ProfileEntryKind kind) const
 
 std::optional<std::string> ProfileCommands::ShownProfile() const
 {
-    if (page_.cbxGlobalSettings->isChecked())
+    if (Page().cbxGlobalSettings->isChecked())
         return std::string(kGlobalProfileName);
     if (const auto game = SelectedGame())
-        return FromQ(page_.lbxGames->item(*game)->text());
+        return FromQ(Page().lbxGames->item(*game)->text());
     return std::nullopt;
 }
 
@@ -141,19 +172,19 @@ void ProfileCommands::LoadGlobalProfile() { LoadProfileLists(ProfileFileOf(std::
 
 // Showing the profile of the game selected, or the global one.
 
-void ProfileCommands::cbxGlobalSettingsClick() { ShowGlobalProfile(page_.cbxGlobalSettings->isChecked()); }
+void ProfileCommands::cbxGlobalSettingsClick() { ShowGlobalProfile(Page().cbxGlobalSettings->isChecked()); }
 
 void ProfileCommands::ShowGlobalProfile(bool checked)
 {
     if (!checked) {
-        page_.lbxGames->setFocus();
+        Page().lbxGames->setFocus();
         ShowGameProfile();
         return;
     }
-    page_.btnUseThisGame->setEnabled(false);
+    Page().btnUseThisGame->setEnabled(false);
     {
-        const QSignalBlocker blocker(page_.lbxGames);
-        page_.lbxGames->clearSelection();
+        const QSignalBlocker blocker(Page().lbxGames);
+        Page().lbxGames->clearSelection();
     }
     LoadGlobalProfile();
 }
@@ -164,12 +195,12 @@ void ProfileCommands::lbxGamesClick() { ShowGameProfile(); }
 // box agree on the shown profile even when the file cannot be read.
 void ProfileCommands::ShowGameProfile()
 {
-    QListWidget* games = page_.lbxGames;
+    QListWidget* games = Page().lbxGames;
     if (!SelectedGame() && games->count() > 0) {
         const QSignalBlocker blocker(games);
         games->setCurrentRow(0);
     }
-    if (page_.cbxGlobalSettings->isChecked()) {
+    if (Page().cbxGlobalSettings->isChecked()) {
         SetGlobalSettingsBox(false);
         games->setFocus();
     }
@@ -178,14 +209,14 @@ void ProfileCommands::ShowGameProfile()
         ClearLists();
         return;
     }
-    page_.btnUseThisGame->setEnabled(true);
+    Page().btnUseThisGame->setEnabled(true);
     LoadProfileLists(ProfileFileOf(FromQ(games->item(*game)->text())));
 }
 
 void ProfileCommands::SetGlobalSettingsBox(bool checked)
 {
-    const QSignalBlocker blocker(page_.cbxGlobalSettings);
-    page_.cbxGlobalSettings->setChecked(checked);
+    const QSignalBlocker blocker(Page().cbxGlobalSettings);
+    Page().cbxGlobalSettings->setChecked(checked);
 }
 
 // A list whose count cannot be read stays empty, and so do the lists after
@@ -221,6 +252,10 @@ void ProfileCommands::ReloadList(ProfileEntryKind kind, const std::string& path)
 
 void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
 {
+    if (!page_.built()) {
+        pendingLists_[static_cast<std::size_t>(kind)] = items;
+        return;
+    }
     QListWidget* list = Entries(kind).list;
     const QSignalBlocker blocker(list);
     list->clear();
@@ -242,8 +277,8 @@ void ProfileCommands::ClearLists()
 void ProfileCommands::btnUseThisGameClick()
 {
     std::vector<std::string> games;
-    for (int row = 0; row < page_.lbxGames->count(); ++row)
-        games.push_back(FromQ(page_.lbxGames->item(row)->text()));
+    for (int row = 0; row < Page().lbxGames->count(); ++row)
+        games.push_back(FromQ(Page().lbxGames->item(row)->text()));
     std::optional<std::size_t> selected;
     if (const auto game = SelectedGame())
         selected = static_cast<std::size_t>(*game);
@@ -259,7 +294,7 @@ void ProfileCommands::btnAddGameClick()
     if (name.empty())
         return;
     AddGame(CurrentDirectory(), name);
-    page_.lbxGames->addItem(ToQ(name));
+    Page().lbxGames->addItem(ToQ(name));
 }
 
 // A game whose profile cannot be moved to its backup stays listed: the error
@@ -269,17 +304,17 @@ void ProfileCommands::btnDeleteGameClick()
     const auto game = SelectedGame();
     if (!game)
         return;
-    const std::string name = FromQ(page_.lbxGames->item(*game)->text());
+    const std::string name = FromQ(Page().lbxGames->item(*game)->text());
     if (!window_.desktop().Confirm(&window_, ToQ(DeleteGameQuestion(name))))
         return;
     DeleteGame(CurrentDirectory(), name);
     {
-        const QSignalBlocker blocker(page_.lbxGames);
-        delete page_.lbxGames->takeItem(*game);
-        page_.lbxGames->setCurrentItem(nullptr);
+        const QSignalBlocker blocker(Page().lbxGames);
+        delete Page().lbxGames->takeItem(*game);
+        Page().lbxGames->setCurrentItem(nullptr);
     }
     // The deleted game was the one shown.
-    if (!page_.cbxGlobalSettings->isChecked())
+    if (!Page().cbxGlobalSettings->isChecked())
         ClearLists();
 }
 
@@ -381,8 +416,8 @@ void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorCo
         editor = std::make_unique<TfrmAlias>(desktop, &window_);
     } else if (kind == ProfileEntryKind::Binding) {
         QStringList aliases;
-        for (int row = 0; row < page_.aliases.list->count(); ++row)
-            aliases.append(page_.aliases.list->item(row)->text());
+        for (int row = 0; row < Page().aliases.list->count(); ++row)
+            aliases.append(Page().aliases.list->item(row)->text());
         editor = std::make_unique<TfrmTeskBinding>(desktop, aliases, &window_);
     } else {
         editor = std::make_unique<TfrmTeskSetting>(desktop, &window_);

@@ -3,16 +3,20 @@
 // The commands of the page "Games & Aliases": which profile the three check
 // lists show, their check marks, the entry editors and deletes, and the
 // game list. Nothing of a profile is kept here: every change goes to the
-// profile file at once and the lists are reloaded from it.
+// profile file at once and the lists are reloaded from it. Until the page is
+// built, what start-up shows on it waits here; any command that needs the
+// page's controls has the window build it first.
 
 #include "core/profiles/ProfileFile.h"
 #include "gui/profiles/GamesPage.h"
 
 #include <QObject>
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QListWidgetItem;
 
@@ -24,11 +28,15 @@ struct EntryEditorContext;
 class ProfileCommands : public QObject {
     Q_OBJECT
 public:
-    // Connects the page's widgets; owned by the window.
+    // Owned by the window.
     ProfileCommands(TfrmTeskMain& window, GamesPage& page);
+    // Connects the page's controls and shows on them what start-up read.
+    void PageBuilt();
 
     // Start-up: the global profile into the three lists.
     void LoadGlobalProfile();
+    // The games that have a profile, in the game list.
+    void ShowGames(const std::vector<std::string>& names);
 
     // The profile the lists show: "Global Aliases" while "Show Global
     // Settings" is checked, else the selected game; none without one.
@@ -58,6 +66,7 @@ public:
     void btnDeleteSettingClick();
 
 private:
+    GamesPage& Page() const;
     void ConnectEntryList(ProfileEntryKind kind);
     GamesPage::EntryList& Entries(ProfileEntryKind kind) const;
     std::optional<int> SelectedGame() const;
@@ -80,6 +89,8 @@ private:
 
     TfrmTeskMain& window_;
     GamesPage& page_;
+    std::vector<std::string> pendingGames_;
+    std::array<ProfileList, 3> pendingLists_;
 };
 
 } // namespace tesk

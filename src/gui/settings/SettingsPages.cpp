@@ -331,7 +331,7 @@ void BuildMenuCommPage(QWidget* page, SettingsView& view)
         key->setFixedWidth(TextWidth(key, "SHIFTW") + 14);
         messages->addWidget(key, row, 1);
         QWidget* text = W(view, pair[1]);
-        text->setMinimumWidth(TextWidth(text, "Good game, everyone"));
+        text->setMinimumWidth(TextWidth(text, "Good game, all"));
         messages->addWidget(text, row, 2);
         ++row;
     }

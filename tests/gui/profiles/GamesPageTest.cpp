@@ -1,4 +1,6 @@
 #include "GamesPageFixture.h"
+#include "gui/profiles/GamesPage.h"
+#include "gui/profiles/ProfileCommands.h"
 
 #include "core/text/IniFile.h"
 
@@ -82,6 +84,40 @@ TEST_F(GamesPageTest, StartUpShowsTheGlobalProfileWithNoGameSelected)
     Click("btnUseThisGame");
     EXPECT_EQ(window->model().Text("txtCurrentGame"), "mymod");
     EXPECT_EQ(SelectedGame(), -1);
+}
+
+// Start-up reads the page's lists but leaves the page to its first showing;
+// a command that needs its controls has it built first.
+TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
+{
+    WriteProfile("Global Aliases", kGlobal);
+    WriteProfile("mymod", kMymod);
+    world.StoreGameDirectory();
+    world.Write(world.inGame("baseu2/config.cfg"), "");
+    window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+    window->show();
+    window->Timer1Timer();
+    auto* page = window->findChild<GamesPage*>("tabAlias");
+    ASSERT_NE(page, nullptr);
+    EXPECT_FALSE(page->built());
+    EXPECT_EQ(window->findChild<QListWidget*>("clsAliases"), nullptr);
+
+    window->findChild<ProfileCommands*>("ProfileCommands")->btnUseThisGameClick();
+    EXPECT_TRUE(page->built());
+    EXPECT_EQ(window->model().Text("txtCurrentGame"), "mymod");
+    EXPECT_EQ(Games(), QStringList{"mymod"});
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false}));
+
+    // Showing it later changes nothing and builds no second copy.
+    Find<QTabWidget>("PageControl1")->setCurrentWidget(page);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->findChildren<QListWidget*>("clsAliases").size(), 1);
+    EXPECT_EQ(Texts("clsSettings"), QStringList{"name = Ann"});
+    Click("cbxSelectAllSettings");
+    EXPECT_EQ(Checks("clsSettings"), std::vector<bool>{true});
+    EXPECT_EQ(IniFile::Load(ProfileFile("Global Aliases")).ReadString("Setting1", "Checked", ""), "true")
+        << "the page's commands are connected once built";
 }
 
 TEST_F(GamesPageTest, ABadCountAtStartUpIsOneStartUpProblem)
