@@ -3,6 +3,7 @@
 // Uses a throw-away world (settings, game directory) under the output directory.
 
 #include "gui/app/Desktop.h"
+#include "gui/app/Resources.h"
 #include "gui/app/TfrmTeskMain.h"
 
 #include <QAbstractButton>
@@ -45,6 +46,8 @@ void Write(const QString& path, const char* text)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Set up as the program is, with its style and pictures.
+    tesk::SetUpApplication();
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
         return 2;
