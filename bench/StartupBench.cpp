@@ -2,7 +2,7 @@
 // program, each a ratio measured in one run.
 //
 //   tesk_startup_bench            builds a realistic world, then starts itself
-//                                 alternately as "bare" and as "full", 15
+//                                 alternately as "bare" and as "full", 31
 //                                 times each, and prints the medians and ratios
 //   tesk_startup_bench bare       a QMainWindow with an empty QTabWidget
 //   tesk_startup_bench text       the same with one page showing one label: the
@@ -178,7 +178,7 @@ int Measure(const char* self)
     const std::string work = JoinPath(root.path(), "work");
     std::vector<double> bareTime, labelTime, fullTime;
     std::vector<long> bareMemory, labelMemory, fullMemory;
-    constexpr int kRounds = 15;
+    constexpr int kRounds = 31;
     for (int round = 0; round < kRounds; ++round) {
         // Each start follows one of its own kind, so that none pays for
         // the one before it (files, caches, the kernel tidying up).
