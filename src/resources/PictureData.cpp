@@ -10,7 +10,7 @@
 // pixels are in the byte order of the machine that builds the program,
 // which is the one it runs on.
 
-#include <QFile>
+#include <QSaveFile>
 #include <QImage>
 
 #include <cstdint>
@@ -54,8 +54,10 @@ int main(int argc, char** argv)
     for (int y = 0; y < picture.height(); ++y)
         bytes.append(reinterpret_cast<const char*>(picture.constScanLine(y)), rowBytes);
 
-    QFile output(QString::fromLocal8Bit(argv[2]));
-    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() || !output.flush())
+    // Replaced whole or not at all: a failed build leaves no half picture
+    // that a later build would take for finished.
+    QSaveFile output(QString::fromLocal8Bit(argv[2]));
+    if (!output.open(QIODevice::WriteOnly) || output.write(bytes) != bytes.size() || !output.commit())
         return Fail("cannot write", argv[2]);
     return 0;
 }
