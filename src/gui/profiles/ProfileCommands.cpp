@@ -161,10 +161,11 @@ std::optional<int> ProfileCommands::SelectedEntry(ProfileEntryKind kind) const
 
 std::optional<std::string> ProfileCommands::ShownProfile() const
 {
-    if (Page().cbxGlobalSettings->isChecked())
+    GamesPage& page = Page();
+    if (page.cbxGlobalSettings->isChecked())
         return std::string(kGlobalProfileName);
     if (const auto game = SelectedGame())
-        return FromQ(Page().lbxGames->item(*game)->text());
+        return FromQ(page.lbxGames->item(*game)->text());
     return std::nullopt;
 }
 
@@ -176,15 +177,16 @@ void ProfileCommands::cbxGlobalSettingsClick() { ShowGlobalProfile(Page().cbxGlo
 
 void ProfileCommands::ShowGlobalProfile(bool checked)
 {
+    GamesPage& page = Page();
     if (!checked) {
-        Page().lbxGames->setFocus();
+        page.lbxGames->setFocus();
         ShowGameProfile();
         return;
     }
-    Page().btnUseThisGame->setEnabled(false);
+    page.btnUseThisGame->setEnabled(false);
     {
-        const QSignalBlocker blocker(Page().lbxGames);
-        Page().lbxGames->clearSelection();
+        const QSignalBlocker blocker(page.lbxGames);
+        page.lbxGames->clearSelection();
     }
     LoadGlobalProfile();
 }
@@ -195,12 +197,13 @@ void ProfileCommands::lbxGamesClick() { ShowGameProfile(); }
 // box agree on the shown profile even when the file cannot be read.
 void ProfileCommands::ShowGameProfile()
 {
-    QListWidget* games = Page().lbxGames;
+    GamesPage& page = Page();
+    QListWidget* games = page.lbxGames;
     if (!SelectedGame() && games->count() > 0) {
         const QSignalBlocker blocker(games);
         games->setCurrentRow(0);
     }
-    if (Page().cbxGlobalSettings->isChecked()) {
+    if (page.cbxGlobalSettings->isChecked()) {
         SetGlobalSettingsBox(false);
         games->setFocus();
     }
@@ -209,14 +212,15 @@ void ProfileCommands::ShowGameProfile()
         ClearLists();
         return;
     }
-    Page().btnUseThisGame->setEnabled(true);
+    page.btnUseThisGame->setEnabled(true);
     LoadProfileLists(ProfileFileOf(FromQ(games->item(*game)->text())));
 }
 
 void ProfileCommands::SetGlobalSettingsBox(bool checked)
 {
-    const QSignalBlocker blocker(Page().cbxGlobalSettings);
-    Page().cbxGlobalSettings->setChecked(checked);
+    GamesPage& page = Page();
+    const QSignalBlocker blocker(page.cbxGlobalSettings);
+    page.cbxGlobalSettings->setChecked(checked);
 }
 
 // A list whose count cannot be read stays empty, and so do the lists after
@@ -276,9 +280,10 @@ void ProfileCommands::ClearLists()
 
 void ProfileCommands::btnUseThisGameClick()
 {
+    GamesPage& page = Page();
     std::vector<std::string> games;
-    for (int row = 0; row < Page().lbxGames->count(); ++row)
-        games.push_back(FromQ(Page().lbxGames->item(row)->text()));
+    for (int row = 0; row < page.lbxGames->count(); ++row)
+        games.push_back(FromQ(page.lbxGames->item(row)->text()));
     std::optional<std::size_t> selected;
     if (const auto game = SelectedGame())
         selected = static_cast<std::size_t>(*game);
@@ -301,20 +306,21 @@ void ProfileCommands::btnAddGameClick()
 // names the files and nothing is lost.
 void ProfileCommands::btnDeleteGameClick()
 {
+    GamesPage& page = Page();
     const auto game = SelectedGame();
     if (!game)
         return;
-    const std::string name = FromQ(Page().lbxGames->item(*game)->text());
+    const std::string name = FromQ(page.lbxGames->item(*game)->text());
     if (!window_.desktop().Confirm(&window_, ToQ(DeleteGameQuestion(name))))
         return;
     DeleteGame(CurrentDirectory(), name);
     {
-        const QSignalBlocker blocker(Page().lbxGames);
-        delete Page().lbxGames->takeItem(*game);
-        Page().lbxGames->setCurrentItem(nullptr);
+        const QSignalBlocker blocker(page.lbxGames);
+        delete page.lbxGames->takeItem(*game);
+        page.lbxGames->setCurrentItem(nullptr);
     }
     // The deleted game was the one shown.
-    if (!Page().cbxGlobalSettings->isChecked())
+    if (!page.cbxGlobalSettings->isChecked())
         ClearLists();
 }
 
@@ -410,14 +416,15 @@ void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
 
 void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorContext& context)
 {
+    GamesPage& page = Page();
     Desktop& desktop = window_.desktop();
     std::unique_ptr<EntryEditor> editor;
     if (kind == ProfileEntryKind::Alias) {
         editor = std::make_unique<TfrmAlias>(desktop, &window_);
     } else if (kind == ProfileEntryKind::Binding) {
         QStringList aliases;
-        for (int row = 0; row < Page().aliases.list->count(); ++row)
-            aliases.append(Page().aliases.list->item(row)->text());
+        for (int row = 0; row < page.aliases.list->count(); ++row)
+            aliases.append(page.aliases.list->item(row)->text());
         editor = std::make_unique<TfrmTeskBinding>(desktop, aliases, &window_);
     } else {
         editor = std::make_unique<TfrmTeskSetting>(desktop, &window_);

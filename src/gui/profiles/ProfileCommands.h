@@ -90,7 +90,7 @@ private:
     TfrmTeskMain& window_;
     GamesPage& page_;
     std::vector<std::string> pendingGames_;
-    std::array<ProfileList, 3> pendingLists_;
+    std::array<ProfileList, kProfileEntryKinds.size()> pendingLists_;
 };
 
 } // namespace tesk
