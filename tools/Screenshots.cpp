@@ -5,6 +5,7 @@
 #include "gui/app/Desktop.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmTeskMain.h"
+#include "gui/keys/KeyCommands.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -96,7 +97,7 @@ int main(int argc, char** argv)
         editor->grab().save(out + "/window-frmEdit.png");
         editor->hide();
     }
-    window.KeyFieldDblClick("txtToggleMenu");
+    window.keyCommands().KeyFieldDblClick("txtToggleMenu");
     pages->setCurrentIndex(0);
     window.About1Click();
     std::printf("window %dx%d, client %dx%d\n", window.width(), window.height(), window.centralWidget()->width(),

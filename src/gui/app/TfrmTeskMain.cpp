@@ -2,14 +2,19 @@
 
 #include "core/app/GameDirectoryLists.h"
 #include "core/text/Paths.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/HintLine.h"
 #include "gui/app/PictureButton.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/Text.h"
+#include "gui/auxwin/AuxCommands.h"
+#include "gui/keys/KeyCommands.h"
+#include "gui/launch/LaunchCommands.h"
 #include "gui/profiles/GamesPage.h"
 #include "gui/profiles/ProfileCommands.h"
+#include "gui/settings/ConfigCommands.h"
 #include "gui/settings/SettingsPages.h"
 #include "gui/settings/SettingWidgets.h"
 #include "gui/settings/SettingsView.h"
@@ -53,6 +58,13 @@ TfrmTeskMain::TfrmTeskMain(Desktop& desktop, std::string settingsPath, QWidget* 
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    context_ = std::make_unique<CommandContext>(
+        model_, tokens_, settings_, desktop_,
+        CommandContext::Window{*this, [this] { Refresh(); }, [this](const QString& text) { SetStatusText(text); }});
+    config_ = std::make_unique<ConfigCommands>(*context_);
+    launch_ = std::make_unique<LaunchCommands>(*context_, *config_);
+    keys_ = std::make_unique<KeyCommands>(*context_);
+    aux_ = std::make_unique<AuxCommands>(*context_, *config_, *launch_);
     view_ = new SettingsView(model_, this);
     BuildWindow();
     FormCreate();
@@ -110,6 +122,9 @@ void TfrmTeskMain::BuildWindow()
     status_->setObjectName(QStringLiteral("sbrCommonText"));
     statusBar()->addWidget(status_, 1);
 
+    profiles_ = new ProfileCommands(*context_, *findChild<GamesPage*>(), [this] {
+        BuildPage(*findChild<GamesPage*>());
+    });
     BuildMenu();
     ConnectCommands(*central);
 
@@ -201,26 +216,26 @@ void TfrmTeskMain::BuildMenu()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    const auto command = [this](QAction* action, void (TfrmTeskMain::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    const auto command = [this](QAction* action, std::function<void()> handler) {
+        connect(action, &QAction::triggered, this, std::move(handler));
     };
-    command(item("New1", "New"), &TfrmTeskMain::New1Click);
+    command(item("New1", "New"), Command(*config_, &ConfigCommands::New1Click));
     file->addSeparator();
-    command(item("OpenConfig1", "Load Config"), &TfrmTeskMain::OpenConfig1Click);
-    command(item("OpenBatch1", "Load Batch"), &TfrmTeskMain::OpenBatch1Click);
+    command(item("OpenConfig1", "Load Config"), Command(*config_, &ConfigCommands::OpenConfig1Click));
+    command(item("OpenBatch1", "Load Batch"), Command(*launch_, &LaunchCommands::OpenBatch1Click));
     file->addSeparator();
-    command(item("SaveConfig1", "Save Config"), &TfrmTeskMain::SaveConfig1Click);
-    command(item("SaveConfigAs1", "Save Config As.."), &TfrmTeskMain::SaveConfigAs1Click);
+    command(item("SaveConfig1", "Save Config"), Command(*config_, &ConfigCommands::SaveConfig1Click));
+    command(item("SaveConfigAs1", "Save Config As.."), Command(*config_, &ConfigCommands::SaveConfigAs1Click));
     file->addSeparator();
-    command(item("SaveBatch1", "Save Batch"), &TfrmTeskMain::SaveBatch1Click);
-    command(item("SaveBatchAs1", "Save Batch As.."), &TfrmTeskMain::SaveBatchAs1Click);
+    command(item("SaveBatch1", "Save Batch"), Command(*launch_, &LaunchCommands::SaveBatch1Click));
+    command(item("SaveBatchAs1", "Save Batch As.."), Command(*launch_, &LaunchCommands::SaveBatchAs1Click));
     file->addSeparator();
-    command(item("SaveAll1", "Save All"), &TfrmTeskMain::SaveAll1Click);
+    command(item("SaveAll1", "Save All"), Command(*launch_, &LaunchCommands::SaveAll1Click));
     file->addSeparator();
-    command(item("Exit1", "Exit"), &TfrmTeskMain::Exit1Click);
+    command(item("Exit1", "Exit"), Command(*this, &TfrmTeskMain::Exit1Click));
     QAction* about = bar->addAction(QStringLiteral("About"));
     about->setObjectName(QStringLiteral("About1"));
-    command(about, &TfrmTeskMain::About1Click);
+    command(about, Command(*this, &TfrmTeskMain::About1Click));
 }
 
 void TfrmTeskMain::BuildPendingPage(int index)
@@ -233,7 +248,7 @@ void TfrmTeskMain::BuildPendingPage(int index)
     QWidget* page = pages_->widget(index);
     build(page, *view_);
     ConnectCommands(*page);
-    if (profiles_ && qobject_cast<GamesPage*>(page))
+    if (qobject_cast<GamesPage*>(page))
         profiles_->PageBuilt();
     // The window was sized for the pages built at start-up; a later page
     // only needs room for its controls, not the room it would like.
@@ -262,30 +277,34 @@ void TfrmTeskMain::ConnectCommands(QWidget& scope)
 {
     // Each command is connected to its control once, when the page holding
     // it is built.
-    const auto button = [this, &scope](const char* name, void (TfrmTeskMain::*handler)()) {
-        auto* widget = scope.findChild<QAbstractButton*>(QString::fromLatin1(name));
-        if (!widget)
-            return;
-        connect(widget, &QAbstractButton::clicked, this,
-                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    const auto button = [this, &scope](const char* name, std::function<void()> handler) {
+        if (auto* widget = scope.findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            connect(widget, &QAbstractButton::clicked, this, std::move(handler));
     };
-    button("btnU2Dir", &TfrmTeskMain::btnU2DirClick);
-    button("SpeedButton1", &TfrmTeskMain::SpeedButton1Click);
-    button("SpeedButton3", &TfrmTeskMain::SpeedButton3Click);
-    button("btnLoadConfigFile", &TfrmTeskMain::OpenConfig1Click);
-    button("btnLoadBatchFile", &TfrmTeskMain::OpenBatch1Click);
-    button("btnEditConfig", &TfrmTeskMain::btnEditConfigClick);
-    button("btnEditBatch", &TfrmTeskMain::btnEditBatchClick);
-    button("btnRun", &TfrmTeskMain::btnRunClick);
-    button("btnMapList", &TfrmTeskMain::btnMapListClick);
-    button("btnServerList", &TfrmTeskMain::btnServerListClick);
+    button("btnU2Dir", Command(*this, &TfrmTeskMain::btnU2DirClick));
+    button("SpeedButton1", Command(*config_, &ConfigCommands::SpeedButton1Click));
+    button("SpeedButton3", Command(*launch_, &LaunchCommands::SpeedButton3Click));
+    button("btnLoadConfigFile", Command(*config_, &ConfigCommands::OpenConfig1Click));
+    button("btnLoadBatchFile", Command(*launch_, &LaunchCommands::OpenBatch1Click));
+    button("btnEditConfig", Command(*aux_, &AuxCommands::btnEditConfigClick));
+    button("btnEditBatch", Command(*aux_, &AuxCommands::btnEditBatchClick));
+    button("btnRun", Command(*launch_, &LaunchCommands::btnRunClick));
+    button("btnMapList", Command(*aux_, &AuxCommands::btnMapListClick));
+    button("btnServerList", Command(*aux_, &AuxCommands::btnServerListClick));
     for (KeyEdit* field : scope.findChildren<KeyEdit*>()) {
         const SettingDef* def = FindSetting(FromQ(field->objectName()));
         if (!def || def->captureName.empty())
             continue;
         const std::string id(def->id);
-        connect(field, &KeyEdit::doubleClicked, this, [this, id] { RunCommand([this, id] { KeyFieldDblClick(id); }); });
+        connect(field, &KeyEdit::doubleClicked, this,
+                [this, id] { context_->RunCommand([this, id] { keys_->KeyFieldDblClick(id); }); });
     }
+}
+
+template <typename Commands>
+std::function<void()> TfrmTeskMain::Command(Commands& commands, void (Commands::*handler)())
+{
+    return [this, &commands, handler] { context_->RunCommand([&commands, handler] { (commands.*handler)(); }); };
 }
 
 void TfrmTeskMain::BuildSplash()
@@ -318,11 +337,12 @@ void TfrmTeskMain::FormCreate()
     RunStartupStep([this] { StartupReadProgramSettings(); });
     RunStartupStep([this] { FillModelList(); });
     RunStartupStep([this] { FillSkinList(model_.Text("cboModel")); });
-    StartupReadConfigFile();
-    StartupReadBatchFile();
+    RunStartupStep([this] { config_->ReadStartupConfig(); });
+    if (!model_.Text("txtBatchFile").empty())
+        RunStartupStep([this] { launch_->ReadBatchInto(model_.Text("txtBatchFile")); });
     RunStartupStep([this] { settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile")); });
     pages_->setCurrentIndex(0);
-    StartupLoadGlobalProfile();
+    RunStartupStep([this] { profiles_->LoadGlobalProfile(); });
     StartupFillLists();
     Refresh();
 
@@ -435,16 +455,6 @@ QString TfrmTeskMain::statusText() const { return status_->text(); }
 
 void TfrmTeskMain::SetStatusText(const QString& text) { status_->setText(text); }
 
-void TfrmTeskMain::RunCommand(const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const std::exception& error) {
-        desktop_.ShowError(this, ToQ(error.what()));
-    }
-    Refresh();
-}
-
 void TfrmTeskMain::RunStartupStep(const std::function<void()>& step)
 {
     try {
@@ -467,21 +477,11 @@ void TfrmTeskMain::ReportStartupProblems()
 void TfrmTeskMain::FormClose()
 {
     try {
-        WriteLaunchKeys("Minimize");
+        launch_->WriteLaunchKeys("Minimize");
     } catch (const std::exception& error) {
         // The window closes all the same; the player learns what was not kept.
         desktop_.ShowError(this, ToQ(error.what()));
     }
-}
-
-void TfrmTeskMain::WriteLaunchKeys(const char* minimizeKey)
-{
-    settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile"));
-    settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile"));
-    settings_.WriteBool("tesk", "saveAllOnRun", model_.Checked("cbxSaveFilesonRun"));
-    settings_.WriteBool("tesk", "CloseOnExit", model_.Checked("cbxCloseOnRun"));
-    settings_.WriteBool("tesk", minimizeKey, model_.Checked("cbxMinimize"));
-    settings_.WriteBool("tesk", "RunServer", model_.Checked("cbxStartServer"));
 }
 
 void TfrmTeskMain::closeEvent(QCloseEvent* event)

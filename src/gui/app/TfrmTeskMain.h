@@ -26,8 +26,13 @@ class QWidget;
 
 namespace tesk {
 
+class AuxCommands;
+class CommandContext;
+class ConfigCommands;
 class Desktop;
 class HintLine;
+class KeyCommands;
+class LaunchCommands;
 class ProfileCommands;
 class SettingsView;
 class TfrmAbout;
@@ -57,8 +62,6 @@ public:
     // Frame commands.
     void Exit1Click();
     void About1Click();
-    void SpeedButton1Click();
-    void SpeedButton3Click();
     void cbxUseMouseClick();
 
     // Player model and skin lists.
@@ -68,44 +71,17 @@ public:
     void cboModelChange();
     void cboSkinEnter();
 
-    // The config file: Save Config, Save Config As, Load Config, New.
-    void SaveConfig1Click();
-    void SaveConfigAs1Click();
-    void OpenConfig1Click();
-    void New1Click();
-
-    // The batch file and the launch: Save Batch, Save Batch As, Save All,
-    // Load Batch, Run.
-    void SaveBatch1Click();
-    void SaveBatchAs1Click();
-    void SaveAll1Click();
-    void OpenBatch1Click();
-    void btnRunClick();
-
-    // Key capture for the key field `id` (a double-click on it).
-    void KeyFieldDblClick(const std::string& id);
-
-    // The map list, server list and text editors.
-    void btnMapListClick();
-    void btnServerListClick();
-    void btnEditConfigClick();
-    void btnEditBatchClick();
-
-    // Reads a config or batch file into the window, as Load Config and Load
-    // Batch do after their dialogs; errors are raised to the caller.
-    void ReadConfigInto(const std::string& path);
-    void ReadBatchInto(const std::string& path);
+    // The commands of the subsystems, which the menu and the controls run.
+    ConfigCommands& configCommands() { return *config_; }
+    LaunchCommands& launchCommands() { return *launch_; }
+    KeyCommands& keyCommands() { return *keys_; }
+    AuxCommands& auxCommands() { return *aux_; }
+    ProfileCommands& profileCommands() { return *profiles_; }
 
     Desktop& desktop() { return desktop_; }
     // Shows the model's current values in the widgets.
     void Refresh();
     void SetStatusText(const QString& text);
-    // Runs one command; an error it raises is shown with its text and the
-    // window stays usable.
-    void RunCommand(const std::function<void()>& command);
-    // Builds a page that has not been shown yet, for a command that needs its
-    // controls; a built page is left as it is.
-    void BuildPage(QWidget& page);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,12 +94,14 @@ private:
     QWidget* BuildLowerArea();
     void BuildSplash();
     void FormClose();
-    // The six keys that closing and Run write; closing spells the minimise
-    // key "Minimize", Run "minimize" (the same key to the INI file).
-    void WriteLaunchKeys(const char* minimizeKey);
     // Connects the commands of the controls inside `scope`.
     void ConnectCommands(QWidget& scope);
+    // A handler of one of the command objects, run as a command.
+    template <typename Commands>
+    std::function<void()> Command(Commands& commands, void (Commands::*handler)());
     void BuildPendingPage(int index);
+    // Builds a page that has not been shown yet; a built page is left as it is.
+    void BuildPage(QWidget& page);
     // Fixes the window's size to what its pages need, never shrinking it.
     void FitWindowToPages();
     void FitWindowTo(QSize client);
@@ -132,9 +110,6 @@ private:
     void RunStartupStep(const std::function<void()>& step);
 
     void StartupReadProgramSettings();
-    void StartupReadConfigFile();
-    void StartupReadBatchFile();
-    void StartupLoadGlobalProfile();
     void StartupFillLists();
     void ReportStartupProblems();
 
@@ -142,6 +117,11 @@ private:
     SettingsModel model_;
     ProgramSettings settings_;
     TokenList tokens_;
+    std::unique_ptr<CommandContext> context_;
+    std::unique_ptr<ConfigCommands> config_;
+    std::unique_ptr<LaunchCommands> launch_;
+    std::unique_ptr<KeyCommands> keys_;
+    std::unique_ptr<AuxCommands> aux_;
     SettingsView* view_ = nullptr;
     HintLine* hintLine_ = nullptr;
     QTabWidget* pages_ = nullptr;
@@ -153,6 +133,7 @@ private:
     QPointer<QWidget> pnlSplash_;
     QTimer* timer1_ = nullptr;
     TfrmAbout* about_ = nullptr;
+    // A child of the window, like the page it works on.
     ProfileCommands* profiles_ = nullptr;
     QStringList startupProblems_;
     bool startupProblemsReported_ = false;

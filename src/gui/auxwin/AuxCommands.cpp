@@ -1,39 +1,41 @@
-// The main window's doors to the map list, server list and text editors.
+#include "gui/auxwin/AuxCommands.h"
 
+#include "core/settings/SettingsModel.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/auxwin/ListEditor.h"
 #include "gui/auxwin/TfrmEdit.h"
+#include "gui/launch/LaunchCommands.h"
+#include "gui/settings/ConfigCommands.h"
 
 namespace tesk {
 namespace {
 
-// The list editors are made once, on first use, and keep their memo's text
-// between uses.
 template <typename Editor>
-Editor& ReusedEditor(TfrmTeskMain& window)
+void ShowListEditor(const CommandContext& context, QPointer<Editor>& editor)
 {
-    if (auto* editor = window.findChild<Editor*>(QString(), Qt::FindDirectChildrenOnly))
-        return *editor;
-    return *new Editor(window);
-}
-
-template <typename Editor>
-void ShowListEditor(TfrmTeskMain& window)
-{
-    Editor& editor = ReusedEditor<Editor>(window);
-    editor.FormActivate();
-    window.desktop().ExecDialog(editor);
+    if (!editor)
+        editor = new Editor(context);
+    editor->FormActivate();
+    context.desktop().ExecDialog(*editor);
 }
 
 } // namespace
 
-void TfrmTeskMain::btnMapListClick() { ShowListEditor<TfrmMapList>(*this); }
+void AuxCommands::btnMapListClick() { ShowListEditor(context_, mapList_); }
 
-void TfrmTeskMain::btnServerListClick() { ShowListEditor<TfrmServerList>(*this); }
+void AuxCommands::btnServerListClick() { ShowListEditor(context_, serverList_); }
 
-void TfrmTeskMain::btnEditConfigClick() { TfrmEdit::Open(*this, model_.Text("txtConfigFile"), kEditingConfigFile); }
+void AuxCommands::btnEditConfigClick()
+{
+    TfrmEdit::Open(context_, context_.model().Text("txtConfigFile"), kEditingConfigFile,
+                   [this](const std::string& path) { config_.ReadConfigInto(path); });
+}
 
-void TfrmTeskMain::btnEditBatchClick() { TfrmEdit::Open(*this, model_.Text("txtBatchFile"), kEditingBatchFile); }
+void AuxCommands::btnEditBatchClick()
+{
+    TfrmEdit::Open(context_, context_.model().Text("txtBatchFile"), kEditingBatchFile,
+                   [this](const std::string& path) { launch_.ReadBatchInto(path); });
+}
 
 } // namespace tesk

@@ -3,8 +3,10 @@
 #include "core/app/GameDirectoryLists.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/settings/SettingsModel.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/app/Text.h"
 #include "gui/auxwin/MemoLines.h"
 
 #include <QPlainTextEdit>
@@ -12,9 +14,10 @@
 
 namespace tesk {
 
-ListEditor::ListEditor(TfrmTeskMain& owner, const Design& design)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      owner_(owner), fileName_(design.fileName)
+ListEditor::ListEditor(const CommandContext& context, const Design& design)
+    : QDialog(&context.window(),
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      context_(context), fileName_(design.fileName)
 {
     setObjectName(QString::fromLatin1(design.objectName));
     setWindowTitle(QString::fromLatin1(design.caption));
@@ -48,10 +51,10 @@ bool ListEditor::FormClose()
     try {
         WriteTextLines(path, MemoLines(*memo_));
     } catch (const std::exception& error) {
-        owner_.desktop().ShowError(this, ToQ(error.what()));
+        context_.desktop().ShowError(this, ToQ(error.what()));
         return false;
     }
-    owner_.RunCommand([this, &path] { Refill(path); });
+    context_.RunCommand([this, &path] { Refill(path); });
     return true;
 }
 
@@ -61,8 +64,8 @@ void ListEditor::reject()
         QDialog::reject();
 }
 
-TfrmMapList::TfrmMapList(TfrmTeskMain& owner)
-    : ListEditor(owner, {"frmMapList", "Map List", "mmoMapList",
+TfrmMapList::TfrmMapList(const CommandContext& context)
+    : ListEditor(context, {"frmMapList", "Map List", "mmoMapList",
                          {"Type Here to Add Maps.", "example:", "exMap \"My Map\""}, "maps.lst"})
 {
     resize(230, 195);
@@ -71,12 +74,12 @@ TfrmMapList::TfrmMapList(TfrmTeskMain& owner)
 void TfrmMapList::Refill(const std::string& path)
 {
     std::vector<std::string> maps = ReadMapNames(path);
-    owner().model().SetItems("cboClientStartMap", maps);
-    owner().model().SetItems("cboServerStartMap", std::move(maps));
+    context().model().SetItems("cboClientStartMap", maps);
+    context().model().SetItems("cboServerStartMap", std::move(maps));
 }
 
-TfrmServerList::TfrmServerList(TfrmTeskMain& owner)
-    : ListEditor(owner, {"frmServerList", "Server List", "mmoServerList",
+TfrmServerList::TfrmServerList(const CommandContext& context)
+    : ListEditor(context, {"frmServerList", "Server List", "mmoServerList",
                          {"Type Here to Add Servers.", "example:", "192.0.2.10:27910"}, "servers.txt"})
 {
     setFixedSize(222, 165);
@@ -84,7 +87,7 @@ TfrmServerList::TfrmServerList(TfrmTeskMain& owner)
 
 void TfrmServerList::Refill(const std::string& path)
 {
-    owner().model().SetItems("cboServerList", ReadListLines(path));
+    context().model().SetItems("cboServerList", ReadListLines(path));
 }
 
 } // namespace tesk

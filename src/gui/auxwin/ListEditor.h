@@ -15,7 +15,7 @@ class QPlainTextEdit;
 
 namespace tesk {
 
-class TfrmTeskMain;
+class CommandContext;
 
 class ListEditor : public QDialog {
     Q_OBJECT
@@ -42,13 +42,14 @@ protected:
         const char* fileName;
     };
 
-    ListEditor(TfrmTeskMain& owner, const Design& design);
-    TfrmTeskMain& owner() { return owner_; }
+    // A dialog of the context's window.
+    ListEditor(const CommandContext& context, const Design& design);
+    const CommandContext& context() const { return context_; }
     // Fills the main window's choices from the saved file.
     virtual void Refill(const std::string& path) = 0;
 
 private:
-    TfrmTeskMain& owner_;
+    const CommandContext& context_;
     QPlainTextEdit* memo_ = nullptr;
     std::string fileName_;
     std::string directory_;
@@ -57,7 +58,7 @@ private:
 class TfrmMapList : public ListEditor {
     Q_OBJECT
 public:
-    explicit TfrmMapList(TfrmTeskMain& owner);
+    explicit TfrmMapList(const CommandContext& context);
 
 protected:
     // The start maps, each line's text before its first blank, as start-up
@@ -68,7 +69,7 @@ protected:
 class TfrmServerList : public ListEditor {
     Q_OBJECT
 public:
-    explicit TfrmServerList(TfrmTeskMain& owner);
+    explicit TfrmServerList(const CommandContext& context);
 
 protected:
     void Refill(const std::string& path) override;

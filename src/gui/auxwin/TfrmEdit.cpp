@@ -1,8 +1,9 @@
 #include "gui/auxwin/TfrmEdit.h"
 
 #include "core/text/TextFile.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/app/Text.h"
 #include "gui/auxwin/MemoLines.h"
 
 #include <QCloseEvent>
@@ -14,17 +15,20 @@
 
 namespace tesk {
 
-TfrmEdit* TfrmEdit::Open(TfrmTeskMain& owner, const std::string& path, const QString& caption)
+TfrmEdit* TfrmEdit::Open(const CommandContext& context, const std::string& path, const QString& caption,
+                         ReadBack readBack)
 {
     const std::vector<std::string> lines = ReadTextLines(path);
-    auto* editor = new TfrmEdit(owner, path, lines);
+    auto* editor = new TfrmEdit(context, path, lines, std::move(readBack));
     editor->setWindowTitle(caption);
     editor->show();
     return editor;
 }
 
-TfrmEdit::TfrmEdit(TfrmTeskMain& owner, std::string path, const std::vector<std::string>& lines)
-    : QWidget(&owner, Qt::Window), owner_(owner), path_(std::move(path))
+TfrmEdit::TfrmEdit(const CommandContext& context, std::string path, const std::vector<std::string>& lines,
+                   ReadBack readBack)
+    : QWidget(&context.window(), Qt::Window), context_(context),
+      readBack_(std::move(readBack)), path_(std::move(path))
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("frmEdit"));
@@ -41,29 +45,23 @@ TfrmEdit::TfrmEdit(TfrmTeskMain& owner, std::string path, const std::vector<std:
     // Every change of the text counts, however it was made: typing, Delete,
     // pasting, the context menu, undo.
     connect(mmoFile_->document(), &QTextDocument::contentsChanged, this, [this] { changed_ = true; });
-    owner_.installEventFilter(this);
+    context_.window().installEventFilter(this);
 }
 
 void TfrmEdit::FormCreate() { changed_ = false; }
 
 bool TfrmEdit::FormClose()
 {
-    if (changed_ && owner_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?"))) {
+    if (changed_ && context_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?"))) {
         try {
             WriteTextLines(path_, MemoLines(*mmoFile_));
         } catch (const std::exception& error) {
-            owner_.desktop().ShowError(this, ToQ(error.what()));
+            context_.desktop().ShowError(this, ToQ(error.what()));
             return false;
         }
         changed_ = false;
     }
-    const bool config = windowTitle() == kEditingConfigFile;
-    owner_.RunCommand([this, config] {
-        if (config)
-            owner_.ReadConfigInto(path_);
-        else
-            owner_.ReadBatchInto(path_);
-    });
+    context_.RunCommand([this] { readBack_(path_); });
     return true;
 }
 
@@ -77,7 +75,7 @@ void TfrmEdit::closeEvent(QCloseEvent* event)
 
 bool TfrmEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &owner_ && event->type() == QEvent::Close && isVisible() && !close()) {
+    if (watched == &context_.window() && event->type() == QEvent::Close && isVisible() && !close()) {
         event->ignore();
         return true;
     }

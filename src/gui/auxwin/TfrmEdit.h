@@ -2,12 +2,13 @@
 
 // A plain text editor over the config or the batch file, shown beside the
 // main window. Closing it offers to save a changed text and then reads the
-// file back into the main window, so that hand edits show in the settings
-// (caption "Editing Config File") or the start options (any other caption).
+// file back into the main window through the read-back its door gave it, so
+// that hand edits show in the settings or the start options.
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ class QShowEvent;
 
 namespace tesk {
 
-class TfrmTeskMain;
+class CommandContext;
 
 inline const QString kEditingConfigFile = QStringLiteral("Editing Config File");
 inline const QString kEditingBatchFile = QStringLiteral("Editing Batch File");
@@ -25,12 +26,17 @@ inline const QString kEditingBatchFile = QStringLiteral("Editing Batch File");
 class TfrmEdit : public QWidget {
     Q_OBJECT
 public:
-    // A new editor on the file, owned by the main window and shown without
-    // waiting. Throws Error naming the file when it is missing or cannot be
-    // read; no editor opens then.
-    static TfrmEdit* Open(TfrmTeskMain& owner, const std::string& path, const QString& caption);
+    // Reads the edited file back into the main window; errors are raised.
+    using ReadBack = std::function<void(const std::string& path)>;
 
-    TfrmEdit(TfrmTeskMain& owner, std::string path, const std::vector<std::string>& lines);
+    // A new editor on the file, owned by the context's window and shown
+    // without waiting. Throws Error naming the file when it is missing or
+    // cannot be read; no editor opens then.
+    static TfrmEdit* Open(const CommandContext& context, const std::string& path, const QString& caption,
+                          ReadBack readBack);
+
+    TfrmEdit(const CommandContext& context, std::string path, const std::vector<std::string>& lines,
+             ReadBack readBack);
 
     const std::string& path() const { return path_; }
     bool changed() const { return changed_; }
@@ -49,7 +55,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    TfrmTeskMain& owner_;
+    const CommandContext& context_;
+    ReadBack readBack_;
     std::string path_;
     QPlainTextEdit* mmoFile_ = nullptr;
     bool changed_ = false;

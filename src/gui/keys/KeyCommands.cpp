@@ -1,16 +1,18 @@
-// The key capture of the main window's key fields.
+#include "gui/keys/KeyCommands.h"
 
 #include "core/settings/SettingsModel.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/app/CommandContext.h"
 #include "gui/keys/KeyCapture.h"
 
 namespace tesk {
 
-void TfrmTeskMain::KeyFieldDblClick(const std::string& id)
+void KeyCommands::KeyFieldDblClick(const std::string& id)
 {
-    const std::string key = CaptureKey(desktop(), this, std::string(model().Def(id).captureName), model().Text(id));
-    model().SetText(id, key);
-    Refresh();
+    SettingsModel& model = context_.model();
+    const std::string key =
+        CaptureKey(context_.desktop(), &context_.window(), std::string(model.Def(id).captureName), model.Text(id));
+    model.SetText(id, key);
+    context_.Refresh();
 }
 
 } // namespace tesk

@@ -1,17 +1,19 @@
-// The main window's batch file and launch commands: Save Batch, Save Batch
-// As, Save All, Load Batch and Run, and the reading of the batch file at
-// start-up.
+#include "gui/launch/LaunchCommands.h"
 
 #include "core/launch/BatchFile.h"
 #include "core/launch/BatchReader.h"
 #include "core/launch/CommandLine.h"
 #include "core/launch/Launch.h"
+#include "core/app/ProgramSettings.h"
+#include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/app/Text.h"
+#include "gui/settings/ConfigCommands.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace tesk {
 namespace {
@@ -28,77 +30,83 @@ QStringList ToQList(const std::vector<std::string>& items)
 
 } // namespace
 
-void TfrmTeskMain::SaveBatch1Click()
+void LaunchCommands::SaveBatch1Click()
 {
-    const std::string batchFile = model_.Text("txtBatchFile");
-    WriteBatchFile(batchFile, BatchDirectory(batchFile), BuildCommandLine(model_));
-    SetStatusText(QStringLiteral("Batch file Saved"));
+    const std::string batchFile = context_.model().Text("txtBatchFile");
+    WriteBatchFile(batchFile, BatchDirectory(batchFile), BuildCommandLine(context_.model()));
+    context_.SetStatusText(QStringLiteral("Batch file Saved"));
 }
 
-void TfrmTeskMain::SpeedButton3Click() { RunCommand([this] { SaveBatch1Click(); }); }
+void LaunchCommands::SpeedButton3Click() { context_.RunCommand([this] { SaveBatch1Click(); }); }
 
-void TfrmTeskMain::SaveBatchAs1Click()
+void LaunchCommands::SaveBatchAs1Click()
 {
-    const auto chosen = desktop_.ChooseFileToSave(this, {QString(), ToQ(model_.Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToSave(&context_.window(), {QString(), ToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
     const std::string path = FromQ(*chosen);
-    model_.SetText("txtBatchFile", path);
-    Refresh();
-    WriteBatchFile(path, model_.Text("txtU2Dir"), BuildCommandLine(model_));
-    SetStatusText(QStringLiteral("Batch file Saved"));
-    settings_.WriteString("tesk", "batchfile", path);
+    context_.model().SetText("txtBatchFile", path);
+    context_.Refresh();
+    WriteBatchFile(path, context_.model().Text("txtU2Dir"), BuildCommandLine(context_.model()));
+    context_.SetStatusText(QStringLiteral("Batch file Saved"));
+    context_.programSettings().WriteString("tesk", "batchfile", path);
 }
 
-void TfrmTeskMain::SaveAll1Click()
+void LaunchCommands::SaveAll1Click()
 {
-    SaveConfig1Click();
+    config_.SaveConfig1Click();
     SaveBatch1Click();
-    SetStatusText(QStringLiteral("Config and Batch files Saved"));
+    context_.SetStatusText(QStringLiteral("Config and Batch files Saved"));
 }
 
-void TfrmTeskMain::OpenBatch1Click()
+void LaunchCommands::OpenBatch1Click()
 {
-    const auto chosen = desktop_.ChooseFileToOpen(this, {QString(), ToQ(model_.Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToOpen(&context_.window(), {QString(), ToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
     const PathParts parts = SplitPath(FromQ(*chosen));
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
-    model_.SetText("txtBatchFile", full);
-    Refresh();
-    ReadBatchFile(model_, tokens_, DriveAndDirectory(parts), parts.name);
-    settings_.WriteString("tesk", "Batchfile", full);
+    context_.model().SetText("txtBatchFile", full);
+    context_.Refresh();
+    ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
+    context_.programSettings().WriteString("tesk", "Batchfile", full);
 }
 
-void TfrmTeskMain::ReadBatchInto(const std::string& path)
+void LaunchCommands::ReadBatchInto(const std::string& path)
 {
-    ReadBatchFile(model_, tokens_, DirectoryPart(path), FileNamePart(path));
+    ReadBatchFile(context_.model(), context_.tokenList(), DirectoryPart(path), FileNamePart(path));
 }
 
-void TfrmTeskMain::StartupReadBatchFile()
+void LaunchCommands::btnRunClick()
 {
-    if (!model_.Text("txtBatchFile").empty())
-        RunStartupStep([this] { ReadBatchInto(model_.Text("txtBatchFile")); });
-}
-
-void TfrmTeskMain::btnRunClick()
-{
-    const bool runBatchFile = model_.Checked("cbxSaveFilesonRun");
+    const bool runBatchFile = context_.model().Checked("cbxSaveFilesonRun");
     if (runBatchFile)
         SaveAll1Click();
-    const ProgramStart start = PlanGameStart(model_, runBatchFile);
+    const ProgramStart start = PlanGameStart(context_.model(), runBatchFile);
     if (!CanStart(start)
-        || !desktop_.StartProgram(ToQ(start.program), ToQList(start.arguments), ToQ(start.workingDirectory))) {
-        desktop_.ShowError(this, ToQ(FailureText(model_, runBatchFile)));
+        || !context_.desktop().StartProgram(ToQ(start.program), ToQList(start.arguments), ToQ(start.workingDirectory))) {
+        context_.desktop().ShowError(&context_.window(), ToQ(FailureText(context_.model(), runBatchFile)));
         return;
     }
-    if (model_.Checked("cbxCloseOnRun")) {
-        close();
+    if (context_.model().Checked("cbxCloseOnRun")) {
+        context_.window().close();
         return;
     }
-    if (model_.Checked("cbxMinimize"))
-        showMinimized();
+    if (context_.model().Checked("cbxMinimize"))
+        context_.window().showMinimized();
     WriteLaunchKeys("minimize");
+}
+
+void LaunchCommands::WriteLaunchKeys(const char* minimizeKey)
+{
+    const SettingsModel& model = context_.model();
+    ProgramSettings& settings = context_.programSettings();
+    settings.WriteString("tesk", "configfile", model.Text("txtConfigFile"));
+    settings.WriteString("tesk", "batchfile", model.Text("txtBatchFile"));
+    settings.WriteBool("tesk", "saveAllOnRun", model.Checked("cbxSaveFilesonRun"));
+    settings.WriteBool("tesk", "CloseOnExit", model.Checked("cbxCloseOnRun"));
+    settings.WriteBool("tesk", minimizeKey, model.Checked("cbxMinimize"));
+    settings.WriteBool("tesk", "RunServer", model.Checked("cbxStartServer"));
 }
 
 } // namespace tesk

@@ -3,8 +3,9 @@
 #include "core/profiles/GameList.h"
 #include "core/profiles/ProfileEntries.h"
 #include "core/text/Paths.h"
+#include "core/settings/SettingsModel.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/app/Text.h"
 #include "gui/profiles/TfrmAlias.h"
 #include "gui/profiles/TfrmGameInput.h"
@@ -61,23 +62,15 @@ std::optional<int> SelectedRow(const QListWidget* list)
 Qt::CheckState CheckState(bool checked) { return checked ? Qt::Checked : Qt::Unchecked; }
 
 // A handler run as a command of the window, which shows the error it raises.
-auto Command(TfrmTeskMain& window, ProfileCommands* commands, void (ProfileCommands::*handler)())
+auto Command(const CommandContext& context, ProfileCommands* commands, void (ProfileCommands::*handler)())
 {
-    return [&window, commands, handler] { window.RunCommand([commands, handler] { (commands->*handler)(); }); };
+    return [&context, commands, handler] { context.RunCommand([commands, handler] { (commands->*handler)(); }); };
 }
 
 } // namespace
 
-// The page's commands come to life with the first start-up step that needs
-// them; the window owns them from then on.
-void TfrmTeskMain::StartupLoadGlobalProfile()
-{
-    profiles_ = new ProfileCommands(*this, *findChild<GamesPage*>());
-    RunStartupStep([this] { profiles_->LoadGlobalProfile(); });
-}
-
-ProfileCommands::ProfileCommands(TfrmTeskMain& window, GamesPage& page)
-    : QObject(&window), window_(window), page_(page)
+ProfileCommands::ProfileCommands(const CommandContext& context, GamesPage& page, std::function<void()> buildPage)
+    : QObject(&context.window()), context_(context), page_(page), buildPage_(std::move(buildPage))
 {
     setObjectName(QStringLiteral("ProfileCommands"));
     if (page_.built())
@@ -86,7 +79,7 @@ ProfileCommands::ProfileCommands(TfrmTeskMain& window, GamesPage& page)
 
 void ProfileCommands::PageBuilt()
 {
-    const auto command = [this](void (ProfileCommands::*handler)()) { return Command(window_, this, handler); };
+    const auto command = [this](void (ProfileCommands::*handler)()) { return Command(context_, this, handler); };
     connect(page_.cbxGlobalSettings, &QCheckBox::toggled, this, command(&ProfileCommands::cbxGlobalSettingsClick));
     connect(page_.lbxGames, &QListWidget::itemSelectionChanged, this, command(&ProfileCommands::lbxGamesClick));
     connect(page_.btnUseThisGame, &QPushButton::clicked, this, command(&ProfileCommands::btnUseThisGameClick));
@@ -102,7 +95,7 @@ void ProfileCommands::PageBuilt()
 
 GamesPage& ProfileCommands::Page() const
 {
-    window_.BuildPage(page_);
+    buildPage_();
     return page_;
 }
 
@@ -123,7 +116,7 @@ void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
 {
     const GamesPage::EntryList& entries = Entries(kind);
     const KindHandlers& handlers = kKindHandlers[static_cast<std::size_t>(kind)];
-    const auto command = [this](void (ProfileCommands::*handler)()) { return Command(window_, this, handler); };
+    const auto command = [this](void (ProfileCommands::*handler)()) { return Command(context_, this, handler); };
     connect(entries.add, &QToolButton::clicked, this, command(handlers.add));
     connect(entries.remove, &QToolButton::clicked, this, command(handlers.remove));
     connect(entries.edit, &QPushButton::clicked, this, command(handlers.edit));
@@ -134,7 +127,7 @@ void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
     const auto clickCheck = handlers.clickCheck;
     connect(list, &QListWidget::itemChanged, this, [this, list, clickCheck](QListWidgetItem* item) {
         const int index = list->row(item);
-        window_.RunCommand([this, clickCheck, index] { (this->*clickCheck)(index); });
+        context_.RunCommand([this, clickCheck, index] { (this->*clickCheck)(index); });
     });
 }
 
@@ -288,13 +281,13 @@ void ProfileCommands::btnUseThisGameClick()
     if (const auto game = SelectedGame())
         selected = static_cast<std::size_t>(*game);
     if (const auto name = GameToUse(games, selected))
-        window_.model().SetText("txtCurrentGame", *name);
+        context_.model().SetText("txtCurrentGame", *name);
 }
 
 void ProfileCommands::btnAddGameClick()
 {
-    TfrmGameInput picker(window_.model().Text("txtU2Dir"), &window_);
-    window_.desktop().ExecDialog(picker);
+    TfrmGameInput picker(context_.model().Text("txtU2Dir"), &context_.window());
+    context_.desktop().ExecDialog(picker);
     const std::string name = picker.chosenName();
     if (name.empty())
         return;
@@ -311,7 +304,7 @@ void ProfileCommands::btnDeleteGameClick()
     if (!game)
         return;
     const std::string name = FromQ(page.lbxGames->item(*game)->text());
-    if (!window_.desktop().Confirm(&window_, ToQ(DeleteGameQuestion(name))))
+    if (!context_.desktop().Confirm(&context_.window(), ToQ(DeleteGameQuestion(name))))
         return;
     DeleteGame(CurrentDirectory(), name);
     {
@@ -417,17 +410,17 @@ void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
 void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorContext& context)
 {
     GamesPage& page = Page();
-    Desktop& desktop = window_.desktop();
+    Desktop& desktop = context_.desktop();
     std::unique_ptr<EntryEditor> editor;
     if (kind == ProfileEntryKind::Alias) {
-        editor = std::make_unique<TfrmAlias>(desktop, &window_);
+        editor = std::make_unique<TfrmAlias>(desktop, &context_.window());
     } else if (kind == ProfileEntryKind::Binding) {
         QStringList aliases;
         for (int row = 0; row < page.aliases.list->count(); ++row)
             aliases.append(page.aliases.list->item(row)->text());
-        editor = std::make_unique<TfrmTeskBinding>(desktop, aliases, &window_);
+        editor = std::make_unique<TfrmTeskBinding>(desktop, aliases, &context_.window());
     } else {
-        editor = std::make_unique<TfrmTeskSetting>(desktop, &window_);
+        editor = std::make_unique<TfrmTeskSetting>(desktop, &context_.window());
     }
     editor->SetContext(context);
     if (desktop.ExecDialog(*editor) == QDialog::Accepted)
@@ -441,7 +434,7 @@ void ProfileCommands::DeleteProfileEntry(ProfileEntryKind kind)
     if (!profile || !index)
         return;
     const std::string text = FromQ(Entries(kind).list->item(*index)->text());
-    if (!window_.desktop().Confirm(&window_, ToQ(DeleteEntryQuestion(text))))
+    if (!context_.desktop().Confirm(&context_.window(), ToQ(DeleteEntryQuestion(text))))
         return;
     const std::string path = ProfileFileOf(*profile);
     tesk::DeleteProfileEntry(path, kind, static_cast<std::size_t>(*index));

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,14 +23,15 @@ class QListWidgetItem;
 
 namespace tesk {
 
-class TfrmTeskMain;
+class CommandContext;
 struct EntryEditorContext;
 
 class ProfileCommands : public QObject {
     Q_OBJECT
 public:
-    // Owned by the window.
-    ProfileCommands(TfrmTeskMain& window, GamesPage& page);
+    // Owned by the context's window. `buildPage` builds the page when it has
+    // not been shown yet, for a command that needs its controls.
+    ProfileCommands(const CommandContext& context, GamesPage& page, std::function<void()> buildPage);
     // Connects the page's controls and shows on them what start-up read.
     void PageBuilt();
 
@@ -87,8 +89,9 @@ private:
     void OpenEntryEditor(ProfileEntryKind kind, const EntryEditorContext& context);
     void DeleteProfileEntry(ProfileEntryKind kind);
 
-    TfrmTeskMain& window_;
+    const CommandContext& context_;
     GamesPage& page_;
+    std::function<void()> buildPage_;
     std::vector<std::string> pendingGames_;
     std::array<ProfileList, kProfileEntryKinds.size()> pendingLists_;
 };

@@ -1,5 +1,4 @@
-// The main window's config file commands: Save Config, Save Config As, Load
-// Config and New, and the reading of the config file at start-up.
+#include "gui/settings/ConfigCommands.h"
 
 #include "core/app/GameDirectoryLists.h"
 #include "core/settings/ConfigReader.h"
@@ -7,8 +6,10 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/app/ProgramSettings.h"
+#include "core/settings/SettingsModel.h"
+#include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/app/Text.h"
 
 namespace tesk {
@@ -25,38 +26,38 @@ bool IsOriginalConfig(const std::string& fileName)
     return upper == "CONFIG.CFG";
 }
 
-// Writes the config file, first asking before the game's own config.cfg is
-// replaced. False when the player said No.
-bool WriteAfterAsking(TfrmTeskMain& window, const PathParts& parts)
+} // namespace
+
+bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::string& fileName)
 {
-    if (IsOriginalConfig(parts.name)
-        && !window.desktop().Confirm(&window, QStringLiteral("You are about to save over your original config "
-                                                             "file. Are you sure you want to do this? "))) {
-        window.desktop().ShowMessage(&window, QStringLiteral("Saving Canceled"));
+    Desktop& desktop = context_.desktop();
+    QWidget* window = &context_.window();
+    if (IsOriginalConfig(fileName)
+        && !desktop.Confirm(window, QStringLiteral("You are about to save over your original config "
+                                                   "file. Are you sure you want to do this? "))) {
+        desktop.ShowMessage(window, QStringLiteral("Saving Canceled"));
         return false;
     }
-    WriteConfigFile(window.model(), window.tokenList(), DriveAndDirectory(parts), parts.name, CurrentDirectory());
+    WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, CurrentDirectory());
     return true;
 }
 
-} // namespace
-
-void TfrmTeskMain::SaveConfig1Click()
+void ConfigCommands::SaveConfig1Click()
 {
-    const std::string path = model_.Text("txtConfigFile");
+    const std::string path = context_.model().Text("txtConfigFile");
     const PathParts parts = SplitPath(path);
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     if (!DirectoryExists(DriveAndDirectory(parts)) || !FileExists(full))
         throw Error("The config file " + full + " does not exist. Use \"Save Config As..\" to create a new one.");
-    if (WriteAfterAsking(*this, parts))
-        SetStatusText(QStringLiteral("Config file Saved"));
-    settings_.WriteString("tesk", "configfile", path);
+    if (WriteAfterAsking(DriveAndDirectory(parts), parts.name))
+        context_.SetStatusText(QStringLiteral("Config file Saved"));
+    context_.programSettings().WriteString("tesk", "configfile", path);
 }
 
-void TfrmTeskMain::SaveConfigAs1Click()
+void ConfigCommands::SaveConfigAs1Click()
 {
-    const auto chosen = desktop_.ChooseFileToSave(
-        this, {QString(), ToQ(JoinPath(model_.Text("txtU2Dir"), "baseu2")), kConfigFilter});
+    const auto chosen = context_.desktop().ChooseFileToSave(
+        &context_.window(), {QString(), ToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
     if (!chosen)
         return;
     const std::string path = FromQ(*chosen);
@@ -64,50 +65,49 @@ void TfrmTeskMain::SaveConfigAs1Click()
         WriteFileAtomically(path, "", "Cannot create file %s");
     const PathParts parts = SplitPath(path);
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
-    model_.SetText("txtConfigFile", full);
-    Refresh();
-    WriteAfterAsking(*this, parts);
-    settings_.WriteString("tesk", "configfile", full);
+    context_.model().SetText("txtConfigFile", full);
+    context_.Refresh();
+    WriteAfterAsking(DriveAndDirectory(parts), parts.name);
+    context_.programSettings().WriteString("tesk", "configfile", full);
 }
 
-void TfrmTeskMain::OpenConfig1Click()
+void ConfigCommands::OpenConfig1Click()
 {
-    const auto chosen = desktop_.ChooseFileToOpen(
-        this, {QString(), ToQ(JoinPath(model_.Text("txtU2Dir"), "baseu2")), kConfigFilter});
+    const auto chosen = context_.desktop().ChooseFileToOpen(
+        &context_.window(), {QString(), ToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
     if (!chosen)
         return;
     const PathParts parts = SplitPath(FromQ(*chosen));
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
-    model_.SetText("txtConfigFile", full);
-    Refresh();
-    ReadConfigFile(model_, tokens_, DriveAndDirectory(parts), parts.name);
-    settings_.WriteString("tesk", "configfile", full);
+    context_.model().SetText("txtConfigFile", full);
+    context_.Refresh();
+    ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
+    context_.programSettings().WriteString("tesk", "configfile", full);
 }
 
-void TfrmTeskMain::New1Click()
+void ConfigCommands::New1Click()
 {
-    ReadConfigFile(model_, tokens_, std::string(kNewFileDirectory), std::string(kNewFileName));
-    tokens_.clear();
+    ReadConfigFile(context_.model(), context_.tokenList(), std::string(kNewFileDirectory), std::string(kNewFileName));
+    context_.tokenList().clear();
 }
 
-void TfrmTeskMain::SpeedButton1Click() { RunCommand([this] { SaveConfig1Click(); }); }
+void ConfigCommands::SpeedButton1Click() { context_.RunCommand([this] { SaveConfig1Click(); }); }
 
-void TfrmTeskMain::ReadConfigInto(const std::string& path)
+void ConfigCommands::ReadConfigInto(const std::string& path)
 {
     const PathParts parts = SplitPath(path);
-    ReadConfigFile(model_, tokens_, DriveAndDirectory(parts), parts.name);
+    ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
 }
 
-void TfrmTeskMain::StartupReadConfigFile()
+void ConfigCommands::ReadStartupConfig()
 {
-    RunStartupStep([this] {
-        if (!model_.Text("txtConfigFile").empty()) {
-            ReadConfigInto(model_.Text("txtConfigFile"));
-            return;
-        }
-        const std::string game = settings_.ReadString("ulvex2", "path", DefaultGameDirectory());
-        ReadConfigFile(model_, tokens_, JoinPath(game, "baseu2"), "config.cfg");
-    });
+    const std::string configFile = context_.model().Text("txtConfigFile");
+    if (!configFile.empty()) {
+        ReadConfigInto(configFile);
+        return;
+    }
+    const std::string game = context_.programSettings().ReadString("ulvex2", "path", DefaultGameDirectory());
+    ReadConfigFile(context_.model(), context_.tokenList(), JoinPath(game, "baseu2"), "config.cfg");
 }
 
 } // namespace tesk

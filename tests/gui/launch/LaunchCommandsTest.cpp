@@ -1,5 +1,8 @@
 #include "core/text/IniFile.h"
 #include "gui/app/TfrmTeskMain.h"
+#include "gui/launch/LaunchCommands.h"
+#include "gui/settings/ConfigCommands.h"
+#include "support/BareContext.h"
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
@@ -69,7 +72,7 @@ TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     window.show();
     std::filesystem::remove(w.world.iniPath());
-    window.btnRunClick();
+    window.launchCommands().btnRunClick();
 
     ASSERT_EQ(w.desktop.starts.size(), 1u);
     EXPECT_EQ(w.desktop.starts[0].program.toStdString(), w.world.inGame("ulvex2.exe"));
@@ -94,7 +97,7 @@ TEST(LaunchCommandsTest, AFailedStartIsSaidAndChangesNothing)
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     window.show();
     const std::string stored = ReadFileBytes(w.world.iniPath());
-    window.btnRunClick();
+    window.launchCommands().btnRunClick();
     EXPECT_TRUE(w.desktop.starts.empty());
     EXPECT_EQ(w.desktop.errors, QStringList{"Failed to execute ulvex2.exe +exec config.cfg"});
     EXPECT_TRUE(window.isVisible());
@@ -102,11 +105,11 @@ TEST(LaunchCommandsTest, AFailedStartIsSaidAndChangesNothing)
 
     // Not executable is the same failure; so is a start the system refuses.
     w.world.Write(w.world.inGame("ulvex2.exe"), "#!/bin/sh\n");
-    window.btnRunClick();
+    window.launchCommands().btnRunClick();
     EXPECT_EQ(w.desktop.errors.size(), 2);
     chmod(w.world.inGame("ulvex2.exe").c_str(), 0755);
     w.desktop.startSucceeds = false;
-    window.btnRunClick();
+    window.launchCommands().btnRunClick();
     EXPECT_EQ(w.desktop.errors.size(), 3);
     EXPECT_EQ(ReadFileBytes(w.world.iniPath()), stored);
     window.hide();
@@ -130,7 +133,7 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     const std::string elsewhere = w.world.inWork("start.bat");
     window.model().SetText("txtBatchFile", elsewhere);
-    window.SpeedButton3Click();
+    window.launchCommands().SpeedButton3Click();
     EXPECT_EQ(ReadFileBytes(elsewhere), w.world.workDir() + "/ulvex2.exe  +exec config.cfg\r\n");
     EXPECT_EQ(window.statusText(), "Batch file Saved");
 
@@ -146,7 +149,7 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     // A batch file that cannot be written: the error names it, no status text.
     window.SetStatusText({});
     window.model().SetText("txtBatchFile", w.world.inWork("no/such/dir/x.bat"));
-    window.SpeedButton3Click();
+    window.launchCommands().SpeedButton3Click();
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_EQ(w.desktop.errors[0].toStdString(), "Cannot create file " + w.world.inWork("no/such/dir/x.bat"));
     EXPECT_EQ(window.statusText(), "");
@@ -180,6 +183,30 @@ TEST(LaunchCommandsTest, AMissingBatchFileIsCreatedAtStartUp)
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     EXPECT_EQ(ReadFileBytes(w.world.inGame("tesk.bat")), w.world.gameDir() + "/ulvex2.exe\r\n");
     EXPECT_TRUE(window.startupProblems().isEmpty());
+}
+
+// The commands need no main window: a model and a bare widget will do.
+TEST(LaunchCommandsTest, SaveAllOnABareWindowStopsAtAMissingConfigFile)
+{
+    TestWorld world;
+    testing::BareContext bare(world.iniPath());
+    ConfigCommands config(bare.context);
+    LaunchCommands launch(bare.context, config);
+    bare.model.SetText("txtConfigFile", world.inGame("baseu2/missing.cfg"));
+    bare.model.SetText("txtBatchFile", world.inGame("tesk.bat"));
+    bare.model.SetText("txtU2Dir", world.gameDir());
+
+    bare.context.RunCommand([&] { launch.SaveAll1Click(); });
+    ASSERT_EQ(bare.desktop.errors.size(), 1);
+    EXPECT_NE(bare.desktop.errors[0].toStdString().find("missing.cfg does not exist"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(world.inGame("tesk.bat")));
+    EXPECT_TRUE(bare.status.isEmpty());
+    EXPECT_EQ(bare.refreshes, 1);
+
+    world.Write(world.inGame("baseu2/missing.cfg"), "");
+    bare.context.RunCommand([&] { launch.SaveAll1Click(); });
+    EXPECT_EQ(ReadFileBytes(world.inGame("tesk.bat")), world.gameDir() + "/ulvex2.exe  +exec missing.cfg\r\n");
+    EXPECT_EQ(bare.status, "Config and Batch files Saved");
 }
 
 } // namespace

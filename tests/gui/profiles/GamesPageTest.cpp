@@ -102,7 +102,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
     EXPECT_FALSE(page->built());
     EXPECT_EQ(window->findChild<QListWidget*>("clsAliases"), nullptr);
 
-    window->findChild<ProfileCommands*>("ProfileCommands")->btnUseThisGameClick();
+    window->profileCommands().btnUseThisGameClick();
     EXPECT_TRUE(page->built());
     EXPECT_EQ(window->model().Text("txtCurrentGame"), "mymod");
     EXPECT_EQ(Games(), QStringList{"mymod"});

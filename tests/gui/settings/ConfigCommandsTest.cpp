@@ -1,5 +1,6 @@
 #include "core/text/IniFile.h"
 #include "gui/app/TfrmTeskMain.h"
+#include "gui/settings/ConfigCommands.h"
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
@@ -70,7 +71,7 @@ TEST(ConfigCommandsTest, SaveConfigAsksBeforeReplacingConfigCfgInAnyLetterCase)
 
     // Yes: the whole file is written.
     w.desktop.confirmAnswers.push_back(true);
-    window.SpeedButton1Click();
+    window.configCommands().SpeedButton1Click();
     EXPECT_EQ(ReadFileBytes(path).substr(0, 32), "//Player Info\r\nset name \"Player\"");
     EXPECT_EQ(window.statusText(), "Config file Saved");
     EXPECT_TRUE(w.desktop.errors.isEmpty());

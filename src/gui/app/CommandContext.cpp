@@ -1,0 +1,39 @@
+#include "gui/app/CommandContext.h"
+
+#include "gui/app/Desktop.h"
+#include "gui/app/Text.h"
+
+#include <exception>
+#include <utility>
+
+namespace tesk {
+
+CommandContext::CommandContext(SettingsModel& model, TokenList& tokens, ProgramSettings& settings, Desktop& desktop,
+                               Window window)
+    : model_(model), tokens_(tokens), settings_(settings), desktop_(desktop), window_(std::move(window))
+{
+}
+
+void CommandContext::Refresh() const
+{
+    if (window_.refresh)
+        window_.refresh();
+}
+
+void CommandContext::SetStatusText(const QString& text) const
+{
+    if (window_.setStatusText)
+        window_.setStatusText(text);
+}
+
+void CommandContext::RunCommand(const std::function<void()>& command) const
+{
+    try {
+        command();
+    } catch (const std::exception& error) {
+        desktop_.ShowError(&window_.widget, ToQ(error.what()));
+    }
+    Refresh();
+}
+
+} // namespace tesk

@@ -1,0 +1,38 @@
+#pragma once
+
+// The config file commands: Save Config, Save Config As, Load Config and New,
+// and the reading of a config file into the window.
+
+#include <string>
+
+namespace tesk {
+
+class CommandContext;
+
+class ConfigCommands {
+public:
+    explicit ConfigCommands(const CommandContext& context) : context_(context) {}
+
+    void SaveConfig1Click();
+    void SaveConfigAs1Click();
+    void OpenConfig1Click();
+    void New1Click();
+    // The save button beside the config file's field.
+    void SpeedButton1Click();
+
+    // Reads a config file into the window, as Load Config does after its
+    // dialog; errors are raised to the caller.
+    void ReadConfigInto(const std::string& path);
+    // Start-up: the file of the config file's field, or the game's own
+    // config.cfg when the field is empty.
+    void ReadStartupConfig();
+
+private:
+    // Writes the config file, first asking before the game's own config.cfg
+    // is replaced. False when the player said No.
+    bool WriteAfterAsking(const std::string& directory, const std::string& fileName);
+
+    const CommandContext& context_;
+};
+
+} // namespace tesk
