@@ -8,6 +8,7 @@
 #include "gui/keys/KeyCommands.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -97,6 +98,8 @@ int main(int argc, char** argv)
         editor->grab().save(out + "/window-frmEdit.png");
         editor->hide();
     }
+    for (const char* name : {"ShowCommandLine1", "GameRunner1"})
+        window.findChild<QAction*>(name)->trigger();
     window.keyCommands().KeyFieldDblClick("txtToggleMenu");
     pages->setCurrentIndex(0);
     window.About1Click();

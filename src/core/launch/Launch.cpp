@@ -3,8 +3,10 @@
 #include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
 #include "core/text/Paths.h"
+#include "core/text/TextFile.h"
 #include "core/text/TokenList.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -14,28 +16,20 @@ namespace tesk {
 
 namespace {
 
-constexpr std::string_view kShell = "/bin/sh";
-
-// The batch file is written with CR LF line ends, which /bin/sh would keep as
-// part of the last word. The shell reads the file with the CRs deleted and
-// runs that text itself: the file's path is "$0", so it needs no quoting and
-// shows in the shell's messages, the file is read when the start happens, and
-// the game keeps the launcher's standard input (a pipe into a second shell
-// would hand the game the rest of the script as its console input).
-constexpr std::string_view kRunWithoutCarriageReturns = R"sh(eval "$(tr -d '\r' < "$0")")sh";
-
 // The child changes into the game directory before it starts the program, so
-// a relative path would be looked up from there instead of from here.
-std::string AbsolutePath(const std::string& path)
+// a relative path is made absolute against the directory it is meant for.
+std::string AbsolutePath(const std::string& path, const std::string& base)
 {
     if (path.empty())
         return path;
     std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    return ec ? path : absolute.string();
+    const std::filesystem::path given(path);
+    const auto absolute =
+        given.is_absolute() ? given : std::filesystem::absolute(std::filesystem::path(base) / given, ec);
+    return ec ? path : absolute.lexically_normal().string();
 }
 
-std::vector<std::string> SplitAtBlanks(const std::string& text)
+std::vector<std::string> SplitAtBlanks(std::string_view text)
 {
     std::vector<std::string> words;
     for (auto& word : SplitByDelimiter(text, ' '))
@@ -44,30 +38,127 @@ std::vector<std::string> SplitAtBlanks(const std::string& text)
     return words;
 }
 
-bool IsBatchRun(const ProgramStart& start)
-{
-    return start.program == kShell && start.arguments.size() == 3
-        && start.arguments[1] == kRunWithoutCarriageReturns;
-}
-
-bool IsFileWithAccess(const std::string& path, int mode)
+bool IsExecutableFile(const std::string& path)
 {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), mode) == 0;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// A bare program name ("wine") is looked up on PATH as the system would;
+// unfound, it stays bare and the start reports it.
+std::string FindProgram(const std::string& name)
+{
+    if (name.find('/') != std::string::npos)
+        return AbsolutePath(name, CurrentDirectory());
+    const char* path = std::getenv("PATH");
+    for (const std::string& directory : SplitByDelimiter(path ? path : "", ':')) {
+        const std::string candidate = JoinPath(directory.empty() ? "." : directory, name);
+        if (IsExecutableFile(candidate))
+            return AbsolutePath(candidate, CurrentDirectory());
+    }
+    return name;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameLetters(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    return true;
+}
+
+// Where the game's executable named in the line ends: after "ulvex2.exe"
+// (any letter case) at the start of the line or after a separator, and
+// before a blank or the line's end. Nothing when the line names none.
+std::optional<std::size_t> GameExecutableEnd(std::string_view line)
+{
+    const std::size_t length = kGameExecutable.size();
+    for (std::size_t at = 0; at + length <= line.size(); ++at) {
+        const bool startsName = at == 0 || line[at - 1] == '/' || line[at - 1] == '\\';
+        const bool endsWord = at + length == line.size() || IsBlank(line[at + length]);
+        if (startsName && endsWord && SameLetters(line.substr(at, length), kGameExecutable))
+            return at + length;
+    }
+    return std::nullopt;
+}
+
+bool NeedsQuotes(const std::string& word)
+{
+    if (word.empty())
+        return true;
+    for (const char c : word) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
+                        || std::string_view("+-_./:,@%=").find(c) != std::string_view::npos;
+        if (!plain)
+            return true;
+    }
+    return false;
+}
+
+std::string Quoted(const std::string& word)
+{
+    if (!NeedsQuotes(word))
+        return word;
+    std::string quoted = "'";
+    for (const char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 } // namespace
 
-ProgramStart PlanGameStart(const SettingsModel& model, bool runBatchFile)
+BatchCommand ParseBatchLine(std::string_view line)
+{
+    while (!line.empty() && IsBlank(line.front()))
+        line.remove_prefix(1);
+    std::size_t end = line.size();
+    if (const auto gameEnd = GameExecutableEnd(line))
+        end = *gameEnd;
+    else
+        for (std::size_t at = 0; at < line.size(); ++at)
+            if (IsBlank(line[at])) {
+                end = at;
+                break;
+            }
+    return {std::string(line.substr(0, end)), SplitAtBlanks(line.substr(end))};
+}
+
+std::string ReadBatchLine(const std::string& path)
+{
+    const std::vector<std::string> lines = ReadTextLines(path);
+    return lines.empty() ? std::string() : lines.front();
+}
+
+ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::string>& batchLine,
+                           std::string_view runner)
 {
     // Without a game directory the program is looked for where Tesk runs.
     const std::string& gameDirectory = model.Text("txtU2Dir");
-    const std::string directory = gameDirectory.empty() ? CurrentDirectory() : AbsolutePath(gameDirectory);
-    if (runBatchFile)
-        return {std::string(kShell),
-                {"-c", std::string(kRunWithoutCarriageReturns), AbsolutePath(model.Text("txtBatchFile"))},
-                directory};
-    return {GameExecutablePath(directory), SplitAtBlanks(BuildCommandLine(model)), directory};
+    const std::string directory =
+        gameDirectory.empty() ? CurrentDirectory() : AbsolutePath(gameDirectory, CurrentDirectory());
+    BatchCommand command = batchLine ? ParseBatchLine(*batchLine)
+                                     : BatchCommand{kGameExecutable.data(), SplitAtBlanks(BuildCommandLine(model))};
+    ProgramStart start{AbsolutePath(command.program, directory), std::move(command.arguments), directory, {}};
+    start.game = start.program;
+    std::vector<std::string> runnerWords = SplitAtBlanks(runner);
+    if (runnerWords.empty())
+        return start;
+    start.arguments.insert(start.arguments.begin(), start.program);
+    start.arguments.insert(start.arguments.begin(), runnerWords.begin() + 1, runnerWords.end());
+    start.program = FindProgram(runnerWords.front());
+    return start;
 }
 
 std::string FailureText(const SettingsModel& model, bool runBatchFile)
@@ -77,11 +168,29 @@ std::string FailureText(const SettingsModel& model, bool runBatchFile)
     return "Failed to execute " + program + parameters;
 }
 
-bool CanStart(const ProgramStart& start)
+std::optional<std::string> StartProblem(const ProgramStart& start)
 {
-    if (!IsFileWithAccess(start.program, X_OK) || !DirectoryExists(start.workingDirectory))
-        return false;
-    return !IsBatchRun(start) || IsFileWithAccess(start.arguments[2], R_OK);
+    if (!DirectoryExists(start.workingDirectory))
+        return "The game directory " + start.workingDirectory + " does not exist.";
+    if (start.program.empty())
+        return std::string("No program to start is named.");
+    if (start.program.find('/') == std::string::npos)
+        return start.program + " was not found on the PATH.";
+    if (!FileExists(start.program) && !DirectoryExists(start.program))
+        return start.program + " does not exist.";
+    if (!IsExecutableFile(start.program))
+        return start.program + " is not an executable file.";
+    if (start.game != start.program && !IsRegularFile(start.game))
+        return start.game + " does not exist.";
+    return std::nullopt;
+}
+
+std::string CommandText(const ProgramStart& start)
+{
+    std::string text = Quoted(start.program);
+    for (const std::string& argument : start.arguments)
+        text += ' ' + Quoted(argument);
+    return text;
 }
 
 } // namespace tesk

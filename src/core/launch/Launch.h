@@ -1,34 +1,60 @@
 #pragma once
 
 // How Run starts the game, as plain data: the window only executes it,
-// detached, and reports a failure with FailureText.
+// detached, and reports a failure with FailureText and StartProblem. No value
+// ever reaches a shell: the program is started with its arguments as they are.
 
 #include "core/settings/SettingsModel.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tesk {
 
 struct ProgramStart {
-    std::string program;                // absolute path, never looked up on PATH
+    std::string program;                // absolute path; a runner's bare name is looked up on PATH
     std::vector<std::string> arguments; // passed as they are, never through a shell
     std::string workingDirectory;       // absolute path
+    std::string game;                   // the game's executable: the program, or the runner's argument
 };
 
-// With runBatchFile, the batch file in txtBatchFile run by /bin/sh with its
-// carriage returns ignored; otherwise ulvex2.exe of txtU2Dir with the command
-// line split at blanks. Either runs in the game directory txtU2Dir.
-ProgramStart PlanGameStart(const SettingsModel& model, bool runBatchFile);
+// What a batch file's line starts: the program it names, whose path may hold
+// blanks (the game's executable as Save Batch writes it), and the rest of the
+// line split at blanks. A line that names no game executable starts its first
+// word.
+struct BatchCommand {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+BatchCommand ParseBatchLine(std::string_view line);
+
+// The first line of a batch file, as the batch reader reads it (an empty file
+// gives an empty line). Throws Error("Cannot open file <path>") when the file
+// is missing or cannot be read.
+std::string ReadBatchLine(const std::string& path);
+
+// Run's start in the game directory txtU2Dir (Tesk's own directory without
+// one). With a batch line, the program it names with its arguments (a
+// relative program lies in the game directory); without, ulvex2.exe of the
+// game directory with the command line split at blanks. A runner ("wine",
+// split at blanks) is put in front: it is started with the game and its
+// arguments as its own arguments.
+ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::string>& batchLine,
+                           std::string_view runner);
 
 // "Failed to execute " followed at once by the program as the player knows it
 // (ulvex2.exe, or the batch file's path) and the parameter text.
 std::string FailureText(const SettingsModel& model, bool runBatchFile);
 
-// False when the start cannot work: the program is not an executable file,
-// the batch file it is to run is not a readable file, or the working
-// directory is missing. A shell starts even when its batch file is gone, so
-// this is checked before starting rather than read from the start's result.
-bool CanStart(const ProgramStart& start);
+// Why the start cannot work, as a sentence naming the file or directory: the
+// working directory is missing, the program is missing or not an executable
+// file, or (with a runner) the game is missing. Nothing when it can be tried.
+std::optional<std::string> StartProblem(const ProgramStart& start);
+
+// The start as one command line a terminal would run the same way: words
+// holding blanks or a shell's special characters are quoted.
+std::string CommandText(const ProgramStart& start);
 
 } // namespace tesk

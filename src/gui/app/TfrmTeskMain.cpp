@@ -154,6 +154,7 @@ QWidget* TfrmTeskMain::BuildLowerArea()
     btnRun->setFont(runFont);
     btnRun->setMinimumSize(100, 25);
     checks->addWidget(btnRun, 0, Qt::AlignLeft);
+    btnRun->installEventFilter(this);
 
     auto* files = new QGridLayout;
     files->setHorizontalSpacing(3);
@@ -231,6 +232,9 @@ void TfrmTeskMain::BuildMenu()
     command(item("SaveBatchAs1", "Save Batch As.."), Command(*launch_, &LaunchCommands::SaveBatchAs1Click));
     file->addSeparator();
     command(item("SaveAll1", "Save All"), Command(*launch_, &LaunchCommands::SaveAll1Click));
+    file->addSeparator();
+    command(item("ShowCommandLine1", "Show Command Line"), Command(*launch_, &LaunchCommands::ShowCommandLine1Click));
+    command(item("GameRunner1", "Game Runner..."), Command(*launch_, &LaunchCommands::GameRunner1Click));
     file->addSeparator();
     command(item("Exit1", "Exit"), Command(*this, &TfrmTeskMain::Exit1Click));
     QAction* about = bar->addAction(QStringLiteral("About"));
@@ -500,6 +504,11 @@ void TfrmTeskMain::showEvent(QShowEvent* event)
 
 bool TfrmTeskMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // The Run button's tooltip is what Run would start at this moment.
+    if (event->type() == QEvent::ToolTip && watched->objectName() == QLatin1String("btnRun")) {
+        auto* button = static_cast<QWidget*>(watched);
+        context_->RunCommand([&] { button->setToolTip(ToQ(launch_->RunCommandText())); });
+    }
     if (event->type() == QEvent::FocusIn) {
         if (watched == view_->Widget("cboModel"))
             cboModelEnter();

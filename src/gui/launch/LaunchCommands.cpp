@@ -1,15 +1,16 @@
 #include "gui/launch/LaunchCommands.h"
 
+#include "core/app/ProgramSettings.h"
 #include "core/launch/BatchFile.h"
 #include "core/launch/BatchReader.h"
 #include "core/launch/CommandLine.h"
 #include "core/launch/Launch.h"
-#include "core/app/ProgramSettings.h"
 #include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Text.h"
+#include "gui/launch/LaunchDialogs.h"
 #include "gui/settings/ConfigCommands.h"
 
 #include <QStringList>
@@ -19,6 +20,7 @@ namespace tesk {
 namespace {
 
 const QString kBatchFilter = QStringLiteral("Batch Files (*.bat)|*.bat");
+constexpr std::string_view kRunnerKey = "runner";
 
 QStringList ToQList(const std::vector<std::string>& items)
 {
@@ -77,17 +79,52 @@ void LaunchCommands::ReadBatchInto(const std::string& path)
     ReadBatchFile(context_.model(), context_.tokenList(), DirectoryPart(path), FileNamePart(path));
 }
 
+ProgramStart LaunchCommands::PlanStart(const std::optional<std::string>& batchLine) const
+{
+    return PlanGameStart(context_.model(), batchLine,
+                         context_.programSettings().ReadString("tesk", kRunnerKey, ""));
+}
+
+std::optional<std::string> LaunchCommands::UpcomingBatchLine() const
+{
+    const SettingsModel& model = context_.model();
+    if (!model.Checked("cbxSaveFilesonRun"))
+        return std::nullopt;
+    return BatchLine(BatchDirectory(model.Text("txtBatchFile")), BuildCommandLine(model));
+}
+
+bool LaunchCommands::StartGame(bool runBatchFile)
+{
+    const SettingsModel& model = context_.model();
+    std::optional<std::string> problem;
+    ProgramStart start;
+    try {
+        start = PlanStart(runBatchFile ? std::optional(ReadBatchLine(model.Text("txtBatchFile"))) : std::nullopt);
+        problem = StartProblem(start);
+    } catch (const std::exception& error) {
+        problem = error.what();
+    }
+    if (!problem && !context_.desktop().StartProgram(ToQ(start.program), ToQList(start.arguments),
+                                                     ToQ(start.workingDirectory)))
+        problem = "The system cannot run " + start.program + ".";
+    if (!problem)
+        return true;
+    std::string text = FailureText(model, runBatchFile) + "\n" + *problem;
+    // A game the system cannot execute is most likely the Windows program
+    // itself, started without a compatibility tool.
+    if (start.program == start.game && FileExists(start.game))
+        text += "\nA runner such as wine can be set with \"Game Runner...\" in the file menu.";
+    context_.desktop().ShowError(&context_.window(), ToQ(text));
+    return false;
+}
+
 void LaunchCommands::btnRunClick()
 {
     const bool runBatchFile = context_.model().Checked("cbxSaveFilesonRun");
     if (runBatchFile)
         SaveAll1Click();
-    const ProgramStart start = PlanGameStart(context_.model(), runBatchFile);
-    if (!CanStart(start)
-        || !context_.desktop().StartProgram(ToQ(start.program), ToQList(start.arguments), ToQ(start.workingDirectory))) {
-        context_.desktop().ShowError(&context_.window(), ToQ(FailureText(context_.model(), runBatchFile)));
+    if (!StartGame(runBatchFile))
         return;
-    }
     if (context_.model().Checked("cbxCloseOnRun")) {
         context_.window().close();
         return;
@@ -96,6 +133,23 @@ void LaunchCommands::btnRunClick()
         context_.window().showMinimized();
     WriteLaunchKeys("minimize");
 }
+
+void LaunchCommands::GameRunner1Click()
+{
+    ProgramSettings& settings = context_.programSettings();
+    TfrmRunner dialog(settings.ReadString("tesk", kRunnerKey, ""), &context_.window());
+    if (context_.desktop().ExecDialog(dialog) == QDialog::Accepted)
+        settings.WriteString("tesk", kRunnerKey, dialog.runner());
+}
+
+void LaunchCommands::ShowCommandLine1Click()
+{
+    const std::optional<std::string> batchLine = UpcomingBatchLine();
+    TfrmCommandLine dialog(PlanStart(batchLine), batchLine.value_or(std::string()), &context_.window());
+    context_.desktop().ExecDialog(dialog);
+}
+
+std::string LaunchCommands::RunCommandText() const { return CommandText(PlanStart(UpcomingBatchLine())); }
 
 void LaunchCommands::WriteLaunchKeys(const char* minimizeKey)
 {

@@ -4,12 +4,14 @@
 // Load Batch and Run, the reading of a batch file into the start options,
 // and the launch keys of the program settings that Run and closing write.
 
+#include <optional>
 #include <string>
 
 namespace tesk {
 
 class CommandContext;
 class ConfigCommands;
+struct ProgramStart;
 
 class LaunchCommands {
 public:
@@ -23,6 +25,12 @@ public:
     void btnRunClick();
     // The save button beside the batch file's field.
     void SpeedButton3Click();
+    // "Game Runner...": the command that Run puts in front of the game.
+    void GameRunner1Click();
+    // "Show Command Line": what Run will start, in a window.
+    void ShowCommandLine1Click();
+    // What Run will start, on one line, for the Run button's tooltip.
+    std::string RunCommandText() const;
 
     // Reads a batch file into the start options, as Load Batch does after its
     // dialog; errors are raised to the caller.
@@ -33,6 +41,16 @@ public:
     void WriteLaunchKeys(const char* minimizeKey);
 
 private:
+    // Run's start: through `batchLine` (the batch file's line) when there is
+    // one, else the game directly; the runner of the program settings in
+    // front. Run, its tooltip and the command line window all plan here.
+    ProgramStart PlanStart(const std::optional<std::string>& batchLine) const;
+    // The line Run will start the game from: the one Save Batch is about to
+    // write, with "Save Files on Run" ticked; none otherwise.
+    std::optional<std::string> UpcomingBatchLine() const;
+    // Starts the game; false after saying why it could not be started.
+    bool StartGame(bool runBatchFile);
+
     const CommandContext& context_;
     ConfigCommands& config_;
 };

@@ -1,6 +1,7 @@
 #include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
 #include "core/launch/Launch.h"
+#include "core/text/Error.h"
 #include "StartOptions.h"
 #include "support/TempDir.h"
 
@@ -61,13 +62,21 @@ public:
     std::string game;
 };
 
-TEST(PlanGameStartTest, RelativePathsAreTakenFromWhereTeskRuns)
+// Run's start through the batch file: the line Save Batch wrote, read back.
+ProgramStart PlanBatchStart(const SettingsModel& model, std::string_view runner = {})
+{
+    return PlanGameStart(model, ReadBatchLine(model.Text("txtBatchFile")), runner);
+}
+
+TEST(PlanGameStartTest, RelativePathsAreTakenFromWhereTeskRunsOrTheGameDirectory)
 {
     SettingsModel model = ModelForGame("");
-    model.SetText("txtBatchFile", "tesk.bat");
-    EXPECT_EQ(PlanGameStart(model, false).program, JoinPath(CurrentDirectory(), "ulvex2.exe"));
-    EXPECT_EQ(PlanGameStart(model, false).workingDirectory, CurrentDirectory());
-    EXPECT_EQ(PlanGameStart(model, true).arguments.back(), JoinPath(CurrentDirectory(), "tesk.bat"));
+    EXPECT_EQ(PlanGameStart(model, std::nullopt, "").program, JoinPath(CurrentDirectory(), "ulvex2.exe"));
+    EXPECT_EQ(PlanGameStart(model, std::nullopt, "").workingDirectory, CurrentDirectory());
+    model.SetText("txtU2Dir", "/games/u2");
+    const ProgramStart start = PlanGameStart(model, "ulvex2.exe +map x", "");
+    EXPECT_EQ(start.program, "/games/u2/ulvex2.exe");
+    EXPECT_EQ(start.arguments, (std::vector<std::string>{"+map", "x"}));
 }
 
 TEST(PlanGameStartTest, FailureTextNamesTheProgramAsThePlayerKnowsIt)
@@ -80,53 +89,118 @@ TEST(PlanGameStartTest, FailureTextNamesTheProgramAsThePlayerKnowsIt)
     EXPECT_EQ(FailureText(model, true), "Failed to execute C:\\ulvex2\\tesk.bat");
 }
 
-TEST(GameStartTest, DirectStartPassesEachWordWithoutAShell)
+TEST(PlanGameStartTest, TheBatchLineNamesTheGameWhosePathMayHoldBlanks)
 {
-    GameStub stub("my games");
+    using Words = std::vector<std::string>;
+    const BatchCommand blanks = ParseBatchLine("/home/ann/My Games/ulvex2/ulvex2.exe  +map exMap +exec config.cfg");
+    EXPECT_EQ(blanks.program, "/home/ann/My Games/ulvex2/ulvex2.exe");
+    EXPECT_EQ(blanks.arguments, (Words{"+map", "exMap", "+exec", "config.cfg"}));
+    // The name ends at a blank or the line's end, after a separator, in any case.
+    EXPECT_EQ(ParseBatchLine("/x/ulvex2.exe.old/a ulvex2.exe/ULVEX2.EXE").program, "/x/ulvex2.exe.old/a ulvex2.exe/ULVEX2.EXE");
+    EXPECT_EQ(ParseBatchLine("  /x/myulvex2.exe +y").program, "/x/myulvex2.exe");
+    // A hand-written line naming another program starts its first word.
+    const BatchCommand other = ParseBatchLine("./start.sh +map  x ");
+    EXPECT_EQ(other.program, "./start.sh");
+    EXPECT_EQ(other.arguments, (Words{"+map", "x"}));
+    EXPECT_EQ(ParseBatchLine("").program, "");
+}
+
+TEST(GameStartTest, NoValueReachesAShellOnEitherRoute)
+{
+    GameStub stub("My Games 'q' \"d\" $(touch x)");
     SettingsModel model = ModelForGame(stub.game);
     model.SetChecked("cbxStartWithGame", true);
     model.SetText("txtCurrentGame", "$HOME;*");
-    Pick(model, "cboClientStartMap", "exMap");
-    const ProgramStart start = PlanGameStart(model, false);
-    ASSERT_TRUE(CanStart(start));
-    ASSERT_EQ(RunAndWait(start), 0);
-    EXPECT_EQ(stub.Arguments(), "[+map]\n[exMap]\n[+set]\n[game]\n[$HOME;*]\n[+exec]\n[config.cfg]\n");
-    EXPECT_EQ(stub.WorkingDirectory(), std::filesystem::canonical(stub.game).string() + "\n");
-}
+    model.SetChecked("rbConnectToServer", true);
+    Pick(model, "cboServerList", "1.2.3.4:27910 $(touch " + stub.dir.file("hit") + ")");
+    const std::string expected = "[+connect]\n[1.2.3.4:27910]\n[$(touch]\n[" + stub.dir.file("hit")
+                               + ")]\n[+set]\n[game]\n[$HOME;*]\n[+exec]\n[config.cfg]\n";
+    const std::string cwd = std::filesystem::canonical(stub.game).string() + "\n";
 
-TEST(GameStartTest, BatchStartIgnoresCarriageReturns)
-{
-    GameStub stub("ulvex2");
-    SettingsModel model = ModelForGame(stub.game);
-    model.SetChecked("cbxStartServer", true);
-    Pick(model, "cboServerStartMap", "exMap");
+    const ProgramStart direct = PlanGameStart(model, std::nullopt, "");
+    ASSERT_EQ(StartProblem(direct), std::nullopt);
+    ASSERT_EQ(RunAndWait(direct), 0);
+    EXPECT_EQ(stub.Arguments(), expected);
+    EXPECT_EQ(stub.WorkingDirectory(), cwd);
+
+    // The batch file keeps its bytes (CR LF included) and starts the same.
     WriteBatchFile(model.Text("txtBatchFile"), stub.game, BuildCommandLine(model));
-    ASSERT_NE(ReadFileBytes(model.Text("txtBatchFile")).find("\r\n"), std::string::npos);
-    const ProgramStart start = PlanGameStart(model, true);
-    ASSERT_TRUE(CanStart(start));
-    ASSERT_EQ(RunAndWait(start), 0);
-    EXPECT_EQ(stub.Arguments(),
-              "[+set]\n[Dedicated]\n[0]\n[+map]\n[exMap]\n[+set]\n[deathMatch]\n[1]\n[+exec]\n[config.cfg]\n");
-    EXPECT_EQ(stub.WorkingDirectory(), std::filesystem::canonical(stub.game).string() + "\n");
+    EXPECT_EQ(ReadFileBytes(model.Text("txtBatchFile")), BatchLine(stub.game, BuildCommandLine(model)) + "\r\n");
+    std::filesystem::remove(stub.dir.file("args.txt"));
+    const ProgramStart batch = PlanBatchStart(model);
+    EXPECT_EQ(batch.program, direct.program);
+    ASSERT_EQ(StartProblem(batch), std::nullopt);
+    ASSERT_EQ(RunAndWait(batch), 0);
+    EXPECT_EQ(stub.Arguments(), expected);
+    EXPECT_EQ(stub.WorkingDirectory(), cwd);
+    EXPECT_FALSE(std::filesystem::exists(stub.dir.file("hit")));
+    EXPECT_FALSE(std::filesystem::exists(JoinPath(stub.game, "x")));
+
+    // A saved game with an apostrophe is only a word like any other.
+    model.SetChecked("rbLoadSavedGame", true);
+    Pick(model, "cboSaveGames", "Ann's save");
+    model.SetChecked("rbConnectToServer", false);
+    model.SetChecked("cbxStartWithGame", false);
+    ASSERT_EQ(RunAndWait(PlanGameStart(model, std::nullopt, "")), 0);
+    EXPECT_EQ(stub.Arguments(), "[+load]\n[Ann's]\n[save]\n[+exec]\n[config.cfg]\n");
 }
 
-TEST(GameStartTest, StartsThatCannotWorkAreRefused)
+TEST(GameStartTest, ARunnerIsStartedWithTheGameAndItsArguments)
+{
+    // The runner's text is split at blanks, so this one lies where there are none.
+    GameStub stub("games");
+    SettingsModel model = ModelForGame(stub.game);
+    WriteBatchFile(model.Text("txtBatchFile"), stub.game, BuildCommandLine(model));
+    const std::string game = GameExecutablePath(stub.game);
+    // The stub records its arguments: here the runner's option, the game and its options.
+    const ProgramStart start = PlanBatchStart(model, game + "  --quiet ");
+    EXPECT_EQ(start.program, game);
+    EXPECT_EQ(start.arguments, (std::vector<std::string>{"--quiet", game, "+exec", "config.cfg"}));
+    EXPECT_EQ(start.game, game);
+    ASSERT_EQ(StartProblem(start), std::nullopt);
+    ASSERT_EQ(RunAndWait(start), 0);
+    EXPECT_EQ(stub.Arguments(), "[--quiet]\n[" + game + "]\n[+exec]\n[config.cfg]\n");
+
+    // A bare runner name is looked up on PATH; a missing one is named.
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", ("/no/such/dir::" + stub.game).c_str(), 1);
+    ::rename(game.c_str(), JoinPath(stub.game, "runner").c_str());
+    const ProgramStart found = PlanGameStart(model, std::nullopt, "runner");
+    const auto missing = StartProblem(PlanGameStart(model, std::nullopt, "no-such-runner"));
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(found.program, JoinPath(stub.game, "runner"));
+    EXPECT_EQ(missing, "no-such-runner was not found on the PATH.");
+    // With a runner the game need not be executable, but it must be there.
+    EXPECT_EQ(StartProblem(found), game + " does not exist.");
+    WriteFileBytes(game, "MZ");
+    EXPECT_EQ(StartProblem(found), std::nullopt);
+}
+
+TEST(GameStartTest, StartsThatCannotWorkSayWhy)
 {
     GameStub stub("ulvex2");
     SettingsModel model = ModelForGame(stub.game);
-    EXPECT_TRUE(CanStart(PlanGameStart(model, false)));
-    EXPECT_FALSE(CanStart(PlanGameStart(model, true))) << "no batch file yet";
+    const std::string game = GameExecutablePath(stub.game);
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")), std::nullopt);
+    EXPECT_THROW(PlanBatchStart(model), Error) << "no batch file yet";
+    EXPECT_EQ(StartProblem(PlanGameStart(model, "", "")), "No program to start is named.");
 
-    ::chmod(GameExecutablePath(stub.game).c_str(), 0644);
-    EXPECT_FALSE(CanStart(PlanGameStart(model, false))) << "not executable";
-    std::filesystem::remove(GameExecutablePath(stub.game));
-    EXPECT_FALSE(CanStart(PlanGameStart(model, false))) << "missing";
-    std::filesystem::create_directory(GameExecutablePath(stub.game));
-    EXPECT_FALSE(CanStart(PlanGameStart(model, false))) << "a directory";
+    ::chmod(game.c_str(), 0644);
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")), game + " is not an executable file.");
+    std::filesystem::remove(game);
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")), game + " does not exist.");
+    std::filesystem::create_directory(game);
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")), game + " is not an executable file.");
 
     model.SetText("txtU2Dir", JoinPath(stub.dir.str(), "gone"));
-    WriteBatchFile(model.Text("txtBatchFile"), stub.game, " +exec config.cfg");
-    EXPECT_FALSE(CanStart(PlanGameStart(model, true))) << "no game directory";
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")),
+              "The game directory " + JoinPath(stub.dir.str(), "gone") + " does not exist.");
+}
+
+TEST(GameStartTest, TheCommandTextQuotesWhatATerminalWouldSplit)
+{
+    const ProgramStart start{"/home/ann/My Games/ulvex2.exe", {"+load", "Ann's", "+map", "e1m1", ""}, "/", {}};
+    EXPECT_EQ(CommandText(start), "'/home/ann/My Games/ulvex2.exe' +load 'Ann'\\''s' +map e1m1 ''");
 }
 
 } // namespace

@@ -278,7 +278,7 @@ TEST(MainWindowTest, FrameMenuAndPagesAsThePlayerSeesThem)
     for (QAction* action : file->actions())
         items.append(action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items.join('|'), "New|-|Load Config|Load Batch|-|Save Config|Save Config As..|-|Save Batch|"
-                               "Save Batch As..|-|Save All|-|Exit");
+                               "Save Batch As..|-|Save All|-|Show Command Line|Game Runner...|-|Exit");
     EXPECT_EQ(Find<QLineEdit>(window, "txtHint")->text(), "Default : ");
     EXPECT_EQ(Find<QStatusBar>(window, "sbrCommon")->isVisible(), window.isVisible());
 

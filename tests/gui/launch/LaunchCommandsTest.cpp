@@ -9,6 +9,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -56,9 +63,10 @@ TEST(LaunchCommandsTest, RunWithSaveFilesSavesBothFilesStartsTheBatchFileAndClos
 
     EXPECT_EQ(ReadFileBytes(w.world.inGame("tesk.bat")), w.world.gameDir() + "/ulvex2.exe  +exec config.cfg\r\n");
     EXPECT_NE(ReadFileBytes(w.world.inGame("baseu2/config.cfg")).find("//Player Info"), std::string::npos);
+    // The program the batch file names, with the rest of its line, no shell.
     ASSERT_EQ(w.desktop.starts.size(), 1u);
-    EXPECT_EQ(w.desktop.starts[0].program, "/bin/sh");
-    EXPECT_EQ(w.desktop.starts[0].arguments.last().toStdString(), w.world.inGame("tesk.bat"));
+    EXPECT_EQ(w.desktop.starts[0].program.toStdString(), w.world.inGame("ulvex2.exe"));
+    EXPECT_EQ(w.desktop.starts[0].arguments, (QStringList{"+exec", "config.cfg"}));
     EXPECT_EQ(w.desktop.starts[0].workingDirectory.toStdString(), w.world.gameDir());
     // "Close on Exit": the window closed, writing its closing keys.
     EXPECT_FALSE(window.isVisible());
@@ -90,28 +98,122 @@ TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
     window.hide();
 }
 
-TEST(LaunchCommandsTest, AFailedStartIsSaidAndChangesNothing)
+TEST(LaunchCommandsTest, AFailedStartIsSaidAndNothingClosesOrIsWritten)
 {
-    LaunchWorld w("saveAllOnRun=false\r\nCloseOnExit=false\r\n");
+    LaunchWorld w("CloseOnExit=true\r\nminimize=true\r\n");
     std::filesystem::remove(w.world.inGame("ulvex2.exe"));
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     window.show();
-    const std::string stored = ReadFileBytes(w.world.iniPath());
-    window.launchCommands().btnRunClick();
-    EXPECT_TRUE(w.desktop.starts.empty());
-    EXPECT_EQ(w.desktop.errors, QStringList{"Failed to execute ulvex2.exe +exec config.cfg"});
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(ReadFileBytes(w.world.iniPath()), stored);
-
-    // Not executable is the same failure; so is a start the system refuses.
-    w.world.Write(w.world.inGame("ulvex2.exe"), "#!/bin/sh\n");
-    window.launchCommands().btnRunClick();
-    EXPECT_EQ(w.desktop.errors.size(), 2);
-    chmod(w.world.inGame("ulvex2.exe").c_str(), 0755);
+    w.desktop.confirmAnswers = {true, true, true};
+    const std::string game = w.world.inGame("ulvex2.exe");
+    const QString runner = "\nA runner such as wine can be set with \"Game Runner...\" in the file menu.";
+    const auto run = [&] {
+        const std::string stored = ReadFileBytes(w.world.iniPath());
+        window.findChild<QAbstractButton*>("btnRun")->click();
+        EXPECT_EQ(ReadFileBytes(w.world.iniPath()), stored);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_FALSE(window.isMinimized());
+        return w.desktop.errors.takeLast();
+    };
+    // Through the batch file (the default) and directly: the same messages.
+    const QString batch = QString::fromStdString("Failed to execute " + w.world.inGame("tesk.bat") + "\n");
+    EXPECT_EQ(run(), batch + QString::fromStdString(game + " does not exist."));
+    w.world.Write(game, "MZ");
+    EXPECT_EQ(run(), batch + QString::fromStdString(game + " is not an executable file.") + runner);
+    window.model().SetChecked("cbxSaveFilesonRun", false);
+    EXPECT_EQ(run(), QString::fromStdString("Failed to execute ulvex2.exe +exec config.cfg\n" + game
+                                            + " is not an executable file.")
+                         + runner);
+    // Executable, but the system refuses it (a Windows program, say).
+    chmod(game.c_str(), 0755);
     w.desktop.startSucceeds = false;
-    window.launchCommands().btnRunClick();
-    EXPECT_EQ(w.desktop.errors.size(), 3);
-    EXPECT_EQ(ReadFileBytes(w.world.iniPath()), stored);
+    EXPECT_EQ(run(), QString::fromStdString("Failed to execute ulvex2.exe +exec config.cfg\nThe system cannot run "
+                                            + game + ".")
+                         + runner);
+    EXPECT_TRUE(w.desktop.errors.isEmpty());
+    window.hide();
+}
+
+TEST(LaunchCommandsTest, ARunnerSetInItsDialogStartsTheGame)
+{
+    LaunchWorld w("saveAllOnRun=false\r\nCloseOnExit=false\r\n");
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    window.show();
+    w.desktop.onDialog = [](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "frmRunner");
+        auto* field = dialog.findChild<QLineEdit*>("edtRunner");
+        EXPECT_TRUE(field->text().isEmpty());
+        dialog.show();
+        field->setFocus();
+        QTest::keyClicks(field, "env  -u X");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
+        return dialog.result();
+    };
+    Trigger(window, "GameRunner1");
+    EXPECT_EQ(Stored(w.world, "runner"), "env  -u X");
+
+    window.findChild<QAbstractButton*>("btnRun")->click();
+    ASSERT_EQ(w.desktop.starts.size(), 1u);
+    EXPECT_TRUE(w.desktop.starts[0].program.endsWith("/env"));
+    EXPECT_EQ(w.desktop.starts[0].arguments,
+              (QStringList{"-u", "X", QString::fromStdString(w.world.inGame("ulvex2.exe")), "+exec", "config.cfg"}));
+    EXPECT_EQ(w.desktop.starts[0].workingDirectory.toStdString(), w.world.gameDir());
+
+    // An emptied field starts the game directly again.
+    w.desktop.onDialog = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("edtRunner")->clear();
+        return int(QDialog::Accepted);
+    };
+    Trigger(window, "GameRunner1");
+    window.findChild<QAbstractButton*>("btnRun")->click();
+    EXPECT_EQ(w.desktop.starts.back().program.toStdString(), w.world.inGame("ulvex2.exe"));
+    window.hide();
+}
+
+TEST(LaunchCommandsTest, TheCommandLineWindowAndTheRunTooltipShowWhatRunStarts)
+{
+    LaunchWorld w("CloseOnExit=false\r\n");
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    window.show();
+    auto* btnRun = window.findChild<QAbstractButton*>("btnRun");
+    const auto tooltip = [&] {
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), btnRun->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(btnRun, &help);
+        return btnRun->toolTip().toStdString();
+    };
+    const std::string game = w.world.inGame("ulvex2.exe");
+    EXPECT_EQ(tooltip(), game + " +exec config.cfg");
+    window.model().SetItems("cboClientStartMap", {"e1m1", "my map"});
+    window.model().SelectItem("cboClientStartMap", 1);
+    EXPECT_EQ(tooltip(), game + " +map my map +exec config.cfg");
+
+    QString shownCommand;
+    w.desktop.onDialog = [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "frmCommandLine");
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("edtProgram")->text().toStdString(), game);
+        EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("mmoArguments")->toPlainText(), "+map\nmy\nmap\n+exec\nconfig.cfg");
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("edtWorkingDirectory")->text().toStdString(), w.world.gameDir());
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("edtBatchLine")->text().toStdString(),
+                  game + "  +map my map +exec config.cfg");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnCopyCommand"), Qt::LeftButton);
+        shownCommand = QGuiApplication::clipboard()->text();
+        return int(QDialog::Rejected);
+    };
+    Trigger(window, "ShowCommandLine1");
+    EXPECT_EQ(shownCommand.toStdString(), tooltip());
+
+    // Run starts exactly that; without the batch file there is no batch line.
+    w.desktop.confirmAnswers.push_back(true);
+    btnRun->click();
+    ASSERT_EQ(w.desktop.starts.size(), 1u);
+    EXPECT_EQ(w.desktop.starts[0].program.toStdString(), game);
+    EXPECT_EQ(w.desktop.starts[0].arguments.join(' '), "+map my map +exec config.cfg");
+    window.model().SetChecked("cbxSaveFilesonRun", false);
+    w.desktop.onDialog = [](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("edtBatchLine"), nullptr);
+        return int(QDialog::Rejected);
+    };
+    Trigger(window, "ShowCommandLine1");
     window.hide();
 }
 
