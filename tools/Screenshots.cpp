@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QPalette>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -51,8 +52,28 @@ int main(int argc, char** argv)
     // Set up as the program is, with its style and pictures.
     tesk::SetUpApplication();
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output directory> [dark]\n", argv[0]);
         return 2;
+    }
+    // "dark": the windows under a dark palette, as a dark desktop theme gives them.
+    if (argc > 2 && QString::fromLatin1(argv[2]) == QLatin1String("dark")) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 48));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Button, QColor(53, 53, 56));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 56));
+        dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::black);
+        dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+        dark.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+        dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+        dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+        QApplication::setPalette(dark);
     }
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QString game = out + "/world/ulvex2";
@@ -60,7 +81,10 @@ int main(int argc, char** argv)
     QDir().mkpath(out + "/world/work");
     Write(out + "/world/config/tesk.ini", ("[ulvex2]\r\npath=" + game.toStdString() + "\r\n").c_str());
     Write(out + "/world/work/maps.lst", "base1 Outer Base\r\nexMap My Map\r\n");
-    Write(game + "/baseu2/config.cfg", "set name \"Player\"\r\n");
+    // Two actions on one key show how keys bound twice are marked.
+    Write(game + "/baseu2/config.cfg",
+          "set name \"Player\"\r\nbind ESCAPE \"togglemenu\"\r\nbind UPARROW \"+forward\"\r\n"
+          "bind / \"+mlook\"\r\nbind / \"weapNext\"\r\n");
     Write(out + "/world/work/Global Aliases.tesk",
           "[NumberOfSections]\r\nAliases=1\r\nBindings=1\r\nSettings=1\r\n[Alias1]\r\nDescriptiveName=Rocket jump\r\n"
           "AliasName=rj\r\nChecked=true\r\n[Bind1]\r\nBindKey=MOUSE2\r\nBindValue=rj\r\n[Setting1]\r\n"

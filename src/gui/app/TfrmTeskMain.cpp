@@ -11,6 +11,7 @@
 #include "gui/app/Text.h"
 #include "gui/auxwin/AuxCommands.h"
 #include "gui/keys/KeyCommands.h"
+#include "gui/keys/KeyConflictMarks.h"
 #include "gui/launch/LaunchCommands.h"
 #include "gui/profiles/GamesPage.h"
 #include "gui/profiles/ProfileCommands.h"
@@ -135,6 +136,8 @@ void TfrmTeskMain::BuildWindow()
             cbxUseMouseClick();
         else if (id == QLatin1String("cbxCloseOnRun"))
             cbxCloseOnRunClick();
+        else if (model_.Def(FromQ(id)).kind == SettingKind::Key)
+            MarkKeysBoundTwice(*this, model_);
     });
     view_->Widget("cboModel")->installEventFilter(this);
     view_->Widget("cboSkin")->installEventFilter(this);
@@ -252,6 +255,7 @@ void TfrmTeskMain::BuildPendingPage(int index)
     QWidget* page = pages_->widget(index);
     build(page, *view_);
     ConnectCommands(*page);
+    MarkKeysBoundTwice(*page, model_);
     if (qobject_cast<GamesPage*>(page))
         profiles_->PageBuilt();
     // The window was sized for the pages built at start-up; a later page
@@ -453,7 +457,11 @@ void TfrmTeskMain::cboModelChange()
 
 void TfrmTeskMain::cboSkinEnter() { FillSkinList(model_.Text("cboModel")); }
 
-void TfrmTeskMain::Refresh() { view_->Refresh(); }
+void TfrmTeskMain::Refresh()
+{
+    view_->Refresh();
+    MarkKeysBoundTwice(*this, model_);
+}
 
 QString TfrmTeskMain::statusText() const { return status_->text(); }
 

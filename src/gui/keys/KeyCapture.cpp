@@ -5,11 +5,15 @@
 #include "gui/app/Text.h"
 #include "gui/keys/TfrmBind.h"
 
+#include <utility>
+
 namespace tesk {
 
-std::string CaptureKey(Desktop& desktop, QWidget* parent, const std::string& name, const std::string& currentKey)
+std::string CaptureKey(Desktop& desktop, QWidget* parent, const std::string& name, const std::string& currentKey,
+                       KeyUsers users)
 {
     TfrmBind frmBind(parent);
+    frmBind.SetKeyUsers(std::move(users));
     frmBind.SetPreviousKey(currentKey);
     frmBind.setWindowTitle(ToQ(KeyCaptureTitle(name)));
     desktop.ExecDialog(frmBind);

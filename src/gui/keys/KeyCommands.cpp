@@ -1,5 +1,6 @@
 #include "gui/keys/KeyCommands.h"
 
+#include "core/keys/KeyConflicts.h"
 #include "core/settings/SettingsModel.h"
 #include "gui/app/CommandContext.h"
 #include "gui/keys/KeyCapture.h"
@@ -10,7 +11,8 @@ void KeyCommands::KeyFieldDblClick(const std::string& id)
 {
     SettingsModel& model = context_.model();
     const std::string key =
-        CaptureKey(context_.desktop(), &context_.window(), std::string(model.Def(id).captureName), model.Text(id));
+        CaptureKey(context_.desktop(), &context_.window(), std::string(model.Def(id).captureName), model.Text(id),
+                   [&model, &id](const std::string& pressed) { return ActionsBoundTo(model, pressed, id); });
     model.SetText(id, key);
     context_.Refresh();
 }

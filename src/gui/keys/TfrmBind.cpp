@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
@@ -38,6 +39,36 @@ constexpr Cell kKeyCells[] = {
 
 // The mouse buttons, from left to right, stand apart above their label.
 constexpr std::string_view kMouseButtons[] = {"RMCLick", "CMClick", "LMClick"};
+
+// The keys the box takes by the name of their button.
+struct PressedKey {
+    int qtKey;
+    std::string_view control;
+};
+
+constexpr PressedKey kPressedKeys[] = {
+    {Qt::Key_F1, "F1"},          {Qt::Key_F2, "F2"},          {Qt::Key_F3, "F3"},
+    {Qt::Key_F4, "F4"},          {Qt::Key_F5, "F5"},          {Qt::Key_F6, "F6"},
+    {Qt::Key_F7, "F7"},          {Qt::Key_F8, "F8"},          {Qt::Key_F9, "F9"},
+    {Qt::Key_F10, "F10"},        {Qt::Key_F11, "F11"},        {Qt::Key_F12, "F12"},
+    {Qt::Key_Up, "Up"},          {Qt::Key_Down, "Down"},      {Qt::Key_Left, "Left"},
+    {Qt::Key_Right, "Right"},    {Qt::Key_Return, "Enter"},   {Qt::Key_Enter, "Enter"},
+    {Qt::Key_Tab, "Tab"},        {Qt::Key_Backtab, "Tab"},    {Qt::Key_Space, "Space"},
+    {Qt::Key_Shift, "RShift"},   {Qt::Key_Control, "RCtrl"},  {Qt::Key_Alt, "RAlt"},
+    {Qt::Key_Insert, "btnIns"},  {Qt::Key_Delete, "btnDel"},  {Qt::Key_Home, "BtnHome"},
+    {Qt::Key_End, "btnEnd"},     {Qt::Key_PageUp, "btnPageUp"}, {Qt::Key_PageDown, "btnPageDown"},
+    {Qt::Key_Pause, "btnPause"},
+};
+
+const PressedKey* FindPressedKey(int qtKey)
+{
+    for (const PressedKey& key : kPressedKeys)
+        if (key.qtKey == qtKey)
+            return &key;
+    return nullptr;
+}
+
+bool IsModifierKey(int qtKey) { return qtKey == Qt::Key_Shift || qtKey == Qt::Key_Control || qtKey == Qt::Key_Alt; }
 
 constexpr int kKeyWidth = 28;
 constexpr int kKeyHeight = 24;
@@ -99,17 +130,40 @@ TfrmBind::TfrmBind(QWidget* parent) : QDialog(parent)
     for (const Cell& cell : kKeyCells)
         grid->addWidget(MakeKeyButton(*FindKeyButton(cell.control)), cell.row, cell.column, 1, cell.columnSpan);
     grid->addLayout(BuildMiddle(), 1, 3, 2, 12);
+    grid->addLayout(BuildNotes(), 5, 0, 1, 19);
+}
+
+QLayout* TfrmBind::BuildNotes()
+{
+    lblKey_ = new QLabel;
+    lblKey_->setObjectName(QStringLiteral("lblKey"));
+    QFont bold = lblKey_->font();
+    bold.setBold(true);
+    lblKey_->setFont(bold);
+    lblKeyNote_ = new QLabel;
+    lblKeyNote_->setObjectName(QStringLiteral("lblKeyNote"));
+    lblKeyNote_->setWordWrap(true);
+    auto* notes = new QHBoxLayout;
+    notes->setContentsMargins(2, 4, 2, 0);
+    notes->addWidget(lblKey_);
+    notes->addWidget(lblKeyNote_, 1);
+    return notes;
 }
 
 QLayout* TfrmBind::BuildMiddle()
 {
     txtAlpha_ = new OneCharacterEdit;
     txtAlpha_->setObjectName(QStringLiteral("txtAlpha"));
+    txtAlpha_->installEventFilter(this);
+    // A typed character (keypad digits and shifted signs as typed) is the key.
+    connect(txtAlpha_, &QLineEdit::textEdited, this, [this](const QString& text) { Capture(FromQ(text)); });
 
     auto* btnUseKey = new QPushButton(QStringLiteral("Use This Key"));
     btnUseKey->setObjectName(QStringLiteral("btnUseKey"));
     btnUseKey->setDefault(true);
     btnUseKey->setMinimumWidth(112);
+    // Enter in the box is a key to bind, so the box confirms with Ctrl+Enter.
+    btnUseKey->setToolTip(QStringLiteral("Ctrl+Enter"));
     connect(btnUseKey, &QPushButton::clicked, this, &TfrmBind::btnUseKeyClick);
     auto* btnCancel = new QPushButton(QStringLiteral("&Cancel"));
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
@@ -162,10 +216,82 @@ void TfrmBind::SetPreviousKey(const std::string& key)
 
 void TfrmBind::FormActivate()
 {
-    // The box holds one character: a field holding PGDN shows P.
-    txtAlpha_->setText(ToQ(previousKey_));
+    // The box holds one character; a key of several letters (PGDN) shows
+    // whole beside it and stays whole until another key is taken.
+    captured_ = previousKey_;
+    txtAlpha_->setText(previousKey_.size() == 1 ? ToQ(previousKey_) : QString());
     txtAlpha_->selectAll();
     txtAlpha_->setFocus();
+    ShowCaptured();
+}
+
+void TfrmBind::Capture(const std::string& key)
+{
+    captured_ = key;
+    ShowCaptured();
+}
+
+void TfrmBind::ShowCaptured(const QString& note)
+{
+    lblKey_->setText(QStringLiteral("Key: ") + (captured_.empty() ? QStringLiteral("none") : ToQ(captured_)));
+    QString text = note;
+    if (text.isEmpty() && users_ && !captured_.empty()) {
+        QStringList actions;
+        for (const std::string& action : users_(captured_))
+            actions.append(ToQ(action));
+        if (!actions.isEmpty())
+            text = QStringLiteral("Also bound to: ") + actions.join(QStringLiteral(", "));
+    }
+    lblKeyNote_->setText(text);
+}
+
+bool TfrmBind::CaptureKeyPress(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if (event.isAutoRepeat())
+        return FindPressedKey(key) != nullptr;
+    if (IsModifierKey(key)) {
+        pendingModifier_ = key;
+        return true;
+    }
+    pendingModifier_ = 0;
+    // Ctrl and Alt combinations are the dialog's shortcuts; Shift only picks
+    // the character.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        if (!(event.modifiers() & Qt::ControlModifier) || (key != Qt::Key_Return && key != Qt::Key_Enter))
+            return false;
+        btnUseKeyClick();
+        return true;
+    }
+    if (const PressedKey* pressed = FindPressedKey(key)) {
+        txtAlpha_->clear();
+        Capture(std::string(FindKeyButton(pressed->control)->keyName));
+        return true;
+    }
+    // A config file line cannot carry these inside a binding.
+    const QString text = event.text();
+    if (text == QLatin1String("\"") || text == QLatin1String(";")) {
+        ShowCaptured(text + QStringLiteral(" cannot be bound: the config file cannot hold it."));
+        return true;
+    }
+    return false;
+}
+
+bool TfrmBind::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != txtAlpha_)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+        return CaptureKeyPress(*static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == pendingModifier_) {
+            pendingModifier_ = 0;
+            txtAlpha_->clear();
+            Capture(std::string(FindKeyButton(FindPressedKey(key)->control)->keyName));
+        }
+    }
+    return false;
 }
 
 void TfrmBind::KeyButtonClick(const KeyButton& button)
@@ -176,7 +302,7 @@ void TfrmBind::KeyButtonClick(const KeyButton& button)
 
 void TfrmBind::btnUseKeyClick()
 {
-    result_ = FromQ(txtAlpha_->text());
+    result_ = captured_;
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/launch/LaunchCommands.h"
 
 #include "core/app/ProgramSettings.h"
+#include "core/keys/KeyConflicts.h"
 #include "core/launch/BatchFile.h"
 #include "core/launch/BatchReader.h"
 #include "core/launch/CommandLine.h"
@@ -58,7 +59,7 @@ void LaunchCommands::SaveAll1Click()
 {
     config_.SaveConfig1Click();
     SaveBatch1Click();
-    context_.SetStatusText(QStringLiteral("Config and Batch files Saved"));
+    context_.SetStatusText(ToQ("Config and Batch files Saved" + BoundTwiceNote(context_.model())));
 }
 
 void LaunchCommands::OpenBatch1Click()

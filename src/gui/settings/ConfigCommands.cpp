@@ -1,13 +1,14 @@
 #include "gui/settings/ConfigCommands.h"
 
 #include "core/app/GameDirectoryLists.h"
+#include "core/app/ProgramSettings.h"
+#include "core/keys/KeyConflicts.h"
 #include "core/settings/ConfigReader.h"
 #include "core/settings/ConfigWriter.h"
+#include "core/settings/SettingsModel.h"
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "core/app/ProgramSettings.h"
-#include "core/settings/SettingsModel.h"
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Text.h"
@@ -50,7 +51,7 @@ void ConfigCommands::SaveConfig1Click()
     if (!DirectoryExists(DriveAndDirectory(parts)) || !FileExists(full))
         throw Error("The config file " + full + " does not exist. Use \"Save Config As..\" to create a new one.");
     if (WriteAfterAsking(DriveAndDirectory(parts), parts.name))
-        context_.SetStatusText(QStringLiteral("Config file Saved"));
+        context_.SetStatusText(ToQ("Config file Saved" + BoundTwiceNote(context_.model())));
     context_.programSettings().WriteString("tesk", "configfile", path);
 }
 

@@ -7,6 +7,7 @@
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,37 +188,114 @@ TEST_F(KeyFieldTest, CancelKeepsTheKeyHoweverTheDialogIsLeft)
     EXPECT_EQ(Field("txtRun")->text(), "KP_ENTER");
 }
 
-TEST_F(KeyFieldTest, UseThisKeyTakesTheBoxWhichStartsWithTheFirstCharacter)
+TEST_F(KeyFieldTest, KeysPressedInTheBoxAreTakenByTheGamesNamesAndShownFirst)
 {
     window->model().SetText("txtMoveForward", "PGDN");
     window->Refresh();
+    // A key of several letters stays whole.
     QString shown;
     AnswerCapture(desktop, [&shown](TfrmBind& dialog) {
-        shown = Find<QLineEdit>(dialog, "txtAlpha")->text();
-        QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
+        shown = Find<QLineEdit>(dialog, "txtAlpha")->text() + "|" + Find<QLabel>(dialog, "lblKey")->text();
+        QTest::keyClick(Find<QLineEdit>(dialog, "txtAlpha"), Qt::Key_Return, Qt::ControlModifier);
     });
     DoubleClick("txtMoveForward");
-    EXPECT_EQ(shown, "P");
-    EXPECT_EQ(Key("txtMoveForward"), "P");
+    EXPECT_EQ(shown, "|Key: PGDN");
+    EXPECT_EQ(Key("txtMoveForward"), "PGDN");
 
-    // A typed character replaces the one shown; Enter uses it.
-    AnswerCapture(desktop, [](TfrmBind& dialog) {
+    // Each key is shown until "Use This Key"; a modifier alone counts when released.
+    QStringList seen;
+    AnswerCapture(desktop, [&seen](TfrmBind& dialog) {
         QLineEdit* box = Find<QLineEdit>(dialog, "txtAlpha");
-        QTest::keyClicks(box, "a/");
-        EXPECT_EQ(box->text(), "/");
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    DoubleClick("txtMoveForward");
-    EXPECT_EQ(Key("txtMoveForward"), "/");
-
-    // An emptied box unbinds the key.
-    AnswerCapture(desktop, [](TfrmBind& dialog) {
-        Find<QLineEdit>(dialog, "txtAlpha")->clear();
+        const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(box, key, modifiers);
+            seen.append(Find<QLabel>(dialog, "lblKey")->text().mid(5));
+        };
+        press(Qt::Key_F5);
+        press(Qt::Key_Return);
+        press(Qt::Key_Space);
+        press(Qt::Key_Tab);
+        press(Qt::Key_PageDown);
+        press(Qt::Key_Up);
+        QTest::keyPress(box, Qt::Key_Shift);
+        QTest::keyClick(box, 'A', Qt::ShiftModifier);
+        QTest::keyRelease(box, Qt::Key_Shift, Qt::ShiftModifier);
+        seen.append(box->text());
+        press(Qt::Key_7, Qt::KeypadModifier);
+        QTest::keyPress(box, Qt::Key_Alt);
+        QTest::keyRelease(box, Qt::Key_Alt, Qt::AltModifier);
+        seen.append(Find<QLabel>(dialog, "lblKey")->text().mid(5));
+        // A quote and a semicolon cannot stand in a binding.
+        QTest::keyClicks(box, "\";");
+        seen.append(Find<QLabel>(dialog, "lblKey")->text().mid(5));
+        EXPECT_NE(Find<QLabel>(dialog, "lblKeyNote")->text().indexOf("cannot be bound"), -1);
+        EXPECT_TRUE(dialog.isVisible());
         QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
     });
+    DoubleClick("txtMoveForward");
+    EXPECT_EQ(seen, (QStringList{"F5", "ENTER", "SPACE", "TAB", "PGDN", "UPARROW", "A", "7", "ALT", "ALT"}));
+    EXPECT_EQ(Key("txtMoveForward"), "ALT");
+
+    // An emptied box unbinds the key; Escape still cancels.
+    AnswerCapture(desktop, [](TfrmBind& dialog) {
+        QTest::keyClick(Find<QLineEdit>(dialog, "txtAlpha"), Qt::Key_Backspace);
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
+    });
+    window->model().SetText("txtMoveForward", "x");
+    window->Refresh();
     DoubleClick("txtMoveForward");
     EXPECT_EQ(Key("txtMoveForward"), "");
     EXPECT_EQ(Field("txtMoveForward")->text(), "");
+}
+
+TEST_F(KeyFieldTest, KeysBoundTwiceAreMarkedNamedAndNeverUnbound)
+{
+    // The defaults bind "/" to both Mouse Look and Next Weapon.
+    const QColor plain = Field("txtRun")->palette().color(QPalette::Base);
+    EXPECT_NE(Field("txtMLook")->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(Field("txtMLook")->toolTip(), "Also bound to: Next Weapon\nDouble-click to pick the key.");
+    EXPECT_EQ(Field("txtRun")->toolTip(), "Double-click to pick the key.");
+
+    // Typing another key in one of them clears both marks.
+    QLineEdit* look = Field("txtMLook");
+    look->setFocus();
+    look->selectAll();
+    QTest::keyClicks(look, "m");
+    EXPECT_EQ(Field("txtNextWeapon")->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(look->palette().color(QPalette::Base), plain);
+
+    // The dialog names the actions that use the key pressed; confirming keeps both.
+    QString note;
+    AnswerCapture(desktop, [&note](TfrmBind& dialog) {
+        QTest::keyClick(Find<QLineEdit>(dialog, "txtAlpha"), Qt::Key_F6);
+        note = Find<QLabel>(dialog, "lblKeyNote")->text();
+        QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
+    });
+    DoubleClick("txtAttack");
+    EXPECT_EQ(note, "Also bound to: Quick Save");
+    EXPECT_EQ(Key("txtQuickSave"), "F6");
+    EXPECT_EQ(Key("txtAttack"), "F6");
+    EXPECT_EQ(Field("txtQuickSave")->toolTip(), "Also bound to: Attack\nDouble-click to pick the key.");
+
+    // Letter case does not hide a duplicate; the marked text reads in a dark palette too.
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    window->setPalette(dark);
+    window->model().SetText("txtMoveDown", "M");
+    window->Refresh();
+    const QPalette marked = Field("txtMoveDown")->palette();
+    EXPECT_LT(marked.color(QPalette::Base).lightness(), 110);
+    EXPECT_GT(marked.color(QPalette::Text).lightness() - marked.color(QPalette::Base).lightness(), 100);
+
+    // Saving says how many keys are bound twice and writes every binding.
+    world.Write(world.inGame("baseu2/config.cfg"), "");
+    desktop.confirmAnswers.push_back(true);
+    window->findChild<QAction*>("SaveConfig1")->trigger();
+    EXPECT_EQ(window->statusText(), "Config file Saved (2 keys are bound twice)");
+    const std::string saved = testing::ReadFileBytes(world.inGame("baseu2/config.cfg"));
+    EXPECT_NE(saved.find("bind F6 \"+Attack\""), std::string::npos) << saved;
+    EXPECT_NE(saved.find("bind F6 \"echo Quick Saving...; wait; save quick\""), std::string::npos) << saved;
 }
 
 TEST(KeyCaptureTest, AnEditorsKeyFieldReceivesTheKeyOverTheEditor)

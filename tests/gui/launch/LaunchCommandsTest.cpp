@@ -308,7 +308,7 @@ TEST(LaunchCommandsTest, SaveAllOnABareWindowStopsAtAMissingConfigFile)
     world.Write(world.inGame("baseu2/missing.cfg"), "");
     bare.context.RunCommand([&] { launch.SaveAll1Click(); });
     EXPECT_EQ(ReadFileBytes(world.inGame("tesk.bat")), world.gameDir() + "/ulvex2.exe  +exec missing.cfg\r\n");
-    EXPECT_EQ(bare.status, "Config and Batch files Saved");
+    EXPECT_EQ(bare.status, "Config and Batch files Saved (1 key is bound twice)");
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST(ConfigCommandsTest, SaveConfigAsksBeforeReplacingConfigCfgInAnyLetterCase)
     w.desktop.confirmAnswers.push_back(true);
     window.configCommands().SpeedButton1Click();
     EXPECT_EQ(ReadFileBytes(path).substr(0, 32), "//Player Info\r\nset name \"Player\"");
-    EXPECT_EQ(window.statusText(), "Config file Saved");
+    EXPECT_EQ(window.statusText(), "Config file Saved (1 key is bound twice)");
     EXPECT_TRUE(w.desktop.errors.isEmpty());
 }
 
