@@ -10,16 +10,33 @@
 
 namespace tesk {
 
+namespace {
+
+// "*.cfg" as "*.[cC][fF][gG]": the desktop's own dialogs match patterns with
+// case, but the game's files come in any letter case.
+QString AnyLetterCase(const QString& pattern)
+{
+    QString any;
+    for (const QChar c : pattern) {
+        if (c.toLower() != c.toUpper())
+            any += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            any += c;
+    }
+    return any;
+}
+
+} // namespace
+
 QString ToQtNameFilter(const QString& filter)
 {
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0)
         return filter;
-    const QString description = filter.left(bar);
+    QString description = filter.left(bar);
     const QString pattern = filter.mid(bar + 1);
-    if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
-        return description;
-    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    description.remove(QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    return description + QStringLiteral(" (") + AnyLetterCase(pattern) + QLatin1Char(')');
 }
 
 void QtDesktop::ShowError(QWidget* parent, const QString& text)
@@ -58,8 +75,8 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
                        ToQtNameFilter(request.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // Patterns match names in any letter case, as the game's own files do.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The desktop's own dialog where it offers one; the patterns match names
+    // in any letter case in either.
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -39,7 +39,8 @@ void HintLine::ShowHintFor(QWidget* widget)
 
 bool HintLine::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter && watched->isWidgetType())
+    // The mouse and the keyboard focus both show their control's hint.
+    if ((event->type() == QEvent::Enter || event->type() == QEvent::FocusIn) && watched->isWidgetType())
         ShowHintFor(static_cast<QWidget*>(watched));
     else if (event->type() == QEvent::Leave && watched->isWidgetType())
         ShowHintFor(QApplication::widgetAt(QCursor::pos()));

@@ -10,7 +10,8 @@ class QWidget;
 namespace tesk {
 
 // Keeps the hint line showing "Default : " and the hint of the control under
-// the mouse, or of its nearest enclosing control that has one. Disabled
+// the mouse or with the keyboard focus, or of its nearest enclosing control
+// that has one. Disabled
 // controls show their hints too, so the line follows the mouse through the
 // application's enter and leave events rather than the controls' own.
 class HintLine : public QObject {

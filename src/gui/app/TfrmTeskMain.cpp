@@ -5,6 +5,7 @@
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/HintLine.h"
+#include "gui/app/NoteColor.h"
 #include "gui/app/PictureButton.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmAbout.h"
@@ -26,11 +27,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -39,6 +42,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 
 namespace tesk {
@@ -99,23 +103,31 @@ void TfrmTeskMain::BuildWindow()
                           [](QWidget* page, SettingsView& view) { static_cast<GamesPage*>(page)->Build(view); });
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) { BuildPendingPage(index); });
 
-    auto* txtHint = new QLineEdit;
-    txtHint->setObjectName(QStringLiteral("txtHint"));
-    QPalette palette = txtHint->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    palette.setColor(QPalette::Text, QColor(Qt::darkBlue));
-    txtHint->setPalette(palette);
+    // On a screen smaller than the window the page area scrolls, so that
+    // every control can be reached and the lower area stays in sight.
+    pagesArea_ = new QScrollArea;
+    pagesArea_->setObjectName(QStringLiteral("scrPages"));
+    pagesArea_->setFrameShape(QFrame::NoFrame);
+    pagesArea_->setWidgetResizable(true);
+    pagesArea_->setWidget(pages_);
+
+    // The hint line only shows; it is never typed in nor tabbed to.
+    hintField_ = new QLineEdit;
+    hintField_->setObjectName(QStringLiteral("txtHint"));
+    hintField_->setReadOnly(true);
+    hintField_->setFocusPolicy(Qt::NoFocus);
+    ColourHintLine();
 
     auto* central = new QWidget;
     central->setObjectName(QStringLiteral("pnlClient"));
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 0);
     layout->setSpacing(2);
-    layout->addWidget(pages_, 1);
-    layout->addWidget(txtHint);
+    layout->addWidget(pagesArea_, 1);
+    layout->addWidget(hintField_);
     layout->addWidget(BuildLowerArea());
     setCentralWidget(central);
-    hintLine_ = new HintLine(txtHint, this, this);
+    hintLine_ = new HintLine(hintField_, this, this);
 
     statusBar()->setObjectName(QStringLiteral("sbrCommon"));
     statusBar()->setSizeGripEnabled(false);
@@ -156,6 +168,7 @@ QWidget* TfrmTeskMain::BuildLowerArea()
     runFont.setPointSize(10);
     btnRun->setFont(runFont);
     btnRun->setMinimumSize(100, 25);
+    btnRun->setShortcut(QKeySequence(Qt::Key_F5));
     checks->addWidget(btnRun, 0, Qt::AlignLeft);
     btnRun->installEventFilter(this);
 
@@ -213,36 +226,37 @@ void TfrmTeskMain::BuildMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = bar->addMenu(QStringLiteral("file"));
+    QMenu* file = bar->addMenu(QStringLiteral("&file"));
     file->setObjectName(QStringLiteral("File1"));
-    const auto item = [this, file](const char* name, const char* caption) {
+    // Each caption carries its access key; the usual shortcuts where there are some.
+    const auto item = [this, file](const char* name, const char* caption, std::function<void()> handler,
+                                   QKeySequence shortcut = {}) {
         QAction* action = file->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    const auto command = [this](QAction* action, std::function<void()> handler) {
+        action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, std::move(handler));
     };
-    command(item("New1", "New"), Command(*config_, &ConfigCommands::New1Click));
+    item("New1", "&New", Command(*config_, &ConfigCommands::New1Click), QKeySequence::New);
     file->addSeparator();
-    command(item("OpenConfig1", "Load Config"), Command(*config_, &ConfigCommands::OpenConfig1Click));
-    command(item("OpenBatch1", "Load Batch"), Command(*launch_, &LaunchCommands::OpenBatch1Click));
+    item("OpenConfig1", "&Load Config", Command(*config_, &ConfigCommands::OpenConfig1Click), QKeySequence::Open);
+    item("OpenBatch1", "Load &Batch", Command(*launch_, &LaunchCommands::OpenBatch1Click));
     file->addSeparator();
-    command(item("SaveConfig1", "Save Config"), Command(*config_, &ConfigCommands::SaveConfig1Click));
-    command(item("SaveConfigAs1", "Save Config As.."), Command(*config_, &ConfigCommands::SaveConfigAs1Click));
+    item("SaveConfig1", "&Save Config", Command(*config_, &ConfigCommands::SaveConfig1Click), QKeySequence::Save);
+    item("SaveConfigAs1", "Save Config &As..", Command(*config_, &ConfigCommands::SaveConfigAs1Click),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    command(item("SaveBatch1", "Save Batch"), Command(*launch_, &LaunchCommands::SaveBatch1Click));
-    command(item("SaveBatchAs1", "Save Batch As.."), Command(*launch_, &LaunchCommands::SaveBatchAs1Click));
+    item("SaveBatch1", "Save Ba&tch", Command(*launch_, &LaunchCommands::SaveBatch1Click));
+    item("SaveBatchAs1", "Save Batc&h As..", Command(*launch_, &LaunchCommands::SaveBatchAs1Click));
     file->addSeparator();
-    command(item("SaveAll1", "Save All"), Command(*launch_, &LaunchCommands::SaveAll1Click));
+    item("SaveAll1", "Sa&ve All", Command(*launch_, &LaunchCommands::SaveAll1Click));
     file->addSeparator();
-    command(item("ShowCommandLine1", "Show Command Line"), Command(*launch_, &LaunchCommands::ShowCommandLine1Click));
-    command(item("GameRunner1", "Game Runner..."), Command(*launch_, &LaunchCommands::GameRunner1Click));
+    item("ShowCommandLine1", "Show &Command Line", Command(*launch_, &LaunchCommands::ShowCommandLine1Click));
+    item("GameRunner1", "&Game Runner...", Command(*launch_, &LaunchCommands::GameRunner1Click));
     file->addSeparator();
-    command(item("Exit1", "Exit"), Command(*this, &TfrmTeskMain::Exit1Click));
-    QAction* about = bar->addAction(QStringLiteral("About"));
+    item("Exit1", "E&xit", Command(*this, &TfrmTeskMain::Exit1Click), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About1"));
-    command(about, Command(*this, &TfrmTeskMain::About1Click));
+    connect(about, &QAction::triggered, this, Command(*this, &TfrmTeskMain::About1Click));
 }
 
 void TfrmTeskMain::BuildPendingPage(int index)
@@ -260,14 +274,35 @@ void TfrmTeskMain::BuildPendingPage(int index)
         profiles_->PageBuilt();
     // The window was sized for the pages built at start-up; a later page
     // only needs room for its controls, not the room it would like.
-    FitWindowTo(centralWidget()->minimumSizeHint());
+    FitWindowTo(ClientNeeded(false));
 }
 
 void TfrmTeskMain::BuildPage(QWidget& page) { BuildPendingPage(pages_->indexOf(&page)); }
 
 void TfrmTeskMain::FitWindowToPages()
 {
-    FitWindowTo(centralWidget()->sizeHint().expandedTo(kDesignClientSize));
+    FitWindowTo(ClientNeeded(true).expandedTo(kDesignClientSize));
+}
+
+// The client area the window needs with the pages at the room they would
+// like (or, `wanted` false, the room they need), whatever the screen allows.
+QSize TfrmTeskMain::ClientNeeded(bool wanted)
+{
+    const QSize pages = wanted ? pages_->sizeHint() : pages_->minimumSizeHint();
+    pagesArea_->setMinimumSize(pages);
+    const QSize client = wanted ? centralWidget()->sizeHint() : centralWidget()->minimumSizeHint();
+    pagesArea_->setMinimumSize(0, 0);
+    return client;
+}
+
+// The largest size the window may take: the screen's available area less
+// the frame the window manager puts around it (known once shown).
+QSize TfrmTeskMain::AvailableWindowSize() const
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return screen->availableGeometry().size() - (frameGeometry().size() - geometry().size());
 }
 
 // Never smaller than before: a page built later that would not fit (with a
@@ -276,7 +311,15 @@ void TfrmTeskMain::FitWindowTo(QSize client)
 {
     fittedClient_ = client.expandedTo(fittedClient_);
     const int top = menuBar()->sizeHint().height();
-    setFixedSize(fittedClient_.width(), fittedClient_.height() + top + statusBar()->sizeHint().height());
+    QSize wanted(fittedClient_.width(), fittedClient_.height() + top + statusBar()->sizeHint().height());
+    const QSize available = AvailableWindowSize();
+    // A scroll bar in one direction takes room from the other.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > available.height())
+        wanted.rwidth() += scrollBar;
+    if (wanted.width() > available.width())
+        wanted.rheight() += scrollBar;
+    setFixedSize(wanted.boundedTo(available));
     if (pnlSplash_)
         pnlSplash_->setGeometry(0, top, width(), height() - top);
 }
@@ -457,6 +500,22 @@ void TfrmTeskMain::cboModelChange()
 
 void TfrmTeskMain::cboSkinEnter() { FillSkinList(model_.Text("cboModel")); }
 
+// The hint line's note colour follows the palette, light or dark.
+void TfrmTeskMain::ColourHintLine()
+{
+    QPalette palette = hintField_->parentWidget() ? hintField_->parentWidget()->palette() : this->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    palette.setColor(QPalette::Text, NoteTextColor(palette));
+    hintField_->setPalette(palette);
+}
+
+void TfrmTeskMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && hintField_)
+        ColourHintLine();
+}
+
 void TfrmTeskMain::Refresh()
 {
     view_->Refresh();
@@ -505,8 +564,16 @@ void TfrmTeskMain::closeEvent(QCloseEvent* event)
 void TfrmTeskMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (const QScreen* screen = this->screen(); screen && !event->spontaneous())
-        move(screen->availableGeometry().center() - rect().center());
+    if (!event->spontaneous()) {
+        // The frame is known now; the window and its frame stay on the screen.
+        FitWindowTo(fittedClient_);
+        if (const QScreen* screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize frame = frameGeometry().size();
+            move(QPoint(area.x() + std::max(0, (area.width() - frame.width()) / 2),
+                        area.y() + std::max(0, (area.height() - frame.height()) / 2)));
+        }
+    }
     QTimer::singleShot(0, this, [this] { ReportStartupProblems(); });
 }
 
@@ -515,7 +582,8 @@ bool TfrmTeskMain::eventFilter(QObject* watched, QEvent* event)
     // The Run button's tooltip is what Run would start at this moment.
     if (event->type() == QEvent::ToolTip && watched->objectName() == QLatin1String("btnRun")) {
         auto* button = static_cast<QWidget*>(watched);
-        context_->RunCommand([&] { button->setToolTip(ToQ(launch_->RunCommandText())); });
+        context_->RunCommand(
+            [&] { button->setToolTip(ToQ(launch_->RunCommandText()) + QStringLiteral("\nShortcut: F5")); });
     }
     if (event->type() == QEvent::FocusIn) {
         if (watched == view_->Widget("cboModel"))

@@ -20,6 +20,7 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QWidget;
@@ -87,6 +88,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildWindow();
@@ -102,9 +104,13 @@ private:
     void BuildPendingPage(int index);
     // Builds a page that has not been shown yet; a built page is left as it is.
     void BuildPage(QWidget& page);
-    // Fixes the window's size to what its pages need, never shrinking it.
+    // Fixes the window's size to what its pages need, never shrinking it,
+    // and never beyond the screen: the page area scrolls then.
     void FitWindowToPages();
     void FitWindowTo(QSize client);
+    QSize ClientNeeded(bool wanted);
+    QSize AvailableWindowSize() const;
+    void ColourHintLine();
 
     // Runs one start-up step; its problem is noted and start-up goes on.
     void RunStartupStep(const std::function<void()>& step);
@@ -125,6 +131,8 @@ private:
     SettingsView* view_ = nullptr;
     HintLine* hintLine_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    QScrollArea* pagesArea_ = nullptr;
+    QLineEdit* hintField_ = nullptr;
     // Pages not built yet, by tab index, with their builders.
     using PageBuilder = void (*)(QWidget* page, SettingsView& view);
     std::map<int, PageBuilder> pendingPages_;

@@ -281,6 +281,15 @@ bool TfrmBind::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != txtAlpha_)
         return QDialog::eventFilter(watched, event);
+    // A key the box takes is no shortcut while the box has the focus (F5 runs
+    // the game in the main window).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            && FindPressedKey(key->key()))
+            event->accept();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
         return CaptureKeyPress(*static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyRelease) {

@@ -57,6 +57,9 @@ TfrmAlias::TfrmAlias(Desktop& desktop, QWidget* parent)
     mmoAlias_->setLineWrapMode(QPlainTextEdit::NoWrap);
     mmoAlias_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mmoAlias_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A tab means nothing in either text: Tab moves on, as in the rest of the dialog.
+    mmoDescription_->setTabChangesFocus(true);
+    mmoAlias_->setTabChangesFocus(true);
 
     auto* grid = new QGridLayout;
     const auto labelled = [this, grid](int row, const QString& caption, QWidget* field) {

@@ -1,6 +1,7 @@
 #include "gui/profiles/TfrmGameInput.h"
 
 #include "core/profiles/GameList.h"
+#include "gui/app/NoteColor.h"
 #include "gui/app/Text.h"
 #include "gui/profiles/Named.h"
 
@@ -43,7 +44,9 @@ TfrmGameInput::TfrmGameInput(std::string gameDirectory, QWidget* parent)
     auto* note = WrappedLabel(
         "Label3", QStringLiteral("Note:  This combo box has been provided to choose from games already installed on your system"),
         this);
-    note->setStyleSheet(QStringLiteral("color: navy;"));
+    QPalette notePalette = note->palette();
+    notePalette.setColor(QPalette::WindowText, NoteTextColor(notePalette));
+    note->setPalette(notePalette);
 
     auto* ok = Named(new QPushButton(QStringLiteral("Ok"), this), "btnOk");
     ok->setDefault(true);

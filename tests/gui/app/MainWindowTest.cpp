@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -273,10 +274,11 @@ TEST(MainWindowTest, FrameMenuAndPagesAsThePlayerSeesThem)
 
     QMenu* file = window.menuBar()->findChild<QMenu*>("File1");
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(file->title(), "file");
+    // The captions as given, each with its access key marked.
+    EXPECT_EQ(file->title(), "&file");
     QStringList items;
     for (QAction* action : file->actions())
-        items.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        items.append(action->isSeparator() ? QStringLiteral("-") : action->text().remove('&'));
     EXPECT_EQ(items.join('|'), "New|-|Load Config|Load Batch|-|Save Config|Save Config As..|-|Save Batch|"
                                "Save Batch As..|-|Save All|-|Show Command Line|Game Runner...|-|Exit");
     EXPECT_EQ(Find<QLineEdit>(window, "txtHint")->text(), "Default : ");
@@ -459,6 +461,62 @@ TEST(HintLineTest, ShowsTheHintOfTheControlOrOfItsFrame)
     window.Refresh();
     Hover(Find(window, "barSensitivity"));
     EXPECT_EQ(HintText(window), "Default : 3   (The mouse sensitivity)");
+}
+
+TEST(HintLineTest, FollowsTheKeyboardFocusAndIsNeverTabbedTo)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    auto window = testing::OpenMainWindow(desktop, world);
+    testing::DropStartupReport(desktop);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    auto* hint = Find<QLineEdit>(*window, "txtHint");
+    EXPECT_TRUE(hint->isReadOnly());
+    Find(*window, "txtPlayer")->setFocus();
+    EXPECT_EQ(HintText(*window), "Default : Player  (The Players Name)");
+    // Tabbing through the lower area reaches the file fields, never the hint line.
+    Find(*window, "cbxSaveFilesonRun")->setFocus();
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), hint);
+    }
+    window->hide();
+}
+
+TEST(MainWindowTest, TheUsualShortcutsRunTheirCommands)
+{
+    TestWorld world;
+    world.StoreGameDirectory("[tesk]\r\nCloseOnExit=false\r\nsaveAllOnRun=false\r\n");
+    world.Write(world.inGame("baseu2/config.cfg"), "");
+    world.Write(world.inGame("ulvex2.exe"), "#!/bin/sh\n");
+    chmod(world.inGame("ulvex2.exe").c_str(), 0755);
+    FakeDesktop desktop;
+    auto window = testing::OpenMainWindow(desktop, world);
+    testing::DropStartupReport(desktop);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QWidget* focus = Find(*window, "txtPlayer");
+    focus->setFocus();
+
+    desktop.confirmAnswers.push_back(true);
+    QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(desktop.confirmations.size(), 1) << "Ctrl+S saves the config file, asking first";
+    desktop.openAnswers.push_back(std::nullopt);
+    QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);
+    desktop.saveAnswers.push_back(std::nullopt);
+    QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(desktop.saveRequests.size(), 1u);
+    // The button shows itself pressed for a moment before it runs.
+    QTest::keyClick(focus, Qt::Key_F5);
+    for (int i = 0; i < 100 && desktop.starts.empty(); ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(desktop.starts.size(), 1u) << "F5 runs the game";
+    QTest::keyClick(focus, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible()) << "Ctrl+Q exits";
 }
 
 TEST(MainWindowTest, PlayerModelsAndSkinsFollowTheGameDirectory)
