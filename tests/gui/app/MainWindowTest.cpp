@@ -1,6 +1,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
+#include "gui/app/Resources.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
@@ -461,6 +462,14 @@ TEST(HintLineTest, ShowsTheHintOfTheControlOrOfItsFrame)
     window.Refresh();
     Hover(Find(window, "barSensitivity"));
     EXPECT_EQ(HintText(window), "Default : 3   (The mouse sensitivity)");
+}
+
+TEST(MainWindowTest, ThePicturesAreInTheProgram)
+{
+    InitResources();
+    EXPECT_EQ(LogoPicture().size(), QSize(371, 428));
+    EXPECT_EQ(LogoPicture(90, 104).size(), QSize(90, 104));
+    EXPECT_FALSE(IconPicture().isNull());
 }
 
 TEST(HintLineTest, FollowsTheKeyboardFocusAndIsNeverTabbedTo)
