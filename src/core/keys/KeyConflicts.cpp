@@ -1,26 +1,18 @@
 #include "core/keys/KeyConflicts.h"
 
+#include "core/app/GameDirectoryLists.h"
 #include "core/settings/SettingsTable.h"
 
 
 namespace tesk {
 namespace {
 
-std::string Folded(std::string_view key)
-{
-    std::string folded(key);
-    for (char& c : folded)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return folded;
-}
-
 template <typename Visit>
 void ForEachKeyField(const SettingsModel& model, Visit visit)
 {
     for (const SettingDef& def : SettingTable())
         if (def.kind == SettingKind::Key && !model.Text(def.id).empty())
-            visit(def, Folded(model.Text(def.id)));
+            visit(def, AsciiLower(model.Text(def.id)));
 }
 
 // The key fields by the key they hold, in table order within each key.
@@ -36,7 +28,7 @@ std::map<std::string, std::vector<const SettingDef*>> FieldsByKey(const Settings
 std::vector<std::string> ActionsBoundTo(const SettingsModel& model, std::string_view key, std::string_view exceptId)
 {
     std::vector<std::string> actions;
-    const std::string wanted = Folded(key);
+    const std::string wanted = AsciiLower(key);
     ForEachKeyField(model, [&](const SettingDef& def, const std::string& held) {
         if (held == wanted && def.id != exceptId)
             actions.emplace_back(def.captureName);

@@ -1,5 +1,6 @@
 #include "core/launch/Launch.h"
 
+#include "core/app/GameDirectoryLists.h"
 #include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
 #include "core/text/Paths.h"
@@ -67,18 +68,6 @@ std::string FindProgram(const std::string& name)
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameLetters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    return true;
-}
-
 // Where the game's executable named in the line ends: after "ulvex2.exe"
 // (any letter case) at the start of the line or after a separator, and
 // before a blank or the line's end. Nothing when the line names none.
@@ -88,7 +77,7 @@ std::optional<std::size_t> GameExecutableEnd(std::string_view line)
     for (std::size_t at = 0; at + length <= line.size(); ++at) {
         const bool startsName = at == 0 || line[at - 1] == '/' || line[at - 1] == '\\';
         const bool endsWord = at + length == line.size() || IsBlank(line[at + length]);
-        if (startsName && endsWord && SameLetters(line.substr(at, length), kGameExecutable))
+        if (startsName && endsWord && AsciiLower(line.substr(at, length)) == kGameExecutable)
             return at + length;
     }
     return std::nullopt;
