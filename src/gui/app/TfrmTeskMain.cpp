@@ -333,6 +333,7 @@ void TfrmTeskMain::FormCreate()
     FitWindowToPages();
     BuildSplash();
 
+    RunStartupStep([] { EnterDataDirectory(); });
     RunStartupStep([this] { settings_.WriteString("tesk", "path", CurrentDirectory()); });
     RunStartupStep([this] { StartupReadProgramSettings(); });
     RunStartupStep([this] { FillModelList(); });
@@ -388,7 +389,7 @@ void TfrmTeskMain::StartupFillLists()
         model_.SetItems("cboServerStartMap", std::move(maps));
     });
     RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(settings_.ReadString("ulvex2", "path", ""))); });
-    RunStartupStep([&] { model_.SetItems("cboServerList", ReadListLines(JoinPath(CurrentDirectory(), "servers.txt"))); });
+    RunStartupStep([&] { model_.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
 }
 
 void TfrmTeskMain::Timer1Timer()

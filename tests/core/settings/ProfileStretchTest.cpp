@@ -103,7 +103,8 @@ TEST_F(ProfileStretchTest, CountThatIsNoWholeNumberStopsTheWritingAndKeepsTheOld
         WriteConfigFile(model, tokens, target.str(), "config.cfg", profiles.str());
         FAIL() << "a count of 1x was taken";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "'1x' is not a valid integer value");
+        EXPECT_EQ(std::string(error.what()), "'1x' is not a valid integer value (\"Bindings\" under [NumberOfSections] in "
+                                                 + profiles.file("mymod.tesk") + ")");
     }
     EXPECT_EQ(ReadFileBytes(path), "set name \"Old\"\n");
     EXPECT_TRUE(tokens.empty());

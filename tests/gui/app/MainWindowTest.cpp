@@ -143,7 +143,8 @@ TEST(StartupTest, ListsComeFromTheGameAndWorkingDirectories)
     TfrmTeskMain window(desktop, world.iniPath());
     SettingsModel& model = window.model();
 
-    const std::vector<std::string> maps{"exMap", "base1", ""};
+    // An empty line is no entry: it would start the game with a bare "+map".
+    const std::vector<std::string> maps{"exMap", "base1"};
     EXPECT_EQ(model.Items("cboClientStartMap"), maps);
     EXPECT_EQ(model.Items("cboServerStartMap"), maps);
     EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), -1);
