@@ -187,5 +187,18 @@ TEST(ProfileFile, ReadOnlyProfileKeepsEveryByte)
     EXPECT_EQ(ReadFileBytes(path), text);
 }
 
+// The games are listed without regard to the extension's case: the file
+// listed is the file opened.
+TEST(ProfileFile, AProfileListedWithAnotherExtensionCaseIsTheOneOpened)
+{
+    TempDir dir;
+    WriteFileBytes(dir.file("Foo.TESK"), "[NumberOfSections]\nSettings=1\n[Setting1]\nSetting=a\nSettingValue=b\n");
+    EXPECT_EQ(ProfilePath(dir.str(), "Foo"), dir.file("Foo.TESK"));
+    EXPECT_EQ(Texts(LoadSettingList(IniFile::Load(ProfilePath(dir.str(), "Foo")))), std::vector<std::string>{"a = b"});
+    EXPECT_EQ(ProfilePath(dir.str(), "foo"), dir.file("foo.tesk")) << "the name keeps its case";
+    WriteFileBytes(dir.file("Foo.tesk"), "");
+    EXPECT_EQ(ProfilePath(dir.str(), "Foo"), dir.file("Foo.tesk")) << "the exact name comes first";
+}
+
 } // namespace
 } // namespace tesk
