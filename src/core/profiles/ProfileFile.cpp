@@ -95,7 +95,7 @@ std::string CountKeyAndFile(const IniFile& profile, std::string_view key)
 
 std::string TooManyEntries(const IniFile& profile, std::string_view key, std::string_view count)
 {
-    return "Too many entries (" + std::string(count) + ")" + CountKeyAndFile(profile, key);
+    return FormatText("'%s' is more entries than a profile can hold", count) + CountKeyAndFile(profile, key);
 }
 
 } // namespace

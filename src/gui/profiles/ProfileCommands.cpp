@@ -107,7 +107,8 @@ GamesPage& ProfileCommands::Page() const
 
 bool ProfileCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    if (page_.built() && watched == page_.lbxGames->viewport() && event->type() == QEvent::MouseButtonPress) {
+    // Only a press is looked at: none arrives while the page is torn down.
+    if (event->type() == QEvent::MouseButtonPress && page_.built() && watched == page_.lbxGames->viewport()) {
         const auto* press = static_cast<QMouseEvent*>(event);
         QListWidgetItem* item = page_.lbxGames->itemAt(press->position().toPoint());
         if (!item)

@@ -118,7 +118,8 @@ TEST(ProfileFile, BadCountStopsTheLoadWithTheLoadedListsKept)
     EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2.5\n", "p.tesk")); }),
               "'2.5' is not a valid integer value (\"Aliases\" under [NumberOfSections] in p.tesk)");
     EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2000000000\n", "p.tesk")); }),
-              "Too many entries (2000000000) (\"Aliases\" under [NumberOfSections] in p.tesk)");
+              "'2000000000' is more entries than a profile can hold (\"Aliases\" under [NumberOfSections] in "
+              "p.tesk)");
 }
 
 TEST(ProfileFile, CheckMarksAreStoredAsCheckedInTheirOwnSection)
