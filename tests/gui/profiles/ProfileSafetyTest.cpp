@@ -116,6 +116,23 @@ TEST_F(ProfileSafetyTest, ChangesMadeElsewhereAreNoticedAndNothingIsLost)
     EXPECT_EQ(Texts("clsSettings"), QStringList{"gamma = 1"});
     EXPECT_EQ(Checks("clsSettings"), std::vector<bool>{false});
 
+    // The entry changes while its editor is open: OK stores nothing and
+    // closes the editor.
+    const std::string renamed = Ini({"[NumberOfSections]", "Settings=1", "[Setting1]", "Setting=brightness",
+                                     "SettingValue=1"});
+    bool closed = false;
+    Answer([&](QDialog& dialog) {
+        WriteProfile("Global Aliases", renamed);
+        QTest::keyClicks(InDialog<QLineEdit>(dialog, "txtSettingValue"), "5");
+        QTest::mouseClick(InDialog<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+        closed = !dialog.isVisible();
+    });
+    DoubleClick("clsSettings", 0);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(desktop.messages.size(), 4);
+    EXPECT_EQ(Profile("Global Aliases"), renamed);
+    EXPECT_EQ(Texts("clsSettings"), QStringList{"brightness = 1"});
+
     // Two windows adding a setting each: both are kept, and the new one
     // does not inherit the mark of a section left beyond the count.
     AnswerSetting("name", "Ann", [this] {
