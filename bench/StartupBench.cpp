@@ -13,7 +13,8 @@
 //                                 font database), the reference of the targets
 //   tesk_startup_bench full <ini> the main window's whole start-up
 //   tesk_startup_bench world <dir> builds the world in <dir> and keeps it, for
-//                                 profiling "full" (run it from <dir>/work)
+//                                 profiling "full" (run it with
+//                                 XDG_DATA_HOME=<dir>/data)
 
 #include "core/settings/ConfigWriter.h"
 #include "core/text/Paths.h"
@@ -130,7 +131,7 @@ std::string BuildWorld(const std::string& root)
 {
     namespace fs = std::filesystem;
     const std::string game = JoinPath(root, "ulvex2");
-    const std::string work = JoinPath(root, "work");
+    const std::string work = JoinPath(root, "data/tesk");
     for (int m = 1; m <= 10; ++m)
         for (int s = 1; s <= 20; ++s) {
             const std::string model = JoinPath(game, "baseu2/players/model" + std::to_string(m));
@@ -229,7 +230,9 @@ int Measure()
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     const tesk::bench::ScratchDir root;
     const std::string ini = BuildWorld(root.path());
-    const std::string work = JoinPath(root.path(), "work");
+    const std::string work = JoinPath(root.path(), "data/tesk");
+    // Tesk works in its data directory, here the world's.
+    setenv("XDG_DATA_HOME", JoinPath(root.path(), "data").c_str(), 1);
     Kind kinds[] = {{"bare window", {self, "bare"}, {}, {}, {}},
                     {"one label (reference)", {self, "text"}, {}, {}, {}},
                     {"Tesk start-up", {self, "full", ini}, {}, {}, {}}};

@@ -34,7 +34,7 @@ std::vector<std::string> ListLowerCasedEntries(const std::string& directory)
     std::vector<std::string> names;
     for (const std::string& entry : ListDirectory(directory, "*.*")) {
         std::string name = AsciiLower(entry);
-        if (name != "." && !HasDotFourthFromEnd(name))
+        if (!IsHiddenEntry(name) && !HasDotFourthFromEnd(name))
             names.push_back(std::move(name));
     }
     return names;
@@ -57,6 +57,11 @@ std::string AsciiLower(std::string_view text)
     return lower;
 }
 
+bool IsHiddenEntry(std::string_view name)
+{
+    return !name.empty() && name.front() == '.';
+}
+
 bool HasDotFourthFromEnd(std::string_view name)
 {
     if (name.empty())
@@ -74,7 +79,7 @@ std::vector<std::string> ListPlayerSkins(const std::string& gameDirectory, const
     std::vector<std::string> skins;
     for (const std::string& entry : ListDirectory(Resolve(PlayersDirectory(gameDirectory), model), "*.pcx")) {
         const std::string base = AsciiLower(entry).substr(0, entry.size() - 4);
-        if (base.empty() || base == "." || IsSkinIcon(base) || base == "weapon")
+        if (base.empty() || IsHiddenEntry(base) || IsSkinIcon(base) || base == "weapon")
             continue;
         skins.push_back(base);
     }
@@ -90,7 +95,8 @@ std::vector<std::string> ReadMapNames(const std::string& mapListPath)
 {
     std::vector<std::string> names;
     for (const std::string& line : ReadListLines(mapListPath))
-        names.push_back(line.substr(0, line.find(' ')));
+        if (std::string name = line.substr(0, line.find(' ')); !name.empty())
+            names.push_back(std::move(name));
     return names;
 }
 
@@ -98,9 +104,11 @@ std::vector<std::string> ListGames(const std::string& profileDirectory)
 {
     constexpr std::string_view kExtension = ".tesk";
     std::vector<std::string> games;
-    for (const std::string& entry : ListDirectory(profileDirectory, "*.tesk"))
-        if (entry != "Global Aliases.tesk")
-            games.push_back(entry.substr(0, entry.size() - kExtension.size()));
+    for (const std::string& entry : ListDirectory(profileDirectory, "*.tesk")) {
+        std::string name = entry.substr(0, entry.size() - kExtension.size());
+        if (name != "Global Aliases" && !IsHiddenEntry(name))
+            games.push_back(std::move(name));
+    }
     return games;
 }
 
@@ -109,6 +117,15 @@ std::vector<std::string> ReadListLines(const std::string& path)
     if (!FileExists(path) && !DirectoryExists(path))
         return {};
     return ReadTextLines(path);
+}
+
+std::vector<std::string> ReadListEntries(const std::string& path)
+{
+    std::vector<std::string> entries = ReadListLines(path);
+    std::erase_if(entries, [](const std::string& line) {
+        return line.find_first_not_of(" \t") == std::string::npos;
+    });
+    return entries;
 }
 
 } // namespace tesk

@@ -106,7 +106,7 @@ std::vector<std::string> ListGameCandidates(const std::string& gameDirectory)
         std::string name = AsciiLower(entry);
         const bool leftOut = std::find(kLeftOutCandidates.begin(), kLeftOutCandidates.end(), name)
                 != kLeftOutCandidates.end()
-            || HasDotFourthFromEnd(name);
+            || IsHiddenEntry(name) || HasDotFourthFromEnd(name);
         if (!leftOut)
             candidates.push_back(std::move(name));
     }
@@ -125,6 +125,16 @@ std::optional<std::string> GameToUse(const std::vector<std::string>& games, std:
     if (games.empty())
         return std::nullopt;
     return games.front();
+}
+
+void CheckGameToAdd(const std::string& name, const std::vector<std::string>& listed)
+{
+    const std::string wanted = AsciiLower(name);
+    if (wanted == AsciiLower(kGlobalProfileName))
+        throw Error("'" + name + "' is the name of the global profile; a game needs another name");
+    const auto same = [&wanted](const std::string& game) { return AsciiLower(game) == wanted; };
+    if (std::any_of(listed.begin(), listed.end(), same))
+        throw Error("'" + name + "' is listed already");
 }
 
 AddGameResult AddGame(const std::string& profileDirectory, const std::string& name)
@@ -147,11 +157,14 @@ std::string DeleteGameQuestion(const std::string& name)
     return "Delete Game Setting for " + name + "?";
 }
 
-void DeleteGame(const std::string& profileDirectory, const std::string& name)
+DeleteGameResult DeleteGame(const std::string& profileDirectory, const std::string& name)
 {
     CheckGameName(name);
-    MoveWithoutReplacing(profileDirectory, ProfilePath(profileDirectory, name),
-                         BackupPath(profileDirectory, name));
+    const std::string profile = ProfilePath(profileDirectory, name);
+    if (!EntryExists(profile))
+        return DeleteGameResult::ProfileGone;
+    MoveWithoutReplacing(profileDirectory, profile, BackupPath(profileDirectory, name));
+    return DeleteGameResult::BackedUp;
 }
 
 } // namespace tesk

@@ -23,9 +23,9 @@ std::string BackupPath(const std::string& profileDirectory, const std::string& n
 // shares.
 
 // The game picker's list: every entry of the game directory in lower case
-// (ASCII letters), leaving out ".", "baseu2", "docs", "tesk" and names whose
-// fourth character from the end is a point. An unreadable directory gives
-// none.
+// (ASCII letters), leaving out hidden entries (a leading point), "baseu2",
+// "docs", "tesk" and names whose fourth character from the end is a point.
+// An unreadable directory gives none.
 std::vector<std::string> ListGameCandidates(const std::string& gameDirectory);
 
 // The picker's answer on Ok: the empty text when the combo's text is blanks
@@ -43,6 +43,10 @@ enum class AddGameResult {
     Created,   // a new profile with all three counts 0
 };
 
+// A name the game list cannot take: the global profile's name or one listed
+// already, in any letter case. Throws an Error saying why.
+void CheckGameToAdd(const std::string& name, const std::vector<std::string>& listed);
+
 // Gives the game a profile. A name that is empty or holds a path separator
 // throws Error naming it; a backup that cannot be moved back, or a profile
 // that cannot be written, throws Error naming the files.
@@ -51,9 +55,14 @@ AddGameResult AddGame(const std::string& profileDirectory, const std::string& na
 // "Delete Game Setting for " + name + "?".
 std::string DeleteGameQuestion(const std::string& name);
 
+enum class DeleteGameResult {
+    BackedUp,      // the profile is now the backup
+    ProfileGone,   // there was no profile left to back up
+};
+
 // Moves the game's profile to its backup. When the backup already exists or
 // the move fails, throws Error naming both files and changes nothing; the
 // caller then keeps the game listed.
-void DeleteGame(const std::string& profileDirectory, const std::string& name);
+DeleteGameResult DeleteGame(const std::string& profileDirectory, const std::string& name);
 
 } // namespace tesk

@@ -3,20 +3,13 @@
 #include "core/app/GameDirectoryLists.h"
 
 #include <algorithm>
-#include <span>
+#include <utility>
 
 namespace tesk {
 
 namespace {
 
 constexpr std::string_view kAliasLinesKey = "AliasLines";
-
-// The keys an entry takes along when it moves down a number; an alias's
-// command lines and every entry's check mark go with them.
-constexpr std::array<std::string_view, 3> kAliasKeys{"DescriptiveName", "AliasName", "Description"};
-constexpr std::array<std::string_view, 2> kBindingKeys{"BindKey", "BindValue"};
-constexpr std::array<std::string_view, 2> kSettingKeys{"Setting", "SettingValue"};
-constexpr std::array<std::span<const std::string_view>, 3> kMovedKeys{kAliasKeys, kBindingKeys, kSettingKeys};
 
 std::string AlineKey(std::size_t line)
 {
@@ -45,26 +38,51 @@ std::string WithoutLineBreaks(std::string text)
     return text;
 }
 
-// Overwrites entry `to` with entry `from` in place, its check mark
-// included; keys missing from `from` arrive as kNotLoaded. Keys that only
-// `to` had (such as "Aline" keys beyond the moved count) stay, unread.
-void CopyEntry(IniFile& profile, ProfileEntryKind kind, const std::string& from, const std::string& to)
+// The alias's number of lines; missing or not a number gives `missing`.
+long long AliasLineCount(const IniFile& profile, const std::string& section, long long missing)
 {
-    for (const std::string_view key : kMovedKeys[static_cast<std::size_t>(kind)])
-        profile.WriteString(to, key, profile.ReadString(from, key, kNotLoaded));
-    if (kind == ProfileEntryKind::Alias) {
-        const long long lines = LimitEntryCount(profile, profile.ReadInteger(from, kAliasLinesKey, 0));
-        profile.WriteString(to, kAliasLinesKey, std::to_string(lines));
-        for (long long line = 1; line <= lines; ++line) {
-            const std::string key = AlineKey(static_cast<std::size_t>(line));
-            profile.WriteString(to, key, profile.ReadString(from, key, kNotLoaded));
-        }
+    const long long lines = profile.ReadInteger(section, kAliasLinesKey, missing);
+    if (lines > kMaxAliasLines)
+        throw Error(section + " of " + profile.path() + " has " + std::to_string(lines)
+                    + " lines; an alias holds at most " + std::to_string(kMaxAliasLines) + " (AliasLines)");
+    return lines;
+}
+
+// The section the editor's OK writes. A new entry follows the file's own
+// last entry and starts empty: keys left over from an earlier entry of that
+// number (a check mark among them) must not come back with it.
+std::string TargetSection(IniFile& profile, ProfileEntryKind kind, const EntryTarget& target)
+{
+    if (!target.isNew) {
+        CheckShownEntry(profile, kind, target.index, target.shownText);
+        return EntrySection(kind, target.index);
     }
-    if (profile.ValueExists(from, "Checked") || profile.ValueExists(to, "Checked"))
-        profile.WriteString(to, "Checked", profile.ReadString(from, "Checked", "false"));
+    const auto count = static_cast<std::size_t>(std::max(0LL, ReadEntryCount(profile, kind)));
+    const std::string section = EntrySection(kind, count);
+    profile.EraseSection(section);
+    WriteCount(profile, kind, count + 1);
+    return section;
+}
+
+// The list texts of the file's aliases, as the alias list shows them.
+std::vector<std::string> AliasTexts(const IniFile& profile)
+{
+    const long long count = LimitEntryCount(profile, profile.ReadInteger(kNumberOfSections, "Aliases", 0));
+    std::vector<std::string> texts;
+    for (long long n = 1; n <= count; ++n)
+        texts.push_back(profile.ReadString("Alias" + std::to_string(n), "DescriptiveName", kNotLoaded));
+    return texts;
 }
 
 } // namespace
+
+void CheckEntryToEdit(const std::string& path, ProfileEntryKind kind, std::size_t index, const std::string& shownText)
+{
+    const IniFile profile = IniFile::Load(path);
+    CheckShownEntry(profile, kind, index, shownText);
+    if (kind == ProfileEntryKind::Alias)
+        AliasLineCount(profile, EntrySection(kind, index), 0);
+}
 
 AliasEntry ReadAliasEntry(const std::string& path, std::size_t index)
 {
@@ -73,25 +91,26 @@ AliasEntry ReadAliasEntry(const std::string& path, std::size_t index)
     AliasEntry entry;
     entry.descriptiveName = profile.ReadString(section, "DescriptiveName", "No Name");
     entry.aliasName = profile.ReadString(section, "AliasName", "");
-    const long long lines = LimitEntryCount(profile, profile.ReadInteger(section, kAliasLinesKey, -1));
+    const long long lines = AliasLineCount(profile, section, -1);
     for (long long line = 1; line <= lines; ++line)
         entry.lines.push_back(profile.ReadString(section, AlineKey(static_cast<std::size_t>(line)), ""));
     entry.description = profile.ReadString(section, "Description", "");
     return entry;
 }
 
-void WriteAliasEntry(const std::string& path, std::size_t index, const AliasEntry& entry, bool isNew,
-                     std::size_t numberOfLines)
+void WriteAliasEntry(const std::string& path, const EntryTarget& target, const AliasEntry& entry)
 {
+    if (static_cast<long long>(entry.lines.size()) > kMaxAliasLines)
+        throw Error("An alias holds at most " + std::to_string(kMaxAliasLines) + " lines; this one has "
+                    + std::to_string(entry.lines.size()) + " (" + path + ")");
     IniFile profile = IniFile::Load(path);
-    const std::string section = EntrySection(ProfileEntryKind::Alias, index);
+    const std::string section = TargetSection(profile, ProfileEntryKind::Alias, target);
     profile.WriteString(section, "DescriptiveName", entry.descriptiveName);
     profile.WriteString(section, "AliasName", entry.aliasName);
     profile.WriteString(section, "Description", WithoutLineBreaks(entry.description));
     profile.WriteString(section, kAliasLinesKey, std::to_string(entry.lines.size()));
     for (std::size_t line = 0; line < entry.lines.size(); ++line)
         profile.WriteString(section, AlineKey(line + 1), entry.lines[line]);
-    WriteCount(profile, ProfileEntryKind::Alias, isNew ? numberOfLines + 1 : numberOfLines);
     profile.Save();
 }
 
@@ -111,21 +130,20 @@ BindingEditorState ReadBindingEntry(const std::string& path, std::size_t index,
     return state;
 }
 
-void WriteBindingEntry(const std::string& path, std::size_t index, const std::string& key,
-                       const std::string& comboText, const std::vector<std::string>& aliasItems,
-                       bool isNew, std::size_t numberOfLines)
+// The alias is looked up in the file as it is now, so that an alias list
+// changed elsewhere cannot bind the key to another alias's name.
+void WriteBindingEntry(const std::string& path, const EntryTarget& target, const std::string& key,
+                       const std::string& comboText)
 {
     IniFile profile = IniFile::Load(path);
-    const std::string section = EntrySection(ProfileEntryKind::Binding, index);
+    const std::string section = TargetSection(profile, ProfileEntryKind::Binding, target);
     profile.WriteString(section, "BindKey", key);
-    if (const auto item = FindItemIgnoringCase(aliasItems, comboText)) {
+    if (const auto item = FindItemIgnoringCase(AliasTexts(profile), comboText)) {
         const std::string alias = EntrySection(ProfileEntryKind::Alias, *item);
         profile.WriteString(section, "Bindvalue", profile.ReadString(alias, "AliasName", ""));
     } else {
         profile.WriteString(section, "BindValue", comboText);
     }
-    if (isNew)
-        WriteCount(profile, ProfileEntryKind::Binding, numberOfLines + 1);
     profile.Save();
 }
 
@@ -137,15 +155,12 @@ SettingEntry ReadSettingEntry(const std::string& path, std::size_t index)
                         profile.ReadString(section, "SettingValue", "")};
 }
 
-void WriteSettingEntry(const std::string& path, std::size_t index, const SettingEntry& entry, bool isNew,
-                       std::size_t numberOfLines)
+void WriteSettingEntry(const std::string& path, const EntryTarget& target, const SettingEntry& entry)
 {
     IniFile profile = IniFile::Load(path);
-    const std::string section = EntrySection(ProfileEntryKind::Setting, index);
+    const std::string section = TargetSection(profile, ProfileEntryKind::Setting, target);
     profile.WriteString(section, "Setting", entry.setting);
     profile.WriteString(section, "SettingValue", entry.value);
-    if (isNew)
-        WriteCount(profile, ProfileEntryKind::Setting, numberOfLines + 1);
     profile.Save();
 }
 
@@ -154,21 +169,20 @@ std::string DeleteEntryQuestion(const std::string& listText)
     return "Delete Alias " + listText + "?";
 }
 
-bool DeleteProfileEntry(const std::string& path, ProfileEntryKind kind, std::size_t index)
+// Renaming the sections moves each entry whole, whatever keys it holds.
+void DeleteProfileEntry(const std::string& path, ProfileEntryKind kind, std::size_t index,
+                        const std::string& shownText)
 {
     IniFile profile = IniFile::Load(path);
-    const long long count = LimitEntryCount(profile, profile.ReadInteger(kNumberOfSections, CountKey(kind), 0));
-    // Deleting a number the file does not count would erase its real last entry.
-    if (static_cast<long long>(index) >= count)
-        return false;
-    // Moving in place keeps each section where it is in the file and erases
-    // only the last one, which then holds a second copy of the last entry.
+    const long long count = ReadEntryCount(profile, kind);
+    CheckShownEntry(profile, kind, index, shownText);
+    profile.EraseSection(EntrySection(kind, index));
+    std::vector<std::pair<std::string, std::string>> moves;
     for (auto next = index + 1; static_cast<long long>(next) < count; ++next)
-        CopyEntry(profile, kind, EntrySection(kind, next), EntrySection(kind, next - 1));
-    profile.EraseSection(EntrySection(kind, static_cast<std::size_t>(count - 1)));
+        moves.emplace_back(EntrySection(kind, next), EntrySection(kind, next - 1));
+    profile.RenameSections(moves);
     WriteCount(profile, kind, static_cast<std::size_t>(count - 1));
     profile.Save();
-    return true;
 }
 
 } // namespace tesk

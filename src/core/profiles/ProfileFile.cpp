@@ -87,9 +87,15 @@ const KindRow& Row(ProfileEntryKind kind)
 constexpr std::array kListMembers{&ProfileLists::aliases, &ProfileLists::bindings,
                                   &ProfileLists::settings};
 
-std::string TooManyEntries(const IniFile& profile, std::string_view count)
+// Names the key and the file, so that the player knows what to mend.
+std::string CountKeyAndFile(const IniFile& profile, std::string_view key)
 {
-    return "Too many entries (" + std::string(count) + ") in " + profile.path();
+    return " (\"" + std::string(key) + "\" under [" + std::string(kNumberOfSections) + "] in " + profile.path() + ")";
+}
+
+std::string TooManyEntries(const IniFile& profile, std::string_view key, std::string_view count)
+{
+    return FormatText("'%s' is more entries than a profile can hold", count) + CountKeyAndFile(profile, key);
 }
 
 } // namespace
@@ -109,9 +115,21 @@ std::string EntrySection(ProfileEntryKind kind, std::size_t index)
     return std::string(SectionPrefix(kind)) + std::to_string(index + 1);
 }
 
+ProfileChanged::ProfileChanged(const std::string& path)
+    : Error(path + " changed since it was shown. The lists now show it as it is; nothing was changed.")
+{
+}
+
 std::string ProfilePath(const std::string& profileDirectory, const std::string& profileName)
 {
-    return JoinPath(profileDirectory, profileName + std::string(kProfileExtension));
+    const std::string fileName = profileName + std::string(kProfileExtension);
+    const std::string exact = JoinPath(profileDirectory, fileName);
+    if (FileExists(exact))
+        return exact;
+    for (const std::string& entry : ListDirectory(profileDirectory, "*" + std::string(kProfileExtension)))
+        if (entry.size() == fileName.size() && entry.compare(0, profileName.size(), profileName) == 0)
+            return JoinPath(profileDirectory, entry);
+    return exact;
 }
 
 long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind)
@@ -119,16 +137,16 @@ long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind)
     const std::string text = profile.ReadString(kNumberOfSections, CountKey(kind), "0");
     long long count = 0;
     if (!ParseWholeNumber(text, count))
-        throw Error(FormatText("'%s' is not a valid integer value", text));
+        throw Error(FormatText("'%s' is not a valid integer value", text) + CountKeyAndFile(profile, CountKey(kind)));
     if (count > kMaxProfileEntries)
-        throw Error(TooManyEntries(profile, text));
+        throw Error(TooManyEntries(profile, CountKey(kind), text));
     return count;
 }
 
 long long LimitEntryCount(const IniFile& profile, long long count)
 {
     if (count > kMaxProfileEntries)
-        throw Error(TooManyEntries(profile, std::to_string(count)));
+        throw Error("Too many entries (" + std::to_string(count) + ") in " + profile.path());
     return count;
 }
 
@@ -184,21 +202,40 @@ void LoadProfileLists(const IniFile& profile, ProfileLists& lists)
     }
 }
 
+void CheckShownEntry(const IniFile& profile, ProfileEntryKind kind, std::size_t index, const std::string& shownText)
+{
+    const ProfileList list = LoadEntryList(profile, kind);
+    if (index >= list.size() || list[index].text != shownText)
+        throw ProfileChanged(profile.path());
+}
+
+void CheckShownList(const IniFile& profile, ProfileEntryKind kind, const std::vector<std::string>& shownTexts)
+{
+    const ProfileList list = LoadEntryList(profile, kind);
+    const auto sameText = [](const ProfileListItem& item, const std::string& text) { return item.text == text; };
+    if (!std::equal(list.begin(), list.end(), shownTexts.begin(), shownTexts.end(), sameText))
+        throw ProfileChanged(profile.path());
+}
+
 // The check-mark operations spell the key "checked"; an existing "Checked"
 // is the same key and keeps its spelling.
-void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index, bool checked)
+void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index, const std::string& shownText,
+                     bool checked)
 {
     IniFile profile = IniFile::Load(path);
+    CheckShownEntry(profile, kind, index, shownText);
     profile.WriteString(EntrySection(kind, index), "checked", checked ? "true" : "false");
     profile.Save();
 }
 
-void SelectAllEntries(const std::string& path, ProfileEntryKind kind, std::size_t count, bool checked)
+void SelectAllEntries(const std::string& path, ProfileEntryKind kind, const std::vector<std::string>& shownTexts,
+                      bool checked)
 {
-    if (count == 0)
+    if (shownTexts.empty())
         return;
     IniFile profile = IniFile::Load(path);
-    for (std::size_t index = 0; index < count; ++index)
+    CheckShownList(profile, kind, shownTexts);
+    for (std::size_t index = 0; index < shownTexts.size(); ++index)
         profile.WriteString(EntrySection(kind, index), "checked", checked ? "true" : "false");
     profile.Save();
 }

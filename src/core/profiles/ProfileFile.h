@@ -5,6 +5,7 @@
 // check lists are rebuilt from the file, and every change is written to it
 // at once, each operation loading the file once and saving it once.
 
+#include "core/text/Error.h"
 #include "core/text/IniFile.h"
 
 #include <array>
@@ -31,6 +32,17 @@ inline constexpr std::string_view kNotLoaded = "didn't load";
 // Counts above this are refused: a damaged count must not make a list of
 // billions of placeholder items.
 inline constexpr long long kMaxProfileEntries = 1'000'000;
+// The most command lines an alias may hold ("AliasLines"). Every reader and
+// writer of alias lines keeps to it: the config writer reads an alias over
+// it as one without lines, the editor and Delete refuse to touch it.
+inline constexpr long long kMaxAliasLines = 10'000;
+
+// The profile no longer holds what the lists show (another window or a text
+// editor changed it): the command changed nothing. Names the file.
+class ProfileChanged : public Error {
+public:
+    explicit ProfileChanged(const std::string& path);
+};
 
 // "Alias", "Bind" or "Setting".
 std::string_view SectionPrefix(ProfileEntryKind kind);
@@ -42,6 +54,9 @@ std::string EntrySection(ProfileEntryKind kind, std::size_t index);
 // profileDirectory + separator + profileName + ".tesk". The profile
 // directory is the working directory at the moment of the operation
 // (CurrentDirectory()); the global profile is named kGlobalProfileName.
+// The games are listed without regard to the extension's letter case, so
+// when that file is missing, an existing profileName + ".TESK" (any case of
+// the extension) is the profile.
 std::string ProfilePath(const std::string& profileDirectory, const std::string& profileName);
 
 struct ProfileListItem {
@@ -51,8 +66,8 @@ struct ProfileListItem {
 using ProfileList = std::vector<ProfileListItem>;
 
 // The kind's count as the lists read it. A count that is not a whole number
-// throws Error("'<text>' is not a valid integer value"); one above
-// kMaxProfileEntries throws an Error naming the file.
+// throws Error("'<text>' is not a valid integer value", followed by the key
+// and the file); one above kMaxProfileEntries throws an Error naming both.
 long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind);
 // Refuses a count read leniently (ReadInteger) that no profile can hold.
 long long LimitEntryCount(const IniFile& profile, long long count);
@@ -90,12 +105,21 @@ struct ProfileLists {
 // value, so the window can show exactly what was loaded.
 void LoadProfileLists(const IniFile& profile, ProfileLists& lists);
 
-// Stores the check mark of list item `index` as key "checked" ("true" or
-// "false"). A failed save throws Error("Unable to write to <path>") and
-// leaves the file as it was.
-void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index, bool checked);
-// Stores the same check mark for items 0 to count - 1 in one save; an empty
-// list writes nothing.
-void SelectAllEntries(const std::string& path, ProfileEntryKind kind, std::size_t count, bool checked);
+// Commands act on the file as it is now: each one first makes sure that the
+// entries it touches are still the ones the list shows (by their list
+// texts), else throws ProfileChanged.
+void CheckShownEntry(const IniFile& profile, ProfileEntryKind kind, std::size_t index,
+                     const std::string& shownText);
+void CheckShownList(const IniFile& profile, ProfileEntryKind kind, const std::vector<std::string>& shownTexts);
+
+// Stores the check mark of list item `index`, shown as `shownText`, as key
+// "checked" ("true" or "false"). A failed save throws Error("Unable to
+// write to <path>") and leaves the file as it was.
+void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index,
+                     const std::string& shownText, bool checked);
+// Stores the same check mark for every entry of the list shown as
+// `shownTexts`, in one save; an empty list writes nothing.
+void SelectAllEntries(const std::string& path, ProfileEntryKind kind, const std::vector<std::string>& shownTexts,
+                      bool checked);
 
 } // namespace tesk

@@ -15,7 +15,9 @@ namespace tesk {
 // profileDirectory/"Global Aliases.tesk" and, while txtCurrentGame is not
 // empty, an empty line, "//<game>Settings" and the groups of <game>.tesk.
 // A missing profile file has no entries. A count in "NumberOfSections" that
-// is not a whole number throws Error("'<text>' is not a valid integer value").
+// is not a whole number throws Error("'<text>' is not a valid integer value"
+// followed by the key and the file); a profile whose checked entries would
+// make the config file larger than a sane size throws an Error naming it.
 void AppendProfileStretch(const SettingsModel& model, const std::string& profileDirectory,
                           std::vector<std::string>& lines);
 

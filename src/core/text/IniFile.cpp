@@ -224,6 +224,21 @@ void IniFile::EraseSection(std::string_view section)
     IndexSections();
 }
 
+void IniFile::RenameSections(const std::vector<std::pair<std::string, std::string>>& renames)
+{
+    std::unordered_map<std::string, std::string> newNames;
+    for (const auto& [from, to] : renames)
+        newNames.emplace(NameKey(from), OneLine(to));
+    for (Section& section : sections_) {
+        const auto renamed = section.name ? newNames.find(*section.name) : newNames.end();
+        if (renamed == newNames.end())
+            continue;
+        section.name = NameKey(renamed->second);
+        section.header = "[" + std::string(TrimBlanks(renamed->second)) + "]";
+    }
+    IndexSections();
+}
+
 std::string IniFile::Serialize() const
 {
     std::string text;

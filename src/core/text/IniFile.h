@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tesk {
@@ -34,6 +35,9 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // Removes every section of that name with all its lines.
     void EraseSection(std::string_view section);
+    // Gives every section named `from` of each pair the name `to`, all at
+    // once, keeping its place in the file and every line it holds.
+    void RenameSections(const std::vector<std::pair<std::string, std::string>>& renames);
 
     // The file's text with CR LF line ends.
     std::string Serialize() const;

@@ -1,7 +1,9 @@
 #include "core/text/Paths.h"
 
+#include "core/text/Error.h"
 #include "core/text/TokenList.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <dirent.h>
@@ -78,6 +80,25 @@ PathParts DirectoryParts(std::string directory)
     return parts;
 }
 
+char UpperCase(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The order of a Windows folder: names compared as upper case, byte by byte;
+// names that differ only in case keep a fixed order.
+bool ListedBefore(const std::string& a, const std::string& b)
+{
+    const auto folded = [](char x, char y) {
+        return static_cast<unsigned char>(UpperCase(x)) < static_cast<unsigned char>(UpperCase(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded))
+        return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded))
+        return false;
+    return a < b;
+}
+
 std::size_t LastSeparator(const std::string& path)
 {
     for (std::size_t i = path.size(); i-- > 0;)
@@ -147,6 +168,24 @@ std::string HomeDirectory()
 #endif
 }
 
+void EnterDataDirectory()
+{
+#ifndef _WIN32
+    namespace fs = std::filesystem;
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const fs::path base = dataHome && fs::path(dataHome).is_absolute()
+        ? fs::path(dataHome)
+        : fs::path(HomeDirectory()) / ".local" / "share";
+    const fs::path directory = base / "tesk";
+    std::error_code ec;
+    fs::create_directories(directory, ec);
+    if (!ec)
+        fs::current_path(directory, ec);
+    if (ec)
+        throw Error("Cannot use " + directory.string() + " for the profiles and lists: " + ec.message());
+#endif
+}
+
 std::string DefaultGameDirectory()
 {
 #ifdef _WIN32
@@ -180,6 +219,7 @@ std::vector<std::string> ListDirectory(const std::string& directory, const std::
     while (const dirent* entry = ::readdir(listing.get()))
         if (WildcardMatch(entry->d_name, wanted))
             names.emplace_back(entry->d_name);
+    std::sort(names.begin(), names.end(), ListedBefore);
     return names;
 }
 

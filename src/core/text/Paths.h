@@ -32,12 +32,21 @@ std::string FileNamePart(const std::string& path);
 
 std::string CurrentDirectory();
 std::string HomeDirectory();
+
+// Makes Tesk's own data directory the working directory for the rest of the
+// run: the profiles, their backups and the map and server lists live there,
+// wherever Tesk was started from. On Windows that is the directory it was
+// started in; elsewhere the per-user data directory $XDG_DATA_HOME/tesk
+// (~/.local/share/tesk when the variable is unset or not absolute), created
+// when missing. Throws Error naming the directory when it cannot be created
+// or entered; the working directory then stays as it was.
+void EnterDataDirectory();
 std::string DefaultGameDirectory();
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
-// Names of all entries of a directory, "." and ".." included, in the order
-// the system lists them, whose names match the wild-card pattern without
+// Names of all entries of a directory, "." and ".." included, sorted as
+// Windows lists them (without regard to letter case), whose names match the wild-card pattern without
 // regard to letter case; "*.*" matches every name. A directory that cannot
 // be read gives no names.
 std::vector<std::string> ListDirectory(const std::string& directory, const std::string& pattern);

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -79,10 +81,41 @@ void SyncDirectory(const std::string& directory)
     ::close(fd);
 }
 
+// Temporary files are named after their target and their writer, so that a
+// later write of the target finds what an interrupted one left behind:
+// "." + target's name (cut to leave room) + ".tesk-" + process id + "-" +
+// counter + ".tmp".
+std::string PendingPrefix(const std::string& target)
+{
+    constexpr std::size_t kNameRoom = 100;
+    return "." + std::filesystem::path(target).filename().string().substr(0, kNameRoom) + ".tesk-";
+}
+
+bool ProcessIsGone(const std::string& id)
+{
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), pid);
+    return error == std::errc() && end != id.data() && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+// Removes the temporary files of earlier writes of the target whose writer
+// is gone (killed part way); a live writer's file is left alone.
+void RemoveLeftovers(const std::string& directory, const std::string& target)
+{
+    const std::string prefix = PendingPrefix(target);
+    for (const std::string& name : ListDirectory(directory, "*.tmp")) {
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string rest = name.substr(prefix.size());
+        if (ProcessIsGone(rest.substr(0, rest.find('-'))))
+            ::unlink(JoinPath(directory, name).c_str());
+    }
+}
+
 // The temporary file that becomes the target; removed unless renamed.
 class PendingFile {
 public:
-    explicit PendingFile(const std::string& directory) { Create(directory); }
+    PendingFile(const std::string& directory, const std::string& target) { Create(directory, PendingPrefix(target)); }
     ~PendingFile()
     {
         if (fd_ >= 0)
@@ -126,13 +159,12 @@ public:
     }
 
 private:
-    void Create(const std::string& directory)
+    void Create(const std::string& directory, const std::string& prefix)
     {
         static std::atomic<unsigned> counter{0};
         constexpr int kAttempts = 100;
         for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            const std::string name = ".tesk-" + std::to_string(::getpid()) + "-"
-                + std::to_string(counter++) + ".tmp";
+            const std::string name = prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
             const std::string path = JoinPath(directory, name);
             fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ >= 0)
@@ -225,7 +257,8 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes,
     const auto replaced = InspectTarget(target);
     if (!replaced || !IsWritableDirectory(directory))
         throw Error(FormatText(errorFormat, path));
-    PendingFile file(directory);
+    RemoveLeftovers(directory, target);
+    PendingFile file(directory, target);
     if (!file.IsOpen() || !file.Write(bytes) || !file.Finish(*replaced) || !file.RenameTo(target))
         throw Error(FormatText(errorFormat, path));
     SyncDirectory(directory);

@@ -27,6 +27,8 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 // written whole to a temporary file in the same directory, flushed to disk and
 // renamed over it, keeping the old file's permissions. On any failure the old
 // file is left as it was and Error(errorFormat with %s = path) is thrown.
+// Temporary files that earlier writes of the same file left behind (their
+// writer was killed part way) are removed first.
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          const std::string& errorFormat);
 

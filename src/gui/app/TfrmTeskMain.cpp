@@ -384,6 +384,7 @@ void TfrmTeskMain::FormCreate()
     FitWindowToPages();
     BuildSplash();
 
+    RunStartupStep([] { EnterDataDirectory(); });
     RunStartupStep([this] { settings_.WriteString("tesk", "path", CurrentDirectory()); });
     RunStartupStep([this] { StartupReadProgramSettings(); });
     RunStartupStep([this] { FillModelList(); });
@@ -439,7 +440,7 @@ void TfrmTeskMain::StartupFillLists()
         model_.SetItems("cboServerStartMap", std::move(maps));
     });
     RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(settings_.ReadString("ulvex2", "path", ""))); });
-    RunStartupStep([&] { model_.SetItems("cboServerList", ReadListLines(JoinPath(CurrentDirectory(), "servers.txt"))); });
+    RunStartupStep([&] { model_.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
 }
 
 void TfrmTeskMain::Timer1Timer()

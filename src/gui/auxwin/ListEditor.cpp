@@ -10,6 +10,8 @@
 #include "gui/auxwin/MemoLines.h"
 
 #include <QPlainTextEdit>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace tesk {
@@ -17,7 +19,7 @@ namespace tesk {
 ListEditor::ListEditor(const CommandContext& context, const Design& design)
     : QDialog(&context.window(),
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      context_(context), fileName_(design.fileName)
+      context_(context), fileName_(design.fileName), sample_(design.initialLines)
 {
     setObjectName(QString::fromLatin1(design.objectName));
     setWindowTitle(QString::fromLatin1(design.caption));
@@ -41,15 +43,22 @@ void ListEditor::FormActivate()
     directory_ = CurrentDirectory();
     // Without the file the memo keeps its text: the sample the first time,
     // the last saved text after that.
-    if (const auto bytes = ReadFileIfExists(FilePath()))
+    if (const auto bytes = ReadFileIfExists(FilePath())) {
         SetMemoLines(*memo_, SplitLines(*bytes));
+        loaded_ = true;
+    }
 }
 
 bool ListEditor::FormClose()
 {
     const std::string path = FilePath();
+    std::vector<std::string> lines = MemoLines(*memo_);
+    if (!loaded_)
+        std::erase_if(lines, [this](const std::string& line) {
+            return std::find(sample_.begin(), sample_.end(), line) != sample_.end();
+        });
     try {
-        WriteTextLines(path, MemoLines(*memo_));
+        WriteTextLines(path, lines);
     } catch (const std::exception& error) {
         context_.desktop().ShowError(this, ToQ(error.what()));
         return false;
@@ -60,9 +69,30 @@ bool ListEditor::FormClose()
 
 void ListEditor::reject()
 {
-    if (FormClose())
+    const auto closeWithoutSaving = [this] {
+        return context_.desktop().Confirm(
+            this, QStringLiteral("Close the %1 without saving? %2 stays as it was.")
+                      .arg(windowTitle(), ToQ(FilePath())));
+    };
+    if (FormClose() || closeWithoutSaving())
         QDialog::reject();
 }
+
+namespace {
+
+// The refilled choice keeps the player's pick when it is still offered:
+// the box must not show a choice that Run would leave out.
+void RefillKeepingChoice(SettingsModel& model, const char* id, std::vector<std::string> items)
+{
+    const std::string chosen = model.SelectedText(id);
+    const auto found = std::find(items.begin(), items.end(), chosen);
+    const int index = chosen.empty() || found == items.end() ? -1 : static_cast<int>(found - items.begin());
+    model.SetItems(id, std::move(items));
+    if (index >= 0)
+        model.SelectItem(id, index);
+}
+
+} // namespace
 
 TfrmMapList::TfrmMapList(const CommandContext& context)
     : ListEditor(context, {"frmMapList", "Map List", "mmoMapList",
@@ -74,8 +104,8 @@ TfrmMapList::TfrmMapList(const CommandContext& context)
 void TfrmMapList::Refill(const std::string& path)
 {
     std::vector<std::string> maps = ReadMapNames(path);
-    context().model().SetItems("cboClientStartMap", maps);
-    context().model().SetItems("cboServerStartMap", std::move(maps));
+    RefillKeepingChoice(context().model(), "cboClientStartMap", maps);
+    RefillKeepingChoice(context().model(), "cboServerStartMap", std::move(maps));
 }
 
 TfrmServerList::TfrmServerList(const CommandContext& context)
@@ -87,7 +117,7 @@ TfrmServerList::TfrmServerList(const CommandContext& context)
 
 void TfrmServerList::Refill(const std::string& path)
 {
-    context().model().SetItems("cboServerList", ReadListLines(path));
+    RefillKeepingChoice(context().model(), "cboServerList", ReadListEntries(path));
 }
 
 } // namespace tesk

@@ -3,8 +3,11 @@
 // The editors of the map list and the server list: a memo over one list file
 // of the working directory. Opening the editor loads the file when it exists;
 // closing it saves the memo, replacing the file, and refills the main
-// window's choices from it. A file that cannot be written keeps the editor
-// open and the choices as they were.
+// window's choices from it, keeping the player's choice when it is still
+// offered. The sample lines the memo starts with are not saved as entries
+// while the player leaves them as they are. A file that cannot be written
+// keeps the choices as they were, and the player either goes on editing or
+// closes without saving.
 
 #include <QDialog>
 
@@ -28,9 +31,10 @@ public:
     // naming a file that exists but cannot be read: the editor must not open
     // then, for closing it would replace a file the player never saw.
     void FormActivate();
-    // Saves and refills; false (the editor stays open) when saving failed.
+    // Saves and refills; false when saving failed.
     bool FormClose();
-    // Every way of closing the editor (close box, Esc) saves first.
+    // Every way of closing the editor (close box, Esc) saves first; when
+    // that fails the player is asked whether to close without saving.
     void reject() override;
 
 protected:
@@ -53,6 +57,9 @@ private:
     QPlainTextEdit* memo_ = nullptr;
     std::string fileName_;
     std::string directory_;
+    std::vector<std::string> sample_;
+    // The memo holds a file's lines rather than the sample.
+    bool loaded_ = false;
 };
 
 class TfrmMapList : public ListEditor {

@@ -48,20 +48,34 @@ void EntryEditor::SetContext(const EntryEditorContext& context)
     txtNumberOfLines_->setText(QString::number(context.numberOfLines));
     txtNew_->setText(context.isNew ? QStringLiteral("true") : QStringLiteral("false"));
     txtCurrentGame_->setText(ToQ(context.profileName));
+    shownText_ = context.shownText;
 }
 
 EntryEditorContext EntryEditor::Context() const
 {
     return EntryEditorContext{txtLineNumber_->text().toULongLong(), txtNumberOfLines_->text().toULongLong(),
-                              txtNew_->text() != QLatin1String("false"), FromQ(txtCurrentGame_->text())};
+                              txtNew_->text() != QLatin1String("false"), FromQ(txtCurrentGame_->text()),
+                              shownText_};
 }
 
 std::string EntryEditor::ProfileFile() const { return ProfilePath(CurrentDirectory(), FromQ(txtCurrentGame_->text())); }
 
+EntryTarget EntryEditor::Target() const
+{
+    const EntryEditorContext context = Context();
+    return EntryTarget{context.isNew, context.lineNumber, context.shownText};
+}
+
+// Typing on is no use when the entry is no longer there: the editor closes
+// and the window shows the profile as it now is.
 void EntryEditor::btnOkClick()
 {
     try {
         StoreEntry();
+    } catch (const ProfileChanged&) {
+        profileChanged_ = true;
+        reject();
+        return;
     } catch (const std::exception& error) {
         desktop_.ShowError(this, ToQ(error.what()));
         return;
@@ -76,6 +90,7 @@ QPushButton* EntryEditor::MakeOkButton(const QString& caption)
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QStringLiteral("btnOk"));
     button->setDefault(true);
+    btnOk_ = button;
     connect(button, &QPushButton::clicked, this, [this] { btnOkClick(); });
     return button;
 }
@@ -127,7 +142,8 @@ void EntryEditor::LayOutOneLine(const QString& verb, QWidget* subject, QWidget* 
 }
 
 // Activation fills the fields once per showing: a key capture closing over
-// the editor must not reload them over what the user just picked.
+// the editor must not reload them over what the user just picked. Fields
+// that could not be filled must not be stored over the entry: OK is off.
 void EntryEditor::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -136,6 +152,7 @@ void EntryEditor::showEvent(QShowEvent* event)
     try {
         FormActivate();
     } catch (const std::exception& error) {
+        btnOk_->setEnabled(false);
         desktop_.ShowError(this, ToQ(error.what()));
     }
 }

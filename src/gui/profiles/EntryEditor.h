@@ -6,6 +6,7 @@
 // writes the profile only on OK; a write that fails is shown and the dialog
 // stays open, so nothing typed is lost.
 
+#include "core/profiles/ProfileEntries.h"
 #include "gui/profiles/Named.h"
 
 #include <QDialog>
@@ -27,6 +28,7 @@ struct EntryEditorContext {
     std::size_t numberOfLines = 0;  // the list's entry count
     bool isNew = true;
     std::string profileName;        // "Global Aliases" or a game's name
+    std::string shownText;          // an edited entry's list text
 };
 
 class EntryEditor : public QDialog {
@@ -38,6 +40,11 @@ public:
     EntryEditorContext Context() const;
     // The profile file the entry lives in.
     std::string ProfileFile() const;
+    // The entry OK writes.
+    EntryTarget Target() const;
+    // OK found that the profile no longer holds the entry shown, stored
+    // nothing and closed the editor.
+    bool profileChanged() const { return profileChanged_; }
 
     // Fills the fields from the profile (nothing for a new entry).
     virtual void FormActivate() = 0;
@@ -73,6 +80,9 @@ private:
     QLineEdit* txtCurrentGame_ = nullptr;
     QLineEdit* txtNumberOfLines_ = nullptr;
     QLineEdit* txtNew_ = nullptr;
+    QPushButton* btnOk_ = nullptr;
+    std::string shownText_;
+    bool profileChanged_ = false;
 };
 
 } // namespace tesk

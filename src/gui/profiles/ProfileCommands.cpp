@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -81,7 +82,12 @@ void ProfileCommands::PageBuilt()
 {
     const auto command = [this](void (ProfileCommands::*handler)()) { return Command(context_, this, handler); };
     connect(page_.cbxGlobalSettings, &QCheckBox::toggled, this, command(&ProfileCommands::cbxGlobalSettingsClick));
-    connect(page_.lbxGames, &QListWidget::itemSelectionChanged, this, command(&ProfileCommands::lbxGamesClick));
+    // The keyboard moves the selection; the mouse is watched by eventFilter.
+    connect(page_.lbxGames, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!page_.lbxGames->selectedItems().isEmpty())
+            context_.RunCommand([this] { lbxGamesClick(); });
+    });
+    page_.lbxGames->viewport()->installEventFilter(this);
     connect(page_.btnUseThisGame, &QPushButton::clicked, this, command(&ProfileCommands::btnUseThisGameClick));
     connect(page_.btnAddGame, &QToolButton::clicked, this, command(&ProfileCommands::btnAddGameClick));
     connect(page_.btnDeleteGame, &QToolButton::clicked, this, command(&ProfileCommands::btnDeleteGameClick));
@@ -97,6 +103,21 @@ GamesPage& ProfileCommands::Page() const
 {
     buildPage_();
     return page_;
+}
+
+bool ProfileCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only a press is looked at: none arrives while the page is torn down.
+    if (event->type() == QEvent::MouseButtonPress && page_.built() && watched == page_.lbxGames->viewport()) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        QListWidgetItem* item = page_.lbxGames->itemAt(press->position().toPoint());
+        if (!item)
+            return true;
+        // A press on another game changes the selection, which shows it.
+        if (item->isSelected())
+            context_.RunCommand([this] { lbxGamesClick(); });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ProfileCommands::ShowGames(const std::vector<std::string>& names)
@@ -226,9 +247,18 @@ void ProfileCommands::LoadProfileLists(const std::string& path)
         ShowList(ProfileEntryKind::Binding, lists.bindings.value_or(ProfileList()));
         ShowList(ProfileEntryKind::Setting, lists.settings.value_or(ProfileList()));
     };
+    unloaded_ = {};
     try {
         tesk::LoadProfileLists(IniFile::Load(path), lists);
-    } catch (...) {
+    } catch (const std::exception& error) {
+        // From the last list back: those without a value did not load, nor
+        // did the last one with a value, whose count failed.
+        const std::array loaded{&lists.aliases, &lists.bindings, &lists.settings};
+        for (std::size_t i = loaded.size(); i-- > 0;) {
+            unloaded_[i] = error.what();
+            if (loaded[i]->has_value())
+                break;
+        }
         show();
         throw;
     }
@@ -238,13 +268,58 @@ void ProfileCommands::LoadProfileLists(const std::string& path)
 void ProfileCommands::ReloadList(ProfileEntryKind kind, const std::string& path)
 {
     ProfileList items;
+    auto& unloaded = unloaded_[static_cast<std::size_t>(kind)];
     try {
         items = LoadEntryList(IniFile::Load(path), kind);
-    } catch (...) {
+    } catch (const std::exception& error) {
+        unloaded = error.what();
         ShowList(kind, {});
         throw;
     }
+    unloaded.reset();
     ShowList(kind, items);
+}
+
+void ProfileCommands::ReloadShownProfile()
+{
+    if (const auto profile = ShownProfile())
+        LoadProfileLists(ProfileFileOf(*profile));
+}
+
+void ProfileCommands::OnShownProfile(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const ProfileChanged& changed) {
+        context_.desktop().ShowMessage(&context_.window(), ToQ(changed.what()));
+        ReloadShownProfile();
+    }
+}
+
+void ProfileCommands::RefuseUnloaded(ProfileEntryKind kind) const
+{
+    if (const auto& reason = unloaded_[static_cast<std::size_t>(kind)])
+        throw Error("The " + AsciiLower(CountKey(kind)) + " did not load and cannot be changed: " + *reason);
+}
+
+std::vector<std::string> ProfileCommands::ShownTexts(ProfileEntryKind kind) const
+{
+    const QListWidget* list = Entries(kind).list;
+    std::vector<std::string> texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.push_back(FromQ(list->item(row)->text()));
+    return texts;
+}
+
+// The box says whether every entry shown is checked.
+void ProfileCommands::ShowSelectAllState(ProfileEntryKind kind)
+{
+    const GamesPage::EntryList& entries = Entries(kind);
+    bool all = entries.list->count() > 0;
+    for (int row = 0; all && row < entries.list->count(); ++row)
+        all = entries.list->item(row)->checkState() == Qt::Checked;
+    const QSignalBlocker blocker(entries.selectAll);
+    entries.selectAll->setChecked(all);
 }
 
 void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
@@ -261,10 +336,12 @@ void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(CheckState(entry.checked));
     }
+    ShowSelectAllState(kind);
 }
 
 void ProfileCommands::ClearLists()
 {
+    unloaded_ = {};
     for (const ProfileEntryKind kind : kProfileEntryKinds)
         ShowList(kind, {});
 }
@@ -291,6 +368,10 @@ void ProfileCommands::btnAddGameClick()
     const std::string name = picker.chosenName();
     if (name.empty())
         return;
+    std::vector<std::string> listed;
+    for (int row = 0; row < Page().lbxGames->count(); ++row)
+        listed.push_back(FromQ(Page().lbxGames->item(row)->text()));
+    CheckGameToAdd(name, listed);
     AddGame(CurrentDirectory(), name);
     Page().lbxGames->addItem(ToQ(name));
 }
@@ -306,7 +387,7 @@ void ProfileCommands::btnDeleteGameClick()
     const std::string name = FromQ(page.lbxGames->item(*game)->text());
     if (!context_.desktop().Confirm(&context_.window(), ToQ(DeleteGameQuestion(name))))
         return;
-    DeleteGame(CurrentDirectory(), name);
+    const DeleteGameResult result = DeleteGame(CurrentDirectory(), name);
     {
         const QSignalBlocker blocker(page.lbxGames);
         delete page.lbxGames->takeItem(*game);
@@ -315,6 +396,10 @@ void ProfileCommands::btnDeleteGameClick()
     // The deleted game was the one shown.
     if (!page.cbxGlobalSettings->isChecked())
         ClearLists();
+    if (result == DeleteGameResult::ProfileGone)
+        context_.desktop().ShowMessage(&context_.window(),
+                                       ToQ(ProfileFileOf(name) + " was gone already, so there was nothing to back up; "
+                                           + name + " is no longer listed."));
 }
 
 // Check marks.
@@ -332,17 +417,18 @@ void ProfileCommands::StoreEntryCheck(ProfileEntryKind kind, int index)
     if (!item || !profile)
         return;
     const bool checked = item->checkState() == Qt::Checked;
-    if (entries.selectAll->isChecked()) {
-        const QSignalBlocker blocker(entries.selectAll);
-        entries.selectAll->setChecked(false);
-    }
-    try {
-        tesk::StoreEntryCheck(ProfileFileOf(*profile), kind, static_cast<std::size_t>(index), checked);
-    } catch (...) {
-        const QSignalBlocker blocker(entries.list);
-        item->setCheckState(CheckState(!checked));
-        throw;
-    }
+    const std::string text = FromQ(item->text());
+    OnShownProfile([&] {
+        try {
+            tesk::StoreEntryCheck(ProfileFileOf(*profile), kind, static_cast<std::size_t>(index), text, checked);
+        } catch (...) {
+            const QSignalBlocker blocker(entries.list);
+            item->setCheckState(CheckState(!checked));
+            ShowSelectAllState(kind);
+            throw;
+        }
+        ShowSelectAllState(kind);
+    });
 }
 
 void ProfileCommands::cbxSelectAllAliasesClick() { SelectAllEntries(ProfileEntryKind::Alias); }
@@ -365,15 +451,17 @@ void ProfileCommands::SelectAllEntries(ProfileEntryKind kind)
     };
     for (int row = 0; row < count; ++row)
         before.push_back(entries.list->item(row)->checkState());
+    const std::vector<std::string> texts = ShownTexts(kind);
     setAll([checked](int) { return CheckState(checked); });
-    try {
-        tesk::SelectAllEntries(ProfileFileOf(*profile), kind, static_cast<std::size_t>(count), checked);
-    } catch (...) {
-        setAll([&before](int row) { return before[static_cast<std::size_t>(row)]; });
-        const QSignalBlocker blocker(entries.selectAll);
-        entries.selectAll->setChecked(!checked);
-        throw;
-    }
+    OnShownProfile([&] {
+        try {
+            tesk::SelectAllEntries(ProfileFileOf(*profile), kind, texts, checked);
+        } catch (...) {
+            setAll([&before](int row) { return before[static_cast<std::size_t>(row)]; });
+            ShowSelectAllState(kind);
+            throw;
+        }
+    });
 }
 
 // Adding, editing and deleting entries of the shown profile.
@@ -393,8 +481,9 @@ void ProfileCommands::AddProfileEntry(ProfileEntryKind kind)
     const auto profile = ShownProfile();
     if (!profile)
         return;
+    RefuseUnloaded(kind);
     const auto count = static_cast<std::size_t>(Entries(kind).list->count());
-    OpenEntryEditor(kind, EntryEditorContext{count, count, true, *profile});
+    OnShownProfile([&] { OpenEntryEditor(kind, EntryEditorContext{count, count, true, *profile, {}}); });
 }
 
 void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
@@ -403,8 +492,14 @@ void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
     const auto index = SelectedEntry(kind);
     if (!profile || !index)
         return;
+    RefuseUnloaded(kind);
     const auto count = static_cast<std::size_t>(Entries(kind).list->count());
-    OpenEntryEditor(kind, EntryEditorContext{static_cast<std::size_t>(*index), count, false, *profile});
+    const auto line = static_cast<std::size_t>(*index);
+    const std::string text = FromQ(Entries(kind).list->item(*index)->text());
+    OnShownProfile([&] {
+        CheckEntryToEdit(ProfileFileOf(*profile), kind, line, text);
+        OpenEntryEditor(kind, EntryEditorContext{line, count, false, *profile, text});
+    });
 }
 
 void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorContext& context)
@@ -423,7 +518,10 @@ void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorCo
         editor = std::make_unique<TfrmTeskSetting>(desktop, &context_.window());
     }
     editor->SetContext(context);
-    if (desktop.ExecDialog(*editor) == QDialog::Accepted)
+    const int result = desktop.ExecDialog(*editor);
+    if (editor->profileChanged())
+        throw ProfileChanged(editor->ProfileFile());
+    if (result == QDialog::Accepted)
         ReloadList(kind, ProfileFileOf(context.profileName));
 }
 
@@ -433,12 +531,15 @@ void ProfileCommands::DeleteProfileEntry(ProfileEntryKind kind)
     const auto index = SelectedEntry(kind);
     if (!profile || !index)
         return;
+    RefuseUnloaded(kind);
     const std::string text = FromQ(Entries(kind).list->item(*index)->text());
     if (!context_.desktop().Confirm(&context_.window(), ToQ(DeleteEntryQuestion(text))))
         return;
     const std::string path = ProfileFileOf(*profile);
-    tesk::DeleteProfileEntry(path, kind, static_cast<std::size_t>(*index));
-    ReloadList(kind, path);
+    OnShownProfile([&] {
+        tesk::DeleteProfileEntry(path, kind, static_cast<std::size_t>(*index), text);
+        ReloadList(kind, path);
+    });
 }
 
 } // namespace tesk

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+class QEvent;
 class QListWidgetItem;
 
 namespace tesk {
@@ -67,6 +68,11 @@ public:
     void btnDeleteBindingClick();
     void btnDeleteSettingClick();
 
+protected:
+    // A click on the blank part of the game list changes nothing; a click on
+    // the game already selected shows its profile afresh.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     GamesPage& Page() const;
     void ConnectEntryList(ProfileEntryKind kind);
@@ -78,6 +84,15 @@ private:
     void ShowGameProfile();
     void SetGlobalSettingsBox(bool checked);
     void LoadProfileLists(const std::string& path);
+    void ReloadShownProfile();
+    // Runs a command on the shown profile; when the file no longer holds
+    // what the lists show, says so and shows the file as it now is.
+    void OnShownProfile(const std::function<void()>& command);
+    // A list that did not load takes no Add, Edit or Delete: the error says
+    // which file and key are at fault.
+    void RefuseUnloaded(ProfileEntryKind kind) const;
+    std::vector<std::string> ShownTexts(ProfileEntryKind kind) const;
+    void ShowSelectAllState(ProfileEntryKind kind);
     void ReloadList(ProfileEntryKind kind, const std::string& path);
     void ShowList(ProfileEntryKind kind, const ProfileList& items);
     void ClearLists();
@@ -94,6 +109,8 @@ private:
     std::function<void()> buildPage_;
     std::vector<std::string> pendingGames_;
     std::array<ProfileList, kProfileEntryKinds.size()> pendingLists_;
+    // Why a list is not loaded (its count or an earlier one is broken).
+    std::array<std::optional<std::string>, kProfileEntryKinds.size()> unloaded_;
 };
 
 } // namespace tesk

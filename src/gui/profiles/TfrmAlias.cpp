@@ -107,10 +107,9 @@ void TfrmAlias::FormActivate()
 
 void TfrmAlias::StoreEntry()
 {
-    const EntryEditorContext context = Context();
     const AliasEntry entry{FromQ(txtDescriptiveName_->text()), FromQ(txtAliasName_->text()),
                            FromQ(mmoDescription_->toPlainText()), CommandLines(mmoAlias_)};
-    WriteAliasEntry(ProfileFile(), context.lineNumber, entry, context.isNew, context.numberOfLines);
+    WriteAliasEntry(ProfileFile(), Target(), entry);
 }
 
 } // namespace tesk

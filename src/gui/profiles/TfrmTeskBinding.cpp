@@ -66,9 +66,7 @@ void TfrmTeskBinding::txtBindKeyDblClick()
 
 void TfrmTeskBinding::StoreEntry()
 {
-    const EntryEditorContext context = Context();
-    WriteBindingEntry(ProfileFile(), context.lineNumber, FromQ(txtBindKey_->text()),
-                      FromQ(cboBindValue_->currentText()), AliasItems(), context.isNew, context.numberOfLines);
+    WriteBindingEntry(ProfileFile(), Target(), FromQ(txtBindKey_->text()), FromQ(cboBindValue_->currentText()));
 }
 
 } // namespace tesk

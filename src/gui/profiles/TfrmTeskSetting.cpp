@@ -40,10 +40,8 @@ void TfrmTeskSetting::txtSettingDblClick()
 
 void TfrmTeskSetting::StoreEntry()
 {
-    const EntryEditorContext context = Context();
-    WriteSettingEntry(ProfileFile(), context.lineNumber,
-                      SettingEntry{FromQ(txtSetting_->text()), FromQ(txtSettingValue_->text())}, context.isNew,
-                      context.numberOfLines);
+    WriteSettingEntry(ProfileFile(), Target(),
+                      SettingEntry{FromQ(txtSetting_->text()), FromQ(txtSettingValue_->text())});
 }
 
 } // namespace tesk

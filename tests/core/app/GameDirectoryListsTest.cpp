@@ -77,5 +77,36 @@ TEST(GameDirectoryListsTest, GamesAreTheProfilesButTheGlobalOne)
     EXPECT_EQ(Sorted(ListGames(work.str())), (std::vector<std::string>{"CTF", "global aliases", "mymod"}));
 }
 
+// Listings come in the order Windows gives them, ignoring letter case, and
+// hidden entries are never offered.
+TEST(GameDirectoryListsTest, ListingsAreSortedAsOnWindowsWithoutHiddenEntries)
+{
+    TempDir game;
+    for (const char* name : {"Zed", "alpha", "Beta", "_under", ".hidden"})
+        std::filesystem::create_directories(game.path() / "baseu2" / "save" / name);
+    EXPECT_EQ(ListSavedGames(game.str()), (std::vector<std::string>{"alpha", "beta", "zed", "_under"}));
+    const auto players = game.path() / "baseu2" / "players";
+    for (const char* name : {"male/b.pcx", "male/A.pcx", "male/.c.pcx", "Female/x.pcx", ".git/x.pcx"}) {
+        std::filesystem::create_directories((players / name).parent_path());
+        WriteFileBytes((players / name).string(), "");
+    }
+    EXPECT_EQ(ListPlayerModels(game.str()), (std::vector<std::string>{"female", "male"}));
+    EXPECT_EQ(ListPlayerSkins(game.str(), "male"), (std::vector<std::string>{"a", "b"}));
+
+    TempDir work;
+    for (const char* name : {"zed.tesk", "Alpha.tesk", ".hidden.tesk", "Global Aliases.TESK"})
+        WriteFileBytes(work.file(name), "");
+    EXPECT_EQ(ListGames(work.str()), (std::vector<std::string>{"Alpha", "zed"}));
+}
+
+TEST(GameDirectoryListsTest, EmptyLinesAreNoEntries)
+{
+    TempDir work;
+    WriteFileBytes(work.file("maps.lst"), "base1\r\n\r\n  \r\n base2\r\nq2dm1\r\n\r\n");
+    EXPECT_EQ(ReadMapNames(work.file("maps.lst")), (std::vector<std::string>{"base1", "q2dm1"}));
+    WriteFileBytes(work.file("servers.txt"), "192.0.2.7:27910\r\n \t\r\n\r\n");
+    EXPECT_EQ(ReadListEntries(work.file("servers.txt")), std::vector<std::string>{"192.0.2.7:27910"});
+}
+
 } // namespace
 } // namespace tesk

@@ -50,7 +50,7 @@ std::vector<Writer> Writers()
          [](const std::string& path) { ProgramSettings(path).WriteString("tesk", "configfile", "/x/config.cfg"); },
          true},
         {"profile check mark",
-         [](const std::string& path) { StoreEntryCheck(path, ProfileEntryKind::Binding, 0, true); }},
+         [](const std::string& path) { StoreEntryCheck(path, ProfileEntryKind::Binding, 0, "x = didn't load", true); }},
         {"list or edited text", [](const std::string& path) { WriteTextLines(path, {"exMap My Map", "base1"}); }},
     };
 }
@@ -152,7 +152,8 @@ TEST(WriteFaultsTest, MovingAGameProfileLosesNothingWhenTheDirectoryRefuses)
     chmod(dir.str().c_str(), 0755);
     EXPECT_EQ(ReadFileBytes(dir.file("mymod.u2bk")), kOldBytes);
 
-    EXPECT_THROW(DeleteGame(dir.file("missing"), "mymod"), Error);
+    // Nothing to move: nothing is lost, and the caller learns so.
+    EXPECT_EQ(DeleteGame(dir.file("missing"), "mymod"), DeleteGameResult::ProfileGone);
 }
 
 // Two programs writing the same files one after the other: each file is
@@ -170,7 +171,8 @@ TEST(WriteFaultsTest, TwoProcessesWritingTheSameFilesNeverTearThem)
             ProgramSettings settings(ini);
             for (int i = 0; i < 60; ++i) {
                 settings.WriteString("tesk", "writer" + std::to_string(c), std::string(200 + i, 'a' + c));
-                StoreEntryCheck(profile, ProfileEntryKind::Setting, static_cast<std::size_t>(i % 50), c == 0);
+                StoreEntryCheck(profile, ProfileEntryKind::Setting, static_cast<std::size_t>(i % 50),
+                                "didn't load = didn't load", c == 0);
             }
             _exit(0);
         }

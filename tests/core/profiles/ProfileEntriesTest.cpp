@@ -17,6 +17,13 @@ using testing::WriteFileBytes;
 
 using Lines = std::vector<std::string>;
 
+const EntryTarget kNew{};
+
+EntryTarget Shown(std::size_t index, std::string text)
+{
+    return EntryTarget{false, index, std::move(text)};
+}
+
 std::string Read(const std::string& path, const std::string& section, const std::string& key)
 {
     return IniFile::Load(path).ReadString(section, key, "<missing>");
@@ -34,16 +41,16 @@ TEST(AliasEditor, AddsAtTheEndAndEditsInPlace)
     const std::string path = ProfilePath(dir.str(), "Global Aliases");
     WriteFileBytes(path, kThreeAliases);
 
-    WriteAliasEntry(path, 3, AliasEntry{"Run", "r", "", {"+speed"}}, true, 3);
+    WriteAliasEntry(path, kNew, AliasEntry{"Run", "r", "", {"+speed"}});
     EXPECT_EQ(Read(path, "NumberOfSections", "Aliases"), "4");
     EXPECT_EQ(Read(path, "Alias4", "AliasName"), "r");
     EXPECT_EQ(Read(path, "Alias4", "Aline1"), "+speed");
 
-    WriteAliasEntry(dir.file("new.tesk"), 0, AliasEntry{"First", "a", "", {}}, true, 0);
+    WriteAliasEntry(dir.file("new.tesk"), kNew, AliasEntry{"First", "a", "", {}});
     EXPECT_EQ(Texts(LoadAliasList(IniFile::Load(dir.file("new.tesk")))), Lines{"First"});
 
     WriteFileBytes(path, kThreeAliases);
-    WriteAliasEntry(path, 1, AliasEntry{"High jump", "hj", "first\nsecond", {"x", "y"}}, false, 3);
+    WriteAliasEntry(path, Shown(1, "Jump"), AliasEntry{"High jump", "hj", "first\nsecond", {"x", "y"}});
     EXPECT_EQ(Read(path, "NumberOfSections", "Aliases"), "3");
     EXPECT_EQ(Read(path, "Alias2", "Description"), "firstsecond");
     EXPECT_EQ(Read(path, "Alias2", "AliasLines"), "2");
@@ -52,7 +59,7 @@ TEST(AliasEditor, AddsAtTheEndAndEditsInPlace)
     EXPECT_EQ(Texts(LoadAliasList(IniFile::Load(path))), (Lines{"Fire", "High jump", "Duck"}));
     EXPECT_EQ(Checks(LoadAliasList(IniFile::Load(path))), (std::vector<bool>{true, false, true}));
 
-    WriteAliasEntry(path, 0, AliasEntry{"Fire", "f", "one\r\ntwo\rthree", {}}, false, 3);
+    WriteAliasEntry(path, Shown(0, "Fire"), AliasEntry{"Fire", "f", "one\r\ntwo\rthree", {}});
     EXPECT_EQ(ReadAliasEntry(path, 0).description, "onetwothree");
 }
 
@@ -73,8 +80,8 @@ TEST(AliasEditor, OpensWithDefaultsForMissingKeys)
     EXPECT_EQ(ReadAliasEntry(dir.file("missing.tesk"), 0).descriptiveName, "No Name");
 
     // Blanks at the ends of typed text survive a write and a read.
-    WriteAliasEntry(path, 2, AliasEntry{" padded ", "p", " ", {"  say hi  "}}, false, 3);
-    const AliasEntry padded = ReadAliasEntry(path, 2);
+    WriteAliasEntry(dir.file("other.tesk"), kNew, AliasEntry{" padded ", "p", " ", {"  say hi  "}});
+    const AliasEntry padded = ReadAliasEntry(dir.file("other.tesk"), 0);
     EXPECT_EQ(padded.descriptiveName, " padded ");
     EXPECT_EQ(padded.description, " ");
     EXPECT_EQ(padded.lines, Lines{"  say hi  "});
@@ -93,7 +100,7 @@ TEST(BindingEditor, StoresTheAliasNameOfTheChosenDescriptiveName)
     WriteFileBytes(path, kRocketJump);
     const Lines items = Texts(LoadAliasList(IniFile::Load(path)));
 
-    WriteBindingEntry(path, 1, "MOUSE2", "Rocket jump", items, true, 1);
+    WriteBindingEntry(path, kNew, "MOUSE2", "Rocket jump");
     EXPECT_EQ(Read(path, "Bind2", "BindKey"), "MOUSE2");
     EXPECT_EQ(Read(path, "Bind2", "BindValue"), "rj") << "the first alias of that name";
     EXPECT_NE(ReadFileBytes(path).find("Bindvalue=rj\r\n"), std::string::npos);
@@ -102,10 +109,10 @@ TEST(BindingEditor, StoresTheAliasNameOfTheChosenDescriptiveName)
     EXPECT_EQ(reopened.key, "MOUSE2");
     EXPECT_EQ(reopened.selectedAlias, std::optional<std::size_t>(1));
 
-    WriteBindingEntry(path, 1, "MOUSE2", "rocket JUMP", items, false, 2);
+    WriteBindingEntry(path, Shown(1, "MOUSE2 = Rocket jump"), "MOUSE2", "rocket JUMP");
     EXPECT_EQ(Read(path, "Bind2", "BindValue"), "rj");
 
-    WriteBindingEntry(path, 1, "MOUSE2", "+attack", items, false, 2);
+    WriteBindingEntry(path, Shown(1, "MOUSE2 = Rocket jump"), "MOUSE2", "+attack");
     EXPECT_EQ(Read(path, "Bind2", "BindValue"), "+attack");
     const BindingEditorState typed = ReadBindingEntry(path, 1, items);
     EXPECT_EQ(typed.selectedAlias, std::nullopt);
@@ -140,12 +147,12 @@ TEST(SettingEditor, EditKeepsCountAndCheckMarks)
                          "[Setting2]\nSetting=sensitivity\nSettingValue=3\nChecked=false\n"
                          "[Setting3]\nSetting=name\nSettingValue=ann\nChecked=true\n");
     EXPECT_EQ(ReadSettingEntry(path, 1).setting, "sensitivity");
-    WriteSettingEntry(path, 1, SettingEntry{"sensitivity", "7"}, false, 3);
+    WriteSettingEntry(path, Shown(1, "sensitivity = 3"), SettingEntry{"sensitivity", "7"});
     EXPECT_EQ(Texts(LoadSettingList(IniFile::Load(path))), (Lines{"fov = 90", "sensitivity = 7", "name = ann"}));
     EXPECT_EQ(Checks(LoadSettingList(IniFile::Load(path))), (std::vector<bool>{true, false, true}));
     EXPECT_EQ(Read(path, "NumberOfSections", "Settings"), "3");
 
-    WriteSettingEntry(path, 3, SettingEntry{"", ""}, true, 3);
+    WriteSettingEntry(path, kNew, SettingEntry{"", ""});
     EXPECT_EQ(Read(path, "NumberOfSections", "Settings"), "4");
     EXPECT_EQ(Texts(LoadSettingList(IniFile::Load(path))).back(), " = ");
     EXPECT_EQ(ReadSettingEntry(path, 7).value, "");
@@ -163,7 +170,7 @@ TEST(DeleteProfileEntry, MovesFollowingEntriesDownWithTheirCheckMarks)
     const std::string path = dir.file("mymod.tesk");
     WriteFileBytes(path, kFourBindings);
     EXPECT_EQ(DeleteEntryQuestion("B2 = v2"), "Delete Alias B2 = v2?");
-    EXPECT_TRUE(DeleteProfileEntry(path, ProfileEntryKind::Binding, 1));
+    DeleteProfileEntry(path, ProfileEntryKind::Binding, 1, "B2 = v2");
 
     const IniFile profile = IniFile::Load(path);
     EXPECT_EQ(profile.ReadString("NumberOfSections", "Bindings", ""), "3");
@@ -171,7 +178,7 @@ TEST(DeleteProfileEntry, MovesFollowingEntriesDownWithTheirCheckMarks)
     EXPECT_EQ(Texts(LoadBindingList(profile)), (Lines{"B1 = v1", "B3 = v3", "B4 = v4"}));
     EXPECT_EQ(Checks(LoadBindingList(profile)), (std::vector<bool>{true, false, true}));
 
-    EXPECT_TRUE(DeleteProfileEntry(path, ProfileEntryKind::Binding, 2));
+    DeleteProfileEntry(path, ProfileEntryKind::Binding, 2, "B4 = v4");
     EXPECT_EQ(Texts(LoadBindingList(IniFile::Load(path))), (Lines{"B1 = v1", "B3 = v3"}));
     EXPECT_FALSE(IniFile::Load(path).SectionExists("Bind3"));
 }
@@ -181,13 +188,13 @@ TEST(DeleteProfileEntry, MovedAliasesKeepTheirLinesAndMarks)
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
     WriteFileBytes(path, kThreeAliases);
-    EXPECT_TRUE(DeleteProfileEntry(path, ProfileEntryKind::Alias, 0));
+    DeleteProfileEntry(path, ProfileEntryKind::Alias, 0, "Fire");
     EXPECT_EQ(Texts(LoadAliasList(IniFile::Load(path))), (Lines{"Jump", "Duck"}));
     EXPECT_EQ(Checks(LoadAliasList(IniFile::Load(path))), (std::vector<bool>{false, true}));
     EXPECT_EQ(ReadAliasEntry(path, 0).lines, (Lines{"a", "b", "c", "d", "e"}));
-    // Keys missing from a moved entry arrive as the text the lists show for them.
-    EXPECT_EQ(Read(path, "Alias2", "Description"), "didn't load");
-    EXPECT_EQ(Read(path, "Alias2", "AliasLines"), "0");
+    // A key missing from a moved entry stays missing.
+    EXPECT_EQ(Read(path, "Alias2", "Description"), "<missing>");
+    EXPECT_EQ(Read(path, "Alias2", "AliasLines"), "<missing>");
     EXPECT_FALSE(IniFile::Load(path).SectionExists("Alias3"));
 }
 
@@ -196,14 +203,17 @@ TEST(DeleteProfileEntry, StaleOrUnwritableDeletesChangeNothing)
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
     WriteFileBytes(path, kFourBindings);
-    EXPECT_FALSE(DeleteProfileEntry(path, ProfileEntryKind::Binding, 4)) << "not in the file's count";
-    EXPECT_FALSE(DeleteProfileEntry(path, ProfileEntryKind::Setting, 0));
+    EXPECT_THROW(DeleteProfileEntry(path, ProfileEntryKind::Binding, 4, "B5 = v5"), ProfileChanged)
+        << "not in the file's count";
+    EXPECT_THROW(DeleteProfileEntry(path, ProfileEntryKind::Setting, 0, "x = y"), ProfileChanged);
+    EXPECT_THROW(DeleteProfileEntry(path, ProfileEntryKind::Binding, 1, "B3 = v3"), ProfileChanged)
+        << "another entry than the one shown";
     EXPECT_EQ(ReadFileBytes(path), kFourBindings);
 
     ::chmod(path.c_str(), 0444);
-    EXPECT_EQ(testing::ErrorOf([&] { DeleteProfileEntry(path, ProfileEntryKind::Binding, 1); }),
+    EXPECT_EQ(testing::ErrorOf([&] { DeleteProfileEntry(path, ProfileEntryKind::Binding, 1, "B2 = v2"); }),
               "Unable to write to " + path);
-    EXPECT_EQ(testing::ErrorOf([&] { WriteAliasEntry(path, 0, AliasEntry{}, true, 0); }),
+    EXPECT_EQ(testing::ErrorOf([&] { WriteAliasEntry(path, kNew, AliasEntry{}); }),
               "Unable to write to " + path);
     EXPECT_EQ(ReadFileBytes(path), kFourBindings);
 }
@@ -216,15 +226,75 @@ TEST(DeleteProfileEntry, SectionsStayInPlaceAndTheLastOnlyIsErased)
                          "[Setting1]\r\nSetting=fov\r\nSettingValue=90\r\n"
                          "[Setting2]\r\nSetting=name\r\nSettingValue=ann\r\n"
                          "[Setting3]\r\nSetting=rate\r\nSettingValue=25000\r\n");
-    EXPECT_TRUE(DeleteProfileEntry(path, ProfileEntryKind::Setting, 0));
+    DeleteProfileEntry(path, ProfileEntryKind::Setting, 0, "fov = 90");
     EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nSettings=2\r\n"
                                    "[Setting1]\r\nSetting=name\r\nSettingValue=ann\r\n"
                                    "[Setting2]\r\nSetting=rate\r\nSettingValue=25000\r\n");
-    EXPECT_TRUE(DeleteProfileEntry(path, ProfileEntryKind::Setting, 1));
+    DeleteProfileEntry(path, ProfileEntryKind::Setting, 1, "rate = 25000");
     EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nSettings=1\r\n"
                                    "[Setting1]\r\nSetting=name\r\nSettingValue=ann\r\n");
-    EXPECT_TRUE(DeleteProfileEntry(path, ProfileEntryKind::Setting, 0));
+    DeleteProfileEntry(path, ProfileEntryKind::Setting, 0, "name = ann");
     EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nSettings=0\r\n");
+}
+
+// Two windows each adding a setting to the list they showed, and a leftover
+// section beyond the count: every entry survives, the new one starts empty.
+TEST(AddProfileEntry, NumbersFromTheFileAndStartsFromAnEmptySection)
+{
+    TempDir dir;
+    const std::string path = dir.file("mymod.tesk");
+    WriteFileBytes(path, "[NumberOfSections]\nSettings=1\n[Setting1]\nSetting=fov\nSettingValue=90\n"
+                         "[Setting2]\nSetting=old\nChecked=true\nStray=x\n");
+    WriteSettingEntry(path, kNew, SettingEntry{"gamma", "1"});
+    WriteSettingEntry(path, kNew, SettingEntry{"name", "Ann"});
+    const IniFile profile = IniFile::Load(path);
+    EXPECT_EQ(Texts(LoadSettingList(profile)), (Lines{"fov = 90", "gamma = 1", "name = Ann"}));
+    EXPECT_EQ(Checks(LoadSettingList(profile)), (std::vector<bool>{false, false, false}));
+    EXPECT_FALSE(profile.ValueExists("Setting2", "Stray"));
+
+    // A count that is no number takes no new entry; the error names key and file.
+    const std::string bad = "[NumberOfSections]\nBindings=x1\n[Bind1]\nBindKey=K\n";
+    WriteFileBytes(path, bad);
+    EXPECT_EQ(testing::ErrorOf([&] { WriteBindingEntry(path, kNew, "MOUSE1", "+attack"); }),
+              "'x1' is not a valid integer value (\"Bindings\" under [NumberOfSections] in " + path + ")");
+    EXPECT_EQ(ReadFileBytes(path), bad);
+}
+
+TEST(EditProfileEntry, AnEntryChangedElsewhereIsNotOverwritten)
+{
+    TempDir dir;
+    const std::string path = dir.file("mymod.tesk");
+    const std::string text = "[NumberOfSections]\nSettings=2\n[Setting1]\nSetting=gamma\nSettingValue=1\n"
+                             "[Setting2]\nSetting=sens\nSettingValue=3\n";
+    WriteFileBytes(path, text);
+    EXPECT_THROW(WriteSettingEntry(path, Shown(0, "sens = 3"), SettingEntry{"sens", "4"}), ProfileChanged);
+    EXPECT_THROW(CheckEntryToEdit(path, ProfileEntryKind::Setting, 2, "sens = 3"), ProfileChanged);
+    EXPECT_THROW(DeleteProfileEntry(path, ProfileEntryKind::Setting, 0, "sens = 3"), ProfileChanged);
+    EXPECT_EQ(ReadFileBytes(path), text);
+    EXPECT_EQ(testing::ErrorOf([&] { CheckEntryToEdit(path, ProfileEntryKind::Setting, 0, "x = y"); }),
+              path + " changed since it was shown. The lists now show it as it is; nothing was changed.");
+}
+
+// One limit on alias lines: an alias over it opens no editor and is moved by
+// Delete untouched; the editor cannot write one.
+TEST(AliasLines, OneLimitForEveryReaderAndWriter)
+{
+    TempDir dir;
+    const std::string path = dir.file("mymod.tesk");
+    WriteFileBytes(path, "[NumberOfSections]\r\nAliases=3\r\n[Alias1]\r\nDescriptiveName=Gone\r\n"
+                         "[Alias2]\r\nDescriptiveName=Long\r\nAliasLines=300000\r\nAline1=a\r\nAline2=b\r\n"
+                         "[Alias3]\r\nDescriptiveName=Plain\r\nAliasLines=10000\r\nChecked=true\r\n");
+    const std::string message = "Alias2 of " + path + " has 300000 lines; an alias holds at most 10000 (AliasLines)";
+    EXPECT_EQ(testing::ErrorOf([&] { ReadAliasEntry(path, 1); }), message);
+    EXPECT_EQ(testing::ErrorOf([&] { CheckEntryToEdit(path, ProfileEntryKind::Alias, 1, "Long"); }), message);
+    EXPECT_NO_THROW(CheckEntryToEdit(path, ProfileEntryKind::Alias, 2, "Plain"));
+    EXPECT_EQ(ReadAliasEntry(path, 2).lines.size(), 10000u);
+    EXPECT_THROW(WriteAliasEntry(path, kNew, AliasEntry{"Big", "b", "", Lines(10001, "x")}), Error);
+
+    DeleteProfileEntry(path, ProfileEntryKind::Alias, 0, "Gone");
+    EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nAliases=2\r\n"
+                                   "[Alias1]\r\nDescriptiveName=Long\r\nAliasLines=300000\r\nAline1=a\r\nAline2=b\r\n"
+                                   "[Alias2]\r\nDescriptiveName=Plain\r\nAliasLines=10000\r\nChecked=true\r\n");
 }
 
 } // namespace

@@ -101,23 +101,25 @@ TEST(ProfileFile, ListsReadOnlyCountedSectionsAndDefaultsForMissingOnes)
 TEST(ProfileFile, BadCountStopsTheLoadWithTheLoadedListsKept)
 {
     const auto profile = IniFile::Parse("[NumberOfSections]\nAliases=1\nBindings=two\nSettings=1\n"
-                                        "[Alias1]\nDescriptiveName=Fire\n");
-    EXPECT_EQ(ErrorOf([&] { LoadBindingList(profile); }), "'two' is not a valid integer value");
+                                        "[Alias1]\nDescriptiveName=Fire\n", "p.tesk");
+    const std::string two = "'two' is not a valid integer value (\"Bindings\" under [NumberOfSections] in p.tesk)";
+    EXPECT_EQ(ErrorOf([&] { LoadBindingList(profile); }), two);
 
     ProfileLists lists;
     lists.settings = ProfileList{{"shown before", true}};
-    EXPECT_EQ(ErrorOf([&] { LoadProfileLists(profile, lists); }), "'two' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { LoadProfileLists(profile, lists); }), two);
     ASSERT_TRUE(lists.aliases && lists.bindings);
     EXPECT_EQ(Texts(*lists.aliases), std::vector<std::string>{"Fire"});
     EXPECT_TRUE(lists.bindings->empty());
     EXPECT_EQ(Texts(*lists.settings), std::vector<std::string>{"shown before"}) << "not reached";
 
-    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=\n")); }),
-              "'' is not a valid integer value");
-    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2.5\n")); }),
-              "'2.5' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=\n", "p.tesk")); }),
+              "'' is not a valid integer value (\"Aliases\" under [NumberOfSections] in p.tesk)");
+    EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2.5\n", "p.tesk")); }),
+              "'2.5' is not a valid integer value (\"Aliases\" under [NumberOfSections] in p.tesk)");
     EXPECT_EQ(ErrorOf([] { LoadAliasList(IniFile::Parse("[NumberOfSections]\nAliases=2000000000\n", "p.tesk")); }),
-              "Too many entries (2000000000) in p.tesk");
+              "'2000000000' is more entries than a profile can hold (\"Aliases\" under [NumberOfSections] in "
+              "p.tesk)");
 }
 
 TEST(ProfileFile, CheckMarksAreStoredAsCheckedInTheirOwnSection)
@@ -130,16 +132,23 @@ TEST(ProfileFile, CheckMarksAreStoredAsCheckedInTheirOwnSection)
     WriteFileBytes(global, text);
     EXPECT_FALSE(LoadBindingList(IniFile::Load(global))[1].checked);
 
-    StoreEntryCheck(global, ProfileEntryKind::Binding, 1, true);
+    StoreEntryCheck(global, ProfileEntryKind::Binding, 1, "F2 = didn't load", true);
     EXPECT_EQ(ReadFileBytes(global), "[NumberOfSections]\r\nBindings=2\r\n"
                                      "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
                                      "[Bind2]\r\nBindKey=F2\r\nChecked=true\r\n");
-    StoreEntryCheck(global, ProfileEntryKind::Binding, 1, false);
+    StoreEntryCheck(global, ProfileEntryKind::Binding, 1, "F2 = didn't load", false);
     EXPECT_EQ(Checks(LoadBindingList(IniFile::Load(global))), (std::vector<bool>{true, false}));
 
     // A section without the key gets it under the spelling of the check-mark operations.
-    StoreEntryCheck(global, ProfileEntryKind::Alias, 0, true);
+    WriteFileBytes(global, "[NumberOfSections]\r\nAliases=1\r\n[Alias1]\r\n");
+    StoreEntryCheck(global, ProfileEntryKind::Alias, 0, "didn't load", true);
     EXPECT_NE(ReadFileBytes(global).find("[Alias1]\r\nchecked=true\r\n"), std::string::npos);
+
+    // An entry that is not the one shown keeps its mark.
+    const std::string before = ReadFileBytes(global);
+    EXPECT_THROW(StoreEntryCheck(global, ProfileEntryKind::Alias, 0, "Fire", false), ProfileChanged);
+    EXPECT_THROW(StoreEntryCheck(global, ProfileEntryKind::Alias, 1, "didn't load", false), ProfileChanged);
+    EXPECT_EQ(ReadFileBytes(global), before);
 }
 
 TEST(ProfileFile, SelectAllWritesOnlyTheShownProfile)
@@ -151,13 +160,16 @@ TEST(ProfileFile, SelectAllWritesOnlyTheShownProfile)
     WriteFileBytes(global, globalText);
     WriteFileBytes(mymod, "[NumberOfSections]\nSettings=3\n[Setting2]\nChecked=false\n");
 
-    SelectAllEntries(mymod, ProfileEntryKind::Setting, 3, true);
+    const std::vector<std::string> shown(3, "didn't load = didn't load");
+    SelectAllEntries(mymod, ProfileEntryKind::Setting, shown, true);
     EXPECT_EQ(Checks(LoadSettingList(IniFile::Load(mymod))), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(ReadFileBytes(global), globalText);
-    SelectAllEntries(mymod, ProfileEntryKind::Setting, 3, false);
+    SelectAllEntries(mymod, ProfileEntryKind::Setting, shown, false);
+    EXPECT_THROW(SelectAllEntries(mymod, ProfileEntryKind::Setting, {shown[0], shown[1]}, true), ProfileChanged)
+        << "a list shorter than the file's";
     EXPECT_EQ(Checks(LoadSettingList(IniFile::Load(mymod))), (std::vector<bool>{false, false, false}));
 
-    SelectAllEntries(dir.file("empty.tesk"), ProfileEntryKind::Alias, 0, true);
+    SelectAllEntries(dir.file("empty.tesk"), ProfileEntryKind::Alias, {}, true);
     EXPECT_FALSE(std::filesystem::exists(dir.file("empty.tesk")));
 }
 
@@ -169,11 +181,24 @@ TEST(ProfileFile, ReadOnlyProfileKeepsEveryByte)
     WriteFileBytes(path, text);
     ::chmod(path.c_str(), 0444);
 
-    EXPECT_EQ(ErrorOf([&] { StoreEntryCheck(path, ProfileEntryKind::Alias, 0, true); }),
+    EXPECT_EQ(ErrorOf([&] { StoreEntryCheck(path, ProfileEntryKind::Alias, 0, "didn't load", true); }),
               "Unable to write to " + path);
-    EXPECT_EQ(ErrorOf([&] { SelectAllEntries(path, ProfileEntryKind::Alias, 1, true); }),
+    EXPECT_EQ(ErrorOf([&] { SelectAllEntries(path, ProfileEntryKind::Alias, {"didn't load"}, true); }),
               "Unable to write to " + path);
     EXPECT_EQ(ReadFileBytes(path), text);
+}
+
+// The games are listed without regard to the extension's case: the file
+// listed is the file opened.
+TEST(ProfileFile, AProfileListedWithAnotherExtensionCaseIsTheOneOpened)
+{
+    TempDir dir;
+    WriteFileBytes(dir.file("Foo.TESK"), "[NumberOfSections]\nSettings=1\n[Setting1]\nSetting=a\nSettingValue=b\n");
+    EXPECT_EQ(ProfilePath(dir.str(), "Foo"), dir.file("Foo.TESK"));
+    EXPECT_EQ(Texts(LoadSettingList(IniFile::Load(ProfilePath(dir.str(), "Foo")))), std::vector<std::string>{"a = b"});
+    EXPECT_EQ(ProfilePath(dir.str(), "foo"), dir.file("foo.tesk")) << "the name keeps its case";
+    WriteFileBytes(dir.file("Foo.tesk"), "");
+    EXPECT_EQ(ProfilePath(dir.str(), "Foo"), dir.file("Foo.tesk")) << "the exact name comes first";
 }
 
 } // namespace

@@ -103,7 +103,8 @@ TEST_F(ProfileStretchTest, CountThatIsNoWholeNumberStopsTheWritingAndKeepsTheOld
         WriteConfigFile(model, tokens, target.str(), "config.cfg", profiles.str());
         FAIL() << "a count of 1x was taken";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "'1x' is not a valid integer value");
+        EXPECT_EQ(std::string(error.what()), "'1x' is not a valid integer value (\"Bindings\" under [NumberOfSections] in "
+                                                 + profiles.file("mymod.tesk") + ")");
     }
     EXPECT_EQ(ReadFileBytes(path), "set name \"Old\"\n");
     EXPECT_TRUE(tokens.empty());
@@ -112,6 +113,22 @@ TEST_F(ProfileStretchTest, CountThatIsNoWholeNumberStopsTheWritingAndKeepsTheOld
     EXPECT_THROW(Stretch(), Error) << "an empty count is no whole number either";
     Profile("mymod.tesk", "[NumberOfSections]\r\nSettings=2000000000\r\n");
     EXPECT_THROW(Stretch(), Error) << "a count no profile can hold";
+}
+
+TEST_F(ProfileStretchTest, AProfileThatWouldMakeAGiantConfigFileIsRefusedByName)
+{
+    std::string text = "[NumberOfSections]\r\nAliases=1\r\n[Alias1]\r\nChecked=true\r\nAliasLines=9000\r\n";
+    const std::string line(2000, 'x');
+    for (int k = 1; k <= 9000; ++k)
+        text += "ALine" + std::to_string(k) + "=" + line + "\r\n";
+    Profile("Global Aliases.tesk", text);
+    try {
+        BuildConfigLines(model, profiles.str());
+        FAIL() << "an 18 MB profile stretch was written";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "The checked entries of " + profiles.file("Global Aliases.tesk")
+                                                 + " would make the config file larger than 16 MB; uncheck some of them");
+    }
 }
 
 } // namespace

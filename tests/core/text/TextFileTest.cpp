@@ -167,5 +167,27 @@ TEST(TextFile, FullDiskLeavesTheOldFile)
     EXPECT_EQ(EntryCount(dir.path()), 1u);
 }
 
+// A write killed part way leaves its temporary file; the next write of the
+// same file removes it, but never a live writer's or another file's.
+TEST(TextFile, AWriteRemovesWhatInterruptedWritesOfTheSameFileLeft)
+{
+    TempDir dir;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    const std::string gone = std::to_string(child);
+    const std::string mine = std::to_string(getpid());
+    for (const std::string& name : {".maps.lst.tesk-" + gone + "-3.tmp", ".maps.lst.tesk-" + mine + "-99.tmp",
+                                    ".servers.txt.tesk-" + gone + "-1.tmp"})
+        WriteFileBytes(dir.file(name), std::string(1000, 'x'));
+    WriteTextLines(dir.file("maps.lst"), {"base1"});
+    EXPECT_FALSE(fs::exists(dir.file(".maps.lst.tesk-" + gone + "-3.tmp")));
+    EXPECT_TRUE(fs::exists(dir.file(".maps.lst.tesk-" + mine + "-99.tmp")));
+    EXPECT_TRUE(fs::exists(dir.file(".servers.txt.tesk-" + gone + "-1.tmp")));
+    EXPECT_EQ(ReadFileBytes(dir.file("maps.lst")), "base1\r\n");
+    EXPECT_EQ(EntryCount(dir.path()), 3u);
+}
+
 } // namespace
 } // namespace tesk

@@ -145,7 +145,8 @@ TEST(StartupTest, ListsComeFromTheGameAndWorkingDirectories)
     TfrmTeskMain window(desktop, world.iniPath());
     SettingsModel& model = window.model();
 
-    const std::vector<std::string> maps{"exMap", "base1", ""};
+    // An empty line is no entry: it would start the game with a bare "+map".
+    const std::vector<std::string> maps{"exMap", "base1"};
     EXPECT_EQ(model.Items("cboClientStartMap"), maps);
     EXPECT_EQ(model.Items("cboServerStartMap"), maps);
     EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), -1);
@@ -161,6 +162,40 @@ TEST(StartupTest, ListsComeFromTheGameAndWorkingDirectories)
         listed.insert(games->item(i)->text());
     EXPECT_EQ(listed, (std::set<QString>{"mymod", "global aliases"}));
     EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+// Started from a terminal elsewhere, Tesk still finds the player's profiles
+// and lists: they live in its own data directory, which it works in for the
+// whole run and creates on the first start.
+TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    world.Write(world.inWork("Global Aliases.tesk"), "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nSetting=fov\r\n"
+                                                     "SettingValue=90\r\n");
+    world.Write(world.inWork("maps.lst"), "base1\r\n");
+    world.Write(world.inWork("servers.txt"), "192.0.2.7:27910\r\n");
+    std::filesystem::current_path(world.gameDir());
+    FakeDesktop desktop;
+    {
+        TfrmTeskMain window(desktop, world.iniPath());
+        EXPECT_EQ(CurrentDirectory(), world.workDir());
+        EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+        EXPECT_EQ(window.model().Items("cboClientStartMap"), std::vector<std::string>{"base1"});
+        EXPECT_EQ(window.model().Items("cboServerList"), std::vector<std::string>{"192.0.2.7:27910"});
+        auto* settings = Find<QListWidget>(window, "clsSettings");
+        ASSERT_EQ(settings->count(), 1);
+        EXPECT_EQ(settings->item(0)->text(), "fov = 90");
+    }
+
+    // The first start makes the directory.
+    std::filesystem::current_path(world.gameDir());
+    std::filesystem::remove_all(world.workDir());
+    TfrmTeskMain window(desktop, world.iniPath());
+    EXPECT_TRUE(std::filesystem::is_directory(world.workDir()));
+    EXPECT_EQ(CurrentDirectory(), world.workDir());
+    EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+    EXPECT_FALSE(window.startupProblems().join("\n").contains(QString::fromStdString(world.workDir())));
 }
 
 TEST(StartupTest, BrokenFilesNeverStopStartUpAndAreReportedOnce)

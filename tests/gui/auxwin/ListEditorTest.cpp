@@ -82,7 +82,9 @@ void AddLine(QPlainTextEdit& memo, const char* line)
     QTest::keyClicks(&memo, QString::fromLatin1(line));
 }
 
-TEST_F(ListEditorTest, FirstUseWritesTheSampleAndOffersEachLineBeforeItsFirstBlank)
+// The sample lines the memo starts with are no maps: left as they are, they
+// are not saved, and a line the player typed or changed is.
+TEST_F(ListEditorTest, FirstUseSavesNoUntouchedSampleLine)
 {
     Start();
     const Visit first = Use("btnMapList");
@@ -90,19 +92,24 @@ TEST_F(ListEditorTest, FirstUseWritesTheSampleAndOffersEachLineBeforeItsFirstBla
     EXPECT_EQ(first.memoName, "mmoMapList");
     EXPECT_EQ(first.loadedText, "Type Here to Add Maps.\nexample:\nexMap \"My Map\"");
     EXPECT_TRUE(first.closed);
-    EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "Type Here to Add Maps.\r\nexample:\r\nexMap \"My Map\"\r\n");
-    const Lines offered{"Type", "example:", "exMap"};
-    EXPECT_EQ(Items("cboClientStartMap"), offered);
-    EXPECT_EQ(Items("cboServerStartMap"), offered);
-    EXPECT_EQ(Shown("cboClientStartMap"), 3);
-    EXPECT_EQ(Shown("cboServerStartMap"), 3);
+    EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "");
+    EXPECT_TRUE(Items("cboClientStartMap").empty());
+    EXPECT_TRUE(Items("cboServerStartMap").empty());
+    EXPECT_EQ(Shown("cboClientStartMap"), 0);
+    EXPECT_EQ(Shown("cboServerStartMap"), 0);
 
     // The editor is made once; without the file its memo keeps the last text.
     std::filesystem::remove(world.inWork("maps.lst"));
-    const Visit second = Use("btnMapList", [](QPlainTextEdit& memo) { AddLine(memo, "base2"); });
+    const Visit second = Use("btnMapList", [](QPlainTextEdit& memo) {
+        AddLine(memo, "base2");
+        QTest::keyClick(&memo, Qt::Key_Up);
+        QTest::keyClick(&memo, Qt::Key_End);
+        QTest::keyClicks(&memo, " 2");
+    });
     EXPECT_EQ(second.dialog, first.dialog);
     EXPECT_EQ(second.loadedText, first.loadedText);
-    EXPECT_EQ(Items("cboClientStartMap"), (Lines{"Type", "example:", "exMap", "base2"}));
+    EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "exMap \"My Map\" 2\r\nbase2\r\n");
+    EXPECT_EQ(Items("cboClientStartMap"), (Lines{"exMap", "base2"}));
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
 }
 
@@ -114,11 +121,13 @@ TEST_F(ListEditorTest, AMapWithADescriptionIsOfferedAndPassedOnByItsName)
     EXPECT_EQ(Items("cboClientStartMap"), (Lines{"exMap", "base1"}));
     model.SelectItem("cboClientStartMap", 1);
 
+    // The chosen map is still offered after the refill, so it stays chosen.
     const Visit visit = Use("btnMapList");
     EXPECT_EQ(visit.loadedText, "exMap My Map\nbase1");
     EXPECT_EQ(Items("cboClientStartMap"), (Lines{"exMap", "base1"}));
     EXPECT_EQ(Items("cboServerStartMap"), (Lines{"exMap", "base1"}));
-    EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), -1);
+    EXPECT_EQ(model.SelectedIndex("cboClientStartMap"), 1);
+    EXPECT_EQ(model.SelectedIndex("cboServerStartMap"), -1);
 
     model.SetChecked("rbStartNewGame", true);
     model.SelectItem("cboClientStartMap", 0);
@@ -154,8 +163,7 @@ TEST_F(ListEditorTest, AServerAddedLastIsTheLastChoice)
     EXPECT_EQ(first.caption, "Server List");
     EXPECT_EQ(first.memoName, "mmoServerList");
     EXPECT_EQ(first.loadedText, "Type Here to Add Servers.\nexample:\n192.0.2.10:27910");
-    EXPECT_EQ(Items("cboServerList"),
-              (Lines{"Type Here to Add Servers.", "example:", "192.0.2.10:27910", "frag.example:27910"}));
+    EXPECT_EQ(Items("cboServerList"), Lines{"frag.example:27910"});
 
     // A file changed elsewhere replaces the memo's text; whole lines are offered.
     world.Write(world.inWork("servers.txt"), "192.0.2.7:27910 home\n");
@@ -172,6 +180,8 @@ TEST_F(ListEditorTest, AListThatCannotBeWrittenKeepsTheEditorOpenAndTheOldFile)
     world.Write(world.inWork("maps.lst"), "base1\r\n");
     chmod(world.inWork("maps.lst").c_str(), 0444);
     Start();
+    // After the error the player chooses to go on editing.
+    desktop.confirmAnswers = {false};
     bool stayedOpen = false;
     const Visit visit = Use("btnMapList", [&](QPlainTextEdit& memo) {
         memo.setPlainText("q2dm1");
@@ -193,6 +203,7 @@ TEST_F(ListEditorTest, AListThatCannotBeWrittenKeepsTheEditorOpenAndTheOldFile)
 
     // A working directory that takes no new file: the server list is not created.
     chmod(world.workDir().c_str(), 0555);
+    desktop.confirmAnswers = {false};
     const Visit servers = Use("btnServerList");
     EXPECT_FALSE(servers.closed);
     EXPECT_TRUE(servers.dialog->isVisible());
@@ -215,6 +226,48 @@ TEST_F(ListEditorTest, AListThatCannotBeReadOpensNoEditor)
     window->findChild<QAbstractButton*>("btnMapList")->click();
     EXPECT_EQ(desktop.errors.join("\n").toStdString(), "Cannot open file " + world.inWork("maps.lst"));
     EXPECT_TRUE(std::filesystem::is_directory(world.inWork("maps.lst")));
+    EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
+}
+
+// After a failed write the player is not trapped: a clear question lets
+// them close without saving, and nothing on disk or in the window changes.
+TEST_F(ListEditorTest, AfterAFailedWriteThePlayerMayCloseWithoutSaving)
+{
+    world.Write(world.inWork("maps.lst"), "base1\r\n");
+    chmod(world.inWork("maps.lst").c_str(), 0444);
+    Start();
+    desktop.confirmAnswers = {true};
+    const Visit visit = Use("btnMapList", [](QPlainTextEdit& memo) { AddLine(memo, "q2dm1"); });
+    EXPECT_TRUE(visit.closed);
+    EXPECT_FALSE(visit.dialog->isVisible());
+    EXPECT_EQ(desktop.errors.join("\n").toStdString(), "Cannot create file " + world.inWork("maps.lst"));
+    EXPECT_EQ(desktop.confirmations.join("\n").toStdString(),
+              "Close the Map List without saving? " + world.inWork("maps.lst") + " stays as it was.");
+    EXPECT_EQ(ReadFileBytes(world.inWork("maps.lst")), "base1\r\n");
+    EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
+}
+
+// A line break typed after the last line is kept in the file but offers no
+// blank choice; the chosen server stays chosen while it is still offered.
+TEST_F(ListEditorTest, EmptyLinesAreNoChoicesAndTheChoiceStays)
+{
+    world.Write(world.inWork("servers.txt"), "192.0.2.7:27910\r\n");
+    Start();
+    window->model().SelectItem("cboServerList", 0);
+    Use("btnServerList", [](QPlainTextEdit& memo) {
+        AddLine(memo, "192.0.2.8:27910");
+        QTest::keyClick(&memo, Qt::Key_Return);
+    });
+    EXPECT_EQ(ReadFileBytes(world.inWork("servers.txt")), "192.0.2.7:27910\r\n192.0.2.8:27910\r\n\r\n");
+    EXPECT_EQ(Items("cboServerList"), (Lines{"192.0.2.7:27910", "192.0.2.8:27910"}));
+    EXPECT_EQ(window->model().SelectedText("cboServerList"), "192.0.2.7:27910");
+    window->model().SetChecked("rbConnectToServer", true);
+    EXPECT_NE(BuildCommandLine(window->model()).find(" +connect 192.0.2.7:27910"), std::string::npos);
+
+    Use("btnMapList", [](QPlainTextEdit& memo) {
+        memo.setPlainText("base1");
+        QTest::keyClick(&memo, Qt::Key_Return);
+    });
     EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
 }
 

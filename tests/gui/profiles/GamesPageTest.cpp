@@ -126,7 +126,9 @@ TEST_F(GamesPageTest, ABadCountAtStartUpIsOneStartUpProblem)
                                         "[Alias1]", "DescriptiveName=Jump", "[Setting1]", "Setting=a"}));
     WriteProfile("mymod", kMymod);
     Start();
-    EXPECT_EQ(window->startupProblems(), QStringList{"'two' is not a valid integer value"});
+    EXPECT_EQ(window->startupProblems(),
+              QStringList{QString::fromStdString("'two' is not a valid integer value (\"Bindings\" under "
+                                                 "[NumberOfSections] in " + ProfileFile("Global Aliases") + ")")});
     EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
     EXPECT_TRUE(Texts("clsBindings").isEmpty());
     EXPECT_TRUE(Texts("clsSettings").isEmpty());
@@ -151,18 +153,18 @@ TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
     EXPECT_FALSE(Find("btnUseThisGame")->isEnabled());
     EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
 
-    // Unchecked with no game selected, the first game is shown.
+    // Unchecked with no game selected, the first game is shown: the games
+    // come in the order Windows lists them, so that is "broken". Its broken
+    // count stops the load, naming the key and the file, and no list goes on
+    // showing another profile's entries.
     Click("cbxGlobalSettings");
     EXPECT_FALSE(GlobalShown());
+    EXPECT_EQ(Games(), (QStringList{"broken", "mymod"}));
     EXPECT_EQ(SelectedGame(), 0);
     EXPECT_EQ(window->focusWidget(), List("lbxGames"));
-    EXPECT_TRUE(desktop.errors.isEmpty());
-
-    // A broken count stops the load, and no list goes on showing another
-    // profile's entries.
-    SelectGame("broken");
-    EXPECT_EQ(desktop.errors, QStringList{"'x1' is not a valid integer value"});
-    EXPECT_FALSE(GlobalShown());
+    const QString broken = QString::fromStdString("'x1' is not a valid integer value (\"Bindings\" under "
+                                                  "[NumberOfSections] in " + ProfileFile("broken") + ")");
+    EXPECT_EQ(desktop.errors, QStringList{broken});
     for (const char* list : {"clsAliases", "clsBindings", "clsSettings"})
         EXPECT_TRUE(Texts(list).isEmpty()) << list;
 }
@@ -224,11 +226,17 @@ TEST_F(GamesPageTest, ThePickerAddsAGameAtTheEndOfTheList)
     EXPECT_TRUE(GlobalShown());
     EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
 
-    // A listed name is appended again and its profile kept.
-    PickGame("mymod");
-    Click("btnAddGame");
-    EXPECT_EQ(Games(), (QStringList{"mymod", " lead", "mymod"}));
+    // A listed name, or the global profile's, in any letter case, is refused
+    // with a message; the list and the profiles stay as they were.
+    for (const char* name : {"MyMod", "global ALIASES"}) {
+        PickGame(name);
+        Click("btnAddGame");
+    }
+    EXPECT_EQ(desktop.errors, (QStringList{"'MyMod' is listed already",
+                                           "'global ALIASES' is the name of the global profile; a game needs another name"}));
+    EXPECT_EQ(Games(), (QStringList{"mymod", " lead"}));
     EXPECT_EQ(Profile("mymod"), kMymod);
+    EXPECT_EQ(Profile("Global Aliases"), kGlobal);
 }
 
 TEST_F(GamesPageTest, ADeletedGameKeepsItsProfileUntilAddedAgain)

@@ -1,9 +1,14 @@
 #include "support/TestWorld.h"
 
+#include <cstdlib>
+
 namespace tesk::testing {
 
 TestWorld::TestWorld() : previousDirectory_(std::filesystem::current_path())
 {
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
+        previousDataHome_ = dataHome;
+    setenv("XDG_DATA_HOME", dataHome().c_str(), 1);
     std::filesystem::create_directories(gameDir() + "/baseu2");
     std::filesystem::create_directories(workDir());
     std::filesystem::current_path(workDir());
@@ -13,6 +18,10 @@ TestWorld::~TestWorld()
 {
     std::error_code ignored;
     std::filesystem::current_path(previousDirectory_, ignored);
+    if (previousDataHome_)
+        setenv("XDG_DATA_HOME", previousDataHome_->c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
 }
 
 void TestWorld::StoreGameDirectory(const std::string& extraLines) const

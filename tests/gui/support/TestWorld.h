@@ -3,13 +3,15 @@
 #include "support/TempDir.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tesk::testing {
 
-// A temporary world for the main window: a game directory, a working
-// directory for the profiles and lists, and a place for tesk.ini. The
-// process works in the working directory while the world lives.
+// A temporary world for the main window: a game directory, Tesk's data
+// directory for the profiles and lists (XDG_DATA_HOME points above it),
+// and a place for tesk.ini. The process works in the data directory while
+// the world lives, as the main window's start-up makes it do.
 class TestWorld {
 public:
     TestWorld();
@@ -18,10 +20,11 @@ public:
     TestWorld& operator=(const TestWorld&) = delete;
 
     std::string gameDir() const { return (root_.path() / "ulvex2").string(); }
-    std::string workDir() const { return (root_.path() / "work").string(); }
+    std::string dataHome() const { return (root_.path() / "data").string(); }
+    std::string workDir() const { return (root_.path() / "data" / "tesk").string(); }
     std::string iniPath() const { return (root_.path() / "config" / "tesk" / "tesk.ini").string(); }
     std::string inGame(const std::string& relative) const { return (root_.path() / "ulvex2" / relative).string(); }
-    std::string inWork(const std::string& relative) const { return (root_.path() / "work" / relative).string(); }
+    std::string inWork(const std::string& relative) const { return (root_.path() / "data" / "tesk" / relative).string(); }
 
     // Writes tesk.ini so that start-up finds the game without asking.
     void StoreGameDirectory(const std::string& extraLines = {}) const;
@@ -31,6 +34,7 @@ public:
 private:
     TempDir root_;
     std::filesystem::path previousDirectory_;
+    std::optional<std::string> previousDataHome_;
 };
 
 } // namespace tesk::testing
