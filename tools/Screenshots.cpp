@@ -82,18 +82,11 @@ int main(int argc, char** argv)
     // Tesk works in its data directory, here the world's.
     qputenv("XDG_DATA_HOME", (out + "/world/data").toLocal8Bit());
     Write(out + "/world/config/tesk.ini", ("[ulvex2]\r\npath=" + game.toStdString() + "\r\n").c_str());
-    Write(out + "/world/data/tesk/maps.lst", "base1 Outer Base
-exMap My Map
-");
+    Write(out + "/world/data/tesk/maps.lst", "base1 Outer Base\r\nexMap My Map\r\n");
     // Two actions on one key show how keys bound twice are marked.
     Write(game + "/baseu2/config.cfg",
-          "set name \"Player\"
-bind ESCAPE \"togglemenu\"
-bind UPARROW \"+forward\"
-"
-          "bind / \"+mlook\"
-bind / \"weapNext\"
-");
+          "set name \"Player\"\r\nbind ESCAPE \"togglemenu\"\r\nbind UPARROW \"+forward\"\r\n"
+          "bind / \"+mlook\"\r\nbind / \"weapNext\"\r\n");
     Write(out + "/world/data/tesk/Global Aliases.tesk",
           "[NumberOfSections]\r\nAliases=1\r\nBindings=1\r\nSettings=1\r\n[Alias1]\r\nDescriptiveName=Rocket jump\r\n"
           "AliasName=rj\r\nChecked=true\r\n[Bind1]\r\nBindKey=MOUSE2\r\nBindValue=rj\r\n[Setting1]\r\n"
