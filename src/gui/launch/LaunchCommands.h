@@ -33,6 +33,11 @@ public:
     void WriteLaunchKeys(const char* minimizeKey);
 
 private:
+    // After a successful start: closes the window ("Close on Exit"), unless
+    // that would drop unsaved settings; a window that stays open minimises
+    // when asked and writes the launch keys.
+    void AfterGameStarted();
+
     const CommandContext& context_;
     ConfigCommands& config_;
 };
