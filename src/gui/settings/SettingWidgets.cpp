@@ -62,8 +62,11 @@ void MaskedEdit::keyPressEvent(QKeyEvent* event)
     for (qsizetype i = place; i < std::max(end, place + 1) && i < shown.size(); ++i)
         if (shown[i] != QLatin1Char('.'))
             shown[i] = blank_;
+    qsizetype next = place + 1;
+    while (next < shown.size() && shown[next] == QLatin1Char('.'))
+        ++next;
     setText(shown);
-    setCursorPosition(static_cast<int>(place + 1));
+    setCursorPosition(static_cast<int>(next));
     emit textEdited(text());
 }
 
