@@ -135,6 +135,9 @@ TEST(KeepsWhatWasTypedTest, MovingTheFocusNeverChangesASetting)
     EXPECT_EQ(typedAndStayed, typedAndLeft);
     EXPECT_TRUE(Holds(typedAndLeft, "set s_khz \"11\"\r\n"));
     EXPECT_EQ(model.SelectedIndex("cboSndQuality"), -1);
+    // A spin field's typed number is taken as leaving the field takes it.
+    TypeInto(Reveal(*window, "txtfov"), "500");
+    EXPECT_TRUE(Holds(SaveConfig(*window, w), "set fov \"180\"\r\n"));
     TypeInto(Reveal(*window, "cboVidMode"), "4 - 800 x 600");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ClickInto(Find(*window, "txtSndDelay"));
