@@ -511,7 +511,8 @@ bool TfrmTeskMain::MayClose()
     view_->CommitFocusedEdit();
     if (!config_->HasUnsavedChanges())
         return true;
-    switch (desktop_.AskToSave(this, QStringLiteral("The settings have changed. Save them to the config file before closing?"))) {
+    switch (desktop_.AskToSave(
+        this, QStringLiteral("The settings have changed. Save them to the config file before closing?"))) {
     case SaveChoice::Discard:
         return true;
     case SaveChoice::Stay:

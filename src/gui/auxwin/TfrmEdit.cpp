@@ -54,7 +54,8 @@ bool TfrmEdit::FormClose()
 {
     // Only a file this editor saved is read back: looking at it, or
     // answering No, leaves the main window as it was.
-    if (!changed_ || !context_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?")))
+    if (!changed_
+        || !context_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?")))
         return true;
     try {
         WriteTextLines(path_, MemoLines(*mmoFile_));
