@@ -221,13 +221,21 @@ TEST(KeepsWhatWasTypedTest, UnsavedChangesAreNeverDroppedSilently)
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(Holds(ReadFileBytes(w.Config()), "set name \"Bob\"\r\n"));
 
-    // Discarding closes and leaves the file.
+    // New resets what counts as saved.
     window = w.Open();
     const std::string saved = ReadFileBytes(w.Config());
     TypeInto(Find(*window, "txtPlayer"), "Cy");
+    Trigger(*window, "New1");
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(w.desktop.saveQuestions.size(), 4);
+
+    // Discarding closes and leaves the file.
+    window = w.Open();
+    TypeInto(Find(*window, "txtPlayer"), "Dee");
     w.desktop.saveChoices = {SaveChoice::Discard};
     EXPECT_TRUE(window->close());
     EXPECT_EQ(ReadFileBytes(w.Config()), saved);
+    EXPECT_EQ(w.desktop.saveQuestions.size(), 5);
 }
 
 TEST(KeepsWhatWasTypedTest, RunWithCloseOnExitStaysOpenOverUnsavedSettings)
