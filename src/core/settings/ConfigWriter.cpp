@@ -364,6 +364,14 @@ std::vector<std::string> BuildConfigLines(const SettingsModel& model, const std:
     return lines;
 }
 
+std::vector<std::string> BuildSettingLines(const SettingsModel& model)
+{
+    std::vector<std::string> lines;
+    AppendRows(model, kPlayerToWeapons, lines);
+    AppendRows(model, kClientToEnd, lines);
+    return lines;
+}
+
 void WriteConfigFile(const SettingsModel& model, TokenList& tokens, const std::string& directory,
                      const std::string& fileName, const std::string& profileDirectory)
 {

@@ -17,6 +17,10 @@ namespace tesk {
 // Throws Error when a profile file holds a count that is not a whole number.
 std::vector<std::string> BuildConfigLines(const SettingsModel& model, const std::string& profileDirectory);
 
+// The lines that come from the settings alone: the file without the profile
+// entries. Settings that give the same lines are saved as the same file.
+std::vector<std::string> BuildSettingLines(const SettingsModel& model);
+
 // Builds the lines, leaves them in tokens (emptied first) and replaces the
 // file directory/fileName with them, CR LF after every line. Nothing is
 // written when building fails; a file that cannot be written throws

@@ -153,6 +153,20 @@ void SettingsModel::SetNumber(std::string_view id, long long value)
     ++state.revision;
 }
 
+void SettingsModel::StepNumber(std::string_view id, int steps)
+{
+    using Limits = std::numeric_limits<long long>;
+    // Both factors are ints, so their product fits.
+    const long long delta = static_cast<long long>(steps) * Def(id).step;
+    const long long value = Number(id);
+    if (delta > 0 && value > Limits::max() - delta)
+        SetNumber(id, Limits::max());
+    else if (delta < 0 && value < Limits::min() - delta)
+        SetNumber(id, Limits::min());
+    else
+        SetNumber(id, value + delta);
+}
+
 void SettingsModel::CommitSpin(std::string_view id)
 {
     long long value = 0;

@@ -33,6 +33,9 @@ public:
     // unless minimum and maximum are equal (no limits).
     long long Number(std::string_view id) const;
     void SetNumber(std::string_view id, long long value);
+    // The up/down arrows: the number plus `steps` times the field's step,
+    // stopping at the largest or smallest whole number rather than wrapping.
+    void StepNumber(std::string_view id, int steps);
     // What the field does when it loses the input focus: a whole number
     // outside the range is clamped; any other text stays as typed.
     void CommitSpin(std::string_view id);

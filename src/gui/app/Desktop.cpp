@@ -56,6 +56,17 @@ bool QtDesktop::Confirm(QWidget* parent, const QString& text)
            == QMessageBox::Yes;
 }
 
+SaveChoice QtDesktop::AskToSave(QWidget* parent, const QString& text)
+{
+    switch (QMessageBox::question(parent, QApplication::applicationName(), text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Stay;
+    }
+}
+
 namespace {
 
 // The dialog would take the last part of a directory that does not exist

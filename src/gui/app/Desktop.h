@@ -21,6 +21,9 @@ struct FileDialogRequest {
     QString filter;           // "description|pattern", e.g. "Config Files (*.cfg)|*.cfg"
 };
 
+// The answers to "save first?": save, go on without saving, or stay.
+enum class SaveChoice { Save, Discard, Stay };
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -31,6 +34,8 @@ public:
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
     // A confirmation with Yes and No; true only for Yes.
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    // Asks whether to save before going on; closing the box means Stay.
+    virtual SaveChoice AskToSave(QWidget* parent, const QString& text) = 0;
 
     // The chosen file's full path; nothing when the person cancels.
     virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
@@ -51,6 +56,7 @@ public:
     void ShowError(QWidget* parent, const QString& text) override;
     void ShowMessage(QWidget* parent, const QString& text) override;
     bool Confirm(QWidget* parent, const QString& text) override;
+    SaveChoice AskToSave(QWidget* parent, const QString& text) override;
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     int ExecDialog(QDialog& dialog) override;

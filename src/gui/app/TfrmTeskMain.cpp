@@ -75,7 +75,25 @@ TfrmTeskMain::TfrmTeskMain(Desktop& desktop, std::string settingsPath, QWidget* 
     FormCreate();
 }
 
-TfrmTeskMain::~TfrmTeskMain() = default;
+TfrmTeskMain::~TfrmTeskMain()
+{
+    // The widgets and the other windows are children, destroyed after the
+    // members they work on. A field that has the focus commits its text as it
+    // loses the focus, and an open editor watches this window, so the field
+    // loses the focus now, while the model lives, and nothing that reaches
+    // the members outlives this body.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    for (const char* combo : {"cboModel", "cboSkin"})
+        view_->Widget(combo)->removeEventFilter(this);
+    delete view_;
+    view_ = nullptr;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            delete child;
+    delete profiles_;
+    delete centralWidget();
+}
 
 void TfrmTeskMain::BuildWindow()
 {
@@ -355,7 +373,10 @@ void TfrmTeskMain::ConnectCommands(QWidget& scope)
 template <typename Commands>
 std::function<void()> TfrmTeskMain::Command(Commands& commands, void (Commands::*handler)())
 {
-    return [this, &commands, handler] { context_->RunCommand([&commands, handler] { (commands.*handler)(); }); };
+    return [this, &commands, handler] {
+        view_->CommitFocusedEdit();
+        context_->RunCommand([&commands, handler] { (commands.*handler)(); });
+    };
 }
 
 void TfrmTeskMain::BuildSplash()
@@ -397,6 +418,7 @@ void TfrmTeskMain::FormCreate()
     RunStartupStep([this] { profiles_->LoadGlobalProfile(); });
     StartupFillLists();
     Refresh();
+    config_->MarkSaved();
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -556,8 +578,31 @@ void TfrmTeskMain::FormClose()
     }
 }
 
+bool TfrmTeskMain::MayClose()
+{
+    view_->CommitFocusedEdit();
+    if (!config_->HasUnsavedChanges())
+        return true;
+    switch (desktop_.AskToSave(
+        this, QStringLiteral("The settings have changed. Save them to the config file before closing?"))) {
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Stay:
+        return false;
+    case SaveChoice::Save:
+        break;
+    }
+    // A save that failed or was cancelled leaves the changes unsaved.
+    context_->RunCommand([this] { config_->SaveConfig1Click(); });
+    return !config_->HasUnsavedChanges();
+}
+
 void TfrmTeskMain::closeEvent(QCloseEvent* event)
 {
+    if (!MayClose()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

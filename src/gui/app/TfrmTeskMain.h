@@ -96,6 +96,8 @@ private:
     QWidget* BuildLowerArea();
     void BuildSplash();
     void FormClose();
+    // Offers to save unsaved settings; false when the window stays open.
+    bool MayClose();
     // Connects the commands of the controls inside `scope`.
     void ConnectCommands(QWidget& scope);
     // A handler of one of the command objects, run as a command.

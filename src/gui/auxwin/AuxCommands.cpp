@@ -29,7 +29,18 @@ void AuxCommands::btnServerListClick() { ShowListEditor(context_, serverList_); 
 void AuxCommands::btnEditConfigClick()
 {
     TfrmEdit::Open(context_, context_.model().Text("txtConfigFile"), kEditingConfigFile,
-                   [this](const std::string& path) { config_.ReadConfigInto(path); });
+                   [this](const std::string& path) { ReadSavedConfigBack(path); });
+}
+
+void AuxCommands::ReadSavedConfigBack(const std::string& path)
+{
+    // Reading the file replaces every setting it holds.
+    if (config_.HasUnsavedChanges()
+        && !context_.desktop().Confirm(&context_.window(),
+                                       QStringLiteral("The config file was saved. Read it into the window and "
+                                                      "lose the settings changed there since the last save?")))
+        return;
+    config_.ReadConfigInto(path);
 }
 
 void AuxCommands::btnEditBatchClick()

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <string>
+
 namespace tesk {
 
 class CommandContext;
@@ -26,6 +28,10 @@ public:
     void btnEditBatchClick();
 
 private:
+    // What the config editor does with the file it saved; asks first when
+    // the window holds settings that were not saved.
+    void ReadSavedConfigBack(const std::string& path);
+
     const CommandContext& context_;
     ConfigCommands& config_;
     LaunchCommands& launch_;

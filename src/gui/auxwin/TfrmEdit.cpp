@@ -52,15 +52,18 @@ void TfrmEdit::FormCreate() { changed_ = false; }
 
 bool TfrmEdit::FormClose()
 {
-    if (changed_ && context_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?"))) {
-        try {
-            WriteTextLines(path_, MemoLines(*mmoFile_));
-        } catch (const std::exception& error) {
-            context_.desktop().ShowError(this, ToQ(error.what()));
-            return false;
-        }
-        changed_ = false;
+    // Only a file this editor saved is read back: looking at it, or
+    // answering No, leaves the main window as it was.
+    if (!changed_
+        || !context_.desktop().Confirm(this, QStringLiteral("Do you want to save any changes you may have made?")))
+        return true;
+    try {
+        WriteTextLines(path_, MemoLines(*mmoFile_));
+    } catch (const std::exception& error) {
+        context_.desktop().ShowError(this, ToQ(error.what()));
+        return false;
     }
+    changed_ = false;
     context_.RunCommand([this] { readBack_(path_); });
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 // A plain text editor over the config or the batch file, shown beside the
-// main window. Closing it offers to save a changed text and then reads the
-// file back into the main window through the read-back its door gave it, so
+// main window. Closing it offers to save a changed text; a file it saved is
+// read back into the main window through the read-back its door gave it, so
 // that hand edits show in the settings or the start options.
 
 #include <QString>
@@ -43,8 +43,8 @@ public:
     QPlainTextEdit* mmoFile() const { return mmoFile_; }
 
     void FormCreate();
-    // Saves when wanted, then reads the file back; false (the editor stays
-    // open, nothing is read back) when saving failed.
+    // Saves when wanted and reads the saved file back; false (the editor
+    // stays open, nothing is read back) when saving failed.
     bool FormClose();
 
 protected:

@@ -126,12 +126,21 @@ void LaunchCommands::btnRunClick()
         SaveAll1Click();
     if (!StartGame(runBatchFile))
         return;
-    if (context_.model().Checked("cbxCloseOnRun")) {
+    AfterGameStarted();
+}
+
+void LaunchCommands::AfterGameStarted()
+{
+    const SettingsModel& model = context_.model();
+    const bool unsaved = config_.HasUnsavedChanges();
+    if (model.Checked("cbxCloseOnRun") && !unsaved) {
         context_.window().close();
         return;
     }
-    if (context_.model().Checked("cbxMinimize"))
+    if (model.Checked("cbxMinimize"))
         context_.window().showMinimized();
+    if (unsaved)
+        context_.SetStatusText(QStringLiteral("Settings not saved"));
     WriteLaunchKeys("minimize");
 }
 

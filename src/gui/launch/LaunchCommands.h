@@ -50,6 +50,10 @@ private:
     std::optional<std::string> UpcomingBatchLine() const;
     // Starts the game; false after saying why it could not be started.
     bool StartGame(bool runBatchFile);
+    // After a successful start: closes the window ("Close on Exit"), unless
+    // that would drop unsaved settings; a window that stays open minimises
+    // when asked and writes the launch keys.
+    void AfterGameStarted();
 
     const CommandContext& context_;
     ConfigCommands& config_;

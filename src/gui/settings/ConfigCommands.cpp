@@ -29,6 +29,12 @@ bool IsOriginalConfig(const std::string& fileName)
 
 } // namespace
 
+ConfigCommands::ConfigCommands(const CommandContext& context) : context_(context) { MarkSaved(); }
+
+bool ConfigCommands::HasUnsavedChanges() const { return BuildSettingLines(context_.model()) != savedLines_; }
+
+void ConfigCommands::MarkSaved() { savedLines_ = BuildSettingLines(context_.model()); }
+
 bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::string& fileName)
 {
     Desktop& desktop = context_.desktop();
@@ -40,6 +46,7 @@ bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::s
         return false;
     }
     WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, CurrentDirectory());
+    MarkSaved();
     return true;
 }
 
@@ -83,6 +90,7 @@ void ConfigCommands::OpenConfig1Click()
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
     ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
+    MarkSaved();
     context_.programSettings().WriteString("tesk", "configfile", full);
 }
 
@@ -90,6 +98,7 @@ void ConfigCommands::New1Click()
 {
     ReadConfigFile(context_.model(), context_.tokenList(), std::string(kNewFileDirectory), std::string(kNewFileName));
     context_.tokenList().clear();
+    MarkSaved();
 }
 
 void ConfigCommands::SpeedButton1Click() { context_.RunCommand([this] { SaveConfig1Click(); }); }
@@ -98,6 +107,7 @@ void ConfigCommands::ReadConfigInto(const std::string& path)
 {
     const PathParts parts = SplitPath(path);
     ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
+    MarkSaved();
 }
 
 void ConfigCommands::ReadStartupConfig()

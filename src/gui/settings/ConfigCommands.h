@@ -4,6 +4,7 @@
 // and the reading of a config file into the window.
 
 #include <string>
+#include <vector>
 
 namespace tesk {
 
@@ -11,7 +12,8 @@ class CommandContext;
 
 class ConfigCommands {
 public:
-    explicit ConfigCommands(const CommandContext& context) : context_(context) {}
+    // What the model holds now counts as saved.
+    explicit ConfigCommands(const CommandContext& context);
 
     void SaveConfig1Click();
     void SaveConfigAs1Click();
@@ -27,12 +29,19 @@ public:
     // config.cfg when the field is empty.
     void ReadStartupConfig();
 
+    // Whether the settings differ from what was last read, saved or reset,
+    // so that Save Config would write something else than then.
+    bool HasUnsavedChanges() const;
+    // What the model holds now counts as saved.
+    void MarkSaved();
+
 private:
     // Writes the config file, first asking before the game's own config.cfg
     // is replaced. False when the player said No.
     bool WriteAfterAsking(const std::string& directory, const std::string& fileName);
 
     const CommandContext& context_;
+    std::vector<std::string> savedLines_;
 };
 
 } // namespace tesk

@@ -4,6 +4,7 @@
 #include "gui/app/Text.h"
 #include "gui/settings/SettingWidgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -117,13 +118,10 @@ QWidget* SettingsView::Create(const SettingDef& def, QWidget* parent)
     }
     case SettingKind::Key:
         return new KeyEdit(parent);
-    case SettingKind::MaskedDecimal: {
-        auto* edit = new QLineEdit(parent);
-        edit->setInputMask(InputMaskFor(def.mask));
-        return edit;
-    }
+    case SettingKind::MaskedDecimal:
+        return new MaskedEdit(InputMaskFor(def.mask), kMaskBlank, parent);
     case SettingKind::Spin: {
-        auto* spin = new TextSpinBox(model_, std::string(def.id), def.step, parent);
+        auto* spin = new TextSpinBox(model_, std::string(def.id), parent);
         if (def.maxLength > 0)
             spin->edit()->setMaxLength(def.maxLength);
         return spin;
@@ -133,7 +131,7 @@ QWidget* SettingsView::Create(const SettingDef& def, QWidget* parent)
     case SettingKind::Radio:
         return new QRadioButton(Caption(def.caption), parent);
     case SettingKind::Combo: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new SettingCombo(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         // Typing must not pick an item: a typed text selects nothing.
@@ -213,6 +211,18 @@ void SettingsView::Connect(const SettingDef& def, QWidget* widget)
             StoreUserEdit(id);
         });
         break;
+    }
+}
+
+void SettingsView::CommitFocusedEdit()
+{
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        if (auto* spin = qobject_cast<TextSpinBox*>(widget)) {
+            const std::string id = FromQ(spin->objectName());
+            model_.CommitSpin(id);
+            StoreUserEdit(id);
+            return;
+        }
     }
 }
 

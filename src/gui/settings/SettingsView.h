@@ -39,6 +39,10 @@ public:
 
     // Shows every change of the model since the last refresh.
     void Refresh();
+    // Takes what is being typed into the focused field as leaving the field
+    // would, so that a command sees the same settings whether or not the
+    // focus left it first.
+    void CommitFocusedEdit();
 
 signals:
     // The user changed a setting; the model already holds the new value.

@@ -27,6 +27,8 @@ public:
     QStringList messages;
     QStringList confirmations;
     std::deque<bool> confirmAnswers;
+    QStringList saveQuestions;
+    std::deque<SaveChoice> saveChoices;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<std::optional<QString>> openAnswers;
@@ -48,6 +50,18 @@ public:
         const bool answer = confirmAnswers.front();
         confirmAnswers.pop_front();
         return answer;
+    }
+
+    SaveChoice AskToSave(QWidget*, const QString& text) override
+    {
+        saveQuestions.append(text);
+        if (saveChoices.empty()) {
+            ADD_FAILURE() << "unexpected save question: " << text.toStdString();
+            return SaveChoice::Stay;
+        }
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
     }
 
     std::optional<QString> ChooseFileToOpen(QWidget*, const FileDialogRequest& request) override
