@@ -1,6 +1,7 @@
 #include "gui/app/Resources.h"
 
 #include "gui/app/LazyIcons.h"
+#include "gui/app/ProjectInfo.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -75,7 +76,7 @@ void InitResources() { RegisterResources(); }
 void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tesk"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Tesk"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kTeskAppId));
     InitResources();
     QApplication::setStyle(new LazyIconStyle);
     QApplication::setWindowIcon(QIcon(IconPicture()));
