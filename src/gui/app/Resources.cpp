@@ -1,5 +1,7 @@
 #include "gui/app/Resources.h"
 
+#include "gui/app/ProjectInfo.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -15,7 +17,7 @@ void InitResources() { RegisterResources(); }
 void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Tesk"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Tesk"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kTeskAppId));
     InitResources();
     QApplication::setWindowIcon(QIcon(IconPicture()));
 }

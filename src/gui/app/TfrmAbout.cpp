@@ -1,6 +1,7 @@
 #include "gui/app/TfrmAbout.h"
 
 #include "gui/app/JpegImage.h"
+#include "gui/app/ProjectInfo.h"
 
 #include <QFile>
 #include <QLabel>
@@ -17,9 +18,9 @@ constexpr const char* kLines[] = {
     "https://tesk.example/ulvex2",
 };
 
-QLabel* AboutLine(const char* text, QWidget* parent)
+QLabel* AboutLine(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(8);
     font.setBold(true);
@@ -49,10 +50,19 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
         picture->setPixmap(QPixmap::fromImage(image));
     }
 
+    // Six lines fit below the picture's dark band only when set close.
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(2);
     layout->addStretch(5);
     for (const char* line : kLines)
-        layout->addWidget(AboutLine(line, this));
+        layout->addWidget(AboutLine(QString::fromUtf8(line), this));
+    layout->addStretch(1);
+    QLabel* version = AboutLine(QStringLiteral("Tesk %1").arg(QLatin1String(kTeskVersion)), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
+    layout->addWidget(version);
+    QLabel* licence = AboutLine(QStringLiteral("Licence: GNU GPL, version 3 or later"), this);
+    licence->setObjectName(QStringLiteral("lblLicence"));
+    layout->addWidget(licence);
     layout->addStretch(1);
 }
 

@@ -1,6 +1,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
+#include "gui/app/ProjectInfo.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmTeskMain.h"
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -596,7 +598,7 @@ TEST(MainWindowTest, PlayerModelsAndSkinsFollowTheGameDirectory)
     EXPECT_TRUE(model.Items("cboSkin").empty());
 }
 
-TEST(AboutTest, ShowsThePictureAndTheFourLines)
+TEST(AboutTest, ShowsThePictureTheFourLinesTheVersionAndTheLicence)
 {
     TestWorld world;
     world.StoreGameDirectory();
@@ -613,13 +615,20 @@ TEST(AboutTest, ShowsThePictureAndTheFourLines)
         }
         EXPECT_GE(dialog.width(), 275);
         EXPECT_GE(dialog.height(), 215);
+        const QStringList versionAndLicence{"lblVersion", "lblLicence"};
         QStringList texts;
         for (QLabel* label : dialog.findChildren<QLabel*>()) {
-            if (!label->text().isEmpty())
+            if (!label->text().isEmpty() && !versionAndLicence.contains(label->objectName()))
                 texts.append(label->text());
         }
         EXPECT_EQ(texts.size(), 4);
         EXPECT_TRUE(texts.contains("Created & Developed by Veyrand"));
+        // The version is the project's, the one its package carries.
+        EXPECT_TRUE(QRegularExpression("^[0-9]+\\.[0-9]+\\.[0-9]+$").match(kTeskVersion).hasMatch()) << kTeskVersion;
+        auto* version = dialog.findChild<QLabel*>("lblVersion");
+        auto* licence = dialog.findChild<QLabel*>("lblLicence");
+        EXPECT_TRUE(version && version->text() == QStringLiteral("Tesk %1").arg(kTeskVersion));
+        EXPECT_TRUE(licence && licence->text().contains("GNU GPL, version 3 or later"));
         return QDialog::Accepted;
     };
     window.About1Click();
