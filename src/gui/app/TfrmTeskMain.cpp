@@ -334,7 +334,8 @@ void TfrmTeskMain::FormCreate()
     BuildSplash();
 
     RunStartupStep([this] { settings_.WriteString("tesk", "path", CurrentDirectory()); });
-    RunStartupStep([this] { StartupReadProgramSettings(); });
+    std::string gameDirectory;
+    RunStartupStep([&] { gameDirectory = StartupReadProgramSettings(); });
     RunStartupStep([this] { FillModelList(); });
     RunStartupStep([this] { FillSkinList(model_.Text("cboModel")); });
     RunStartupStep([this] { config_->ReadStartupConfig(); });
@@ -343,7 +344,7 @@ void TfrmTeskMain::FormCreate()
     RunStartupStep([this] { settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile")); });
     pages_->setCurrentIndex(0);
     RunStartupStep([this] { profiles_->LoadGlobalProfile(); });
-    StartupFillLists();
+    StartupFillLists(gameDirectory);
     Refresh();
 
     timer1_ = new QTimer(this);
@@ -354,14 +355,17 @@ void TfrmTeskMain::FormCreate()
     timer1_->start();
 }
 
-void TfrmTeskMain::StartupReadProgramSettings()
+std::string TfrmTeskMain::StartupReadProgramSettings()
 {
     std::string gameDirectory = settings_.ReadString("ulvex2", "path", "");
     if (!gameDirectory.empty()) {
         model_.SetText("txtU2Dir", gameDirectory);
     } else {
-        RunStartupStep([this] { btnU2DirClick(); });
-        gameDirectory = settings_.ReadString("ulvex2", "path", "");
+        // When tesk.ini cannot be written, the directory just picked is
+        // still the one the rest of start-up works in.
+        const std::string picked = ChooseGameDirectory();
+        RunStartupStep([&] { settings_.WriteString("ulvex2", "path", picked); });
+        gameDirectory = settings_.ReadString("ulvex2", "path", picked);
     }
     const std::string batchFile = settings_.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat"));
     model_.SetText("txtBatchFile", batchFile);
@@ -374,9 +378,10 @@ void TfrmTeskMain::StartupReadProgramSettings()
     model_.SetChecked("cbxMinimize", settings_.ReadBool("tesk", "minimize", false));
     model_.SetChecked("cbxStartServer", settings_.ReadBool("tesk", "RunServer", false));
     Refresh();
+    return gameDirectory;
 }
 
-void TfrmTeskMain::StartupFillLists()
+void TfrmTeskMain::StartupFillLists(const std::string& gameDirectory)
 {
     // Start-up stored the working directory first; it is the same place when
     // that write failed.
@@ -387,7 +392,7 @@ void TfrmTeskMain::StartupFillLists()
         model_.SetItems("cboClientStartMap", maps);
         model_.SetItems("cboServerStartMap", std::move(maps));
     });
-    RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(settings_.ReadString("ulvex2", "path", ""))); });
+    RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(gameDirectory)); });
     RunStartupStep([&] { model_.SetItems("cboServerList", ReadListLines(JoinPath(CurrentDirectory(), "servers.txt"))); });
 }
 
@@ -400,18 +405,18 @@ void TfrmTeskMain::Timer1Timer()
     }
 }
 
-void TfrmTeskMain::btnU2DirClick()
+void TfrmTeskMain::btnU2DirClick() { settings_.WriteString("ulvex2", "path", ChooseGameDirectory()); }
+
+std::string TfrmTeskMain::ChooseGameDirectory()
 {
     const std::string initial = settings_.ReadString("ulvex2", "path", DefaultGameDirectory());
     const auto chosen = desktop_.ChooseFileToOpen(
-        this, {QStringLiteral("Ulvex2 Location"), ToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
-    if (!chosen) {
-        settings_.WriteString("ulvex2", "path", initial);
-        return;
-    }
-    model_.SetText("txtU2Dir", DriveAndDirectory(SplitPath(FromQ(*chosen))));
+        this, {QStringLiteral("Ulvex2 Location"), PathToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
+    if (!chosen)
+        return initial;
+    model_.SetText("txtU2Dir", DriveAndDirectory(SplitPath(PathFromQ(*chosen))));
     Refresh();
-    settings_.WriteString("ulvex2", "path", model_.Text("txtU2Dir"));
+    return model_.Text("txtU2Dir");
 }
 
 void TfrmTeskMain::cbxCloseOnRunClick() { Refresh(); }
@@ -460,7 +465,7 @@ void TfrmTeskMain::RunStartupStep(const std::function<void()>& step)
     try {
         step();
     } catch (const std::exception& error) {
-        const QString problem = ToQ(error.what());
+        const QString problem = MessageToQ(error.what());
         if (!startupProblems_.contains(problem))
             startupProblems_.append(problem);
     }
@@ -480,7 +485,7 @@ void TfrmTeskMain::FormClose()
         launch_->WriteLaunchKeys("Minimize");
     } catch (const std::exception& error) {
         // The window closes all the same; the player learns what was not kept.
-        desktop_.ShowError(this, ToQ(error.what()));
+        desktop_.ShowError(this, MessageToQ(error.what()));
     }
 }
 

@@ -51,7 +51,7 @@ bool ListEditor::FormClose()
     try {
         WriteTextLines(path, MemoLines(*memo_));
     } catch (const std::exception& error) {
-        context_.desktop().ShowError(this, ToQ(error.what()));
+        context_.desktop().ShowError(this, MessageToQ(error.what()));
         return false;
     }
     context_.RunCommand([this, &path] { Refill(path); });

@@ -56,7 +56,7 @@ bool TfrmEdit::FormClose()
         try {
             WriteTextLines(path_, MemoLines(*mmoFile_));
         } catch (const std::exception& error) {
-            context_.desktop().ShowError(this, ToQ(error.what()));
+            context_.desktop().ShowError(this, MessageToQ(error.what()));
             return false;
         }
         changed_ = false;

@@ -24,7 +24,7 @@ QStringList ToQList(const std::vector<std::string>& items)
 {
     QStringList list;
     for (const std::string& item : items)
-        list.append(ToQ(item));
+        list.append(PathToQ(item));
     return list;
 }
 
@@ -41,10 +41,10 @@ void LaunchCommands::SpeedButton3Click() { context_.RunCommand([this] { SaveBatc
 
 void LaunchCommands::SaveBatchAs1Click()
 {
-    const auto chosen = context_.desktop().ChooseFileToSave(&context_.window(), {QString(), ToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToSave(&context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
-    const std::string path = FromQ(*chosen);
+    const std::string path = PathFromQ(*chosen);
     context_.model().SetText("txtBatchFile", path);
     context_.Refresh();
     WriteBatchFile(path, context_.model().Text("txtU2Dir"), BuildCommandLine(context_.model()));
@@ -61,14 +61,15 @@ void LaunchCommands::SaveAll1Click()
 
 void LaunchCommands::OpenBatch1Click()
 {
-    const auto chosen = context_.desktop().ChooseFileToOpen(&context_.window(), {QString(), ToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToOpen(&context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
-    const PathParts parts = SplitPath(FromQ(*chosen));
+    const PathParts parts = SplitPath(PathFromQ(*chosen));
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
+    // A file that cannot be read changes nothing, its path included.
+    ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtBatchFile", full);
     context_.Refresh();
-    ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.programSettings().WriteString("tesk", "Batchfile", full);
 }
 
@@ -84,8 +85,8 @@ void LaunchCommands::btnRunClick()
         SaveAll1Click();
     const ProgramStart start = PlanGameStart(context_.model(), runBatchFile);
     if (!CanStart(start)
-        || !context_.desktop().StartProgram(ToQ(start.program), ToQList(start.arguments), ToQ(start.workingDirectory))) {
-        context_.desktop().ShowError(&context_.window(), ToQ(FailureText(context_.model(), runBatchFile)));
+        || !context_.desktop().StartProgram(PathToQ(start.program), ToQList(start.arguments), PathToQ(start.workingDirectory))) {
+        context_.desktop().ShowError(&context_.window(), MessageToQ(FailureText(context_.model(), runBatchFile)));
         return;
     }
     if (context_.model().Checked("cbxCloseOnRun")) {
