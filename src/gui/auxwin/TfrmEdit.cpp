@@ -75,7 +75,9 @@ void TfrmEdit::closeEvent(QCloseEvent* event)
 
 bool TfrmEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &context_.window() && event->type() == QEvent::Close && isVisible() && !close()) {
+    // The parent is the main window; asking the context for it would reach
+    // into a window that is being destroyed when its children go.
+    if (watched == parentWidget() && event->type() == QEvent::Close && isVisible() && !close()) {
         event->ignore();
         return true;
     }

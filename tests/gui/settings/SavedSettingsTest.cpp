@@ -132,6 +132,8 @@ TEST(SavedSettingsTest, AFailedReadChangesNothing)
     const QStringList problems = window->startupProblems();
     ASSERT_EQ(problems.size(), 1) << problems.join("\n").toStdString();
     EXPECT_TRUE(problems[0].contains(QString::fromStdString(w.configPath())) && problems[0].contains("loud"));
+    QApplication::processEvents();
+    EXPECT_EQ(w.desktop.errors, problems);
     const SettingsModel initial;
     for (const char* id : {"txtPlayer", "txtHelp", "txtConsoleSpeed"})
         EXPECT_EQ(window->model().Text(id), initial.Text(id)) << id;
