@@ -17,14 +17,6 @@ using testing::FakeDesktop;
 using testing::ReadFileBytes;
 using testing::TestWorld;
 
-std::size_t Count(const std::string& text, const std::string& part)
-{
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 TEST(StartupFilesTest, OddProgramFilesNeitherBlockNorMisleadStartUp)
 {
     {
@@ -45,7 +37,7 @@ TEST(StartupFilesTest, OddProgramFilesNeitherBlockNorMisleadStartUp)
                 << problems.toStdString();
         const std::string ini = ReadFileBytes(world.iniPath());
         EXPECT_EQ(ini.substr(0, 13), "\xEF\xBB\xBF[ulvex2]\r\n");
-        EXPECT_EQ(Count(ini, "[ulvex2]"), 1u);
+        EXPECT_EQ(ini.find("[ulvex2]", 4), std::string::npos) << "no second section";
     }
     {
         // A first start whose tesk.ini cannot be written works on in the
