@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <iterator>
 #include <optional>
 
@@ -26,7 +25,7 @@ enum class Rule {
     OnUnless,     // the box is on unless the value is `extra`
     OffUnless,    // the box is off unless the value is `extra`
     SoundQuality, // item "High" for "22", else item "Low"
-    TrackBar,     // the number divided by `scale`, to the nearest position
+    TrackBar,     // the number times `perUnit`, to the nearest position
     VideoMode,    // the item whose index is the value's first character
     Spin,         // the whole number, set as a number
     Message,      // the text after the writer's "say ", then the key bound to `extra` into `id2`
@@ -52,7 +51,7 @@ struct ReadRow {
     std::string_view id = {};
     std::string_view id2 = {};
     std::string_view extra = {};
-    double scale = 1;
+    int perUnit = 1; // track bars: positions per unit of the value
     Default missing = {};
     Default fresh = {};
 };
@@ -102,9 +101,9 @@ constexpr ReadRow Spin(std::string_view key, std::string_view id, long long fres
     return {.key = key, .rule = Rule::Spin, .id = id, .missing = Keep, .fresh = Number(fresh)};
 }
 
-constexpr ReadRow Bar(std::string_view key, std::string_view id, double scale, long long fallback)
+constexpr ReadRow Bar(std::string_view key, std::string_view id, int perUnit, long long fallback)
 {
-    return {.key = key, .rule = Rule::TrackBar, .id = id, .scale = scale, .missing = Position(fallback),
+    return {.key = key, .rule = Rule::TrackBar, .id = id, .perUnit = perUnit, .missing = Position(fallback),
             .fresh = Position(fallback)};
 }
 
@@ -147,11 +146,11 @@ constexpr ReadRow kRows[] = {
     Box("set cl_footsteps", "cbxFootSteps", Rule::OnUnless, "0", On(), On()),
     Box("set s_loadas8bit", "cbx8Bit", Rule::OffUnless, "1", Off(), Off()),
     Box("set s_waveonly", "cbxWaveOnly", Rule::OffUnless, "1", Off(), Off()),
-    Bar("set s_volume", "barVolume", 0.025, 7),
+    Bar("set s_volume", "barVolume", 40, 7),
     Box("set s_show", "cbxShowSnd", Rule::OffUnless, "1", Off(), Off()),
     Box("set s_testsound", "cbxTestSnd", Rule::OffUnless, "1", Off(), Off()),
     Box("set vid_fullscreen", "cbxFullScreen", Rule::OffUnless, "1", Off(), Off()),
-    Bar("set vid_gamma", "barGamma", 0.25, 7),
+    Bar("set vid_gamma", "barGamma", 4, 7),
     {.key = "set sw_mode", .rule = Rule::VideoMode, .id = "cboVidMode", .missing = Index(0), .fresh = Index(0)},
     Box("set sw_stipplealpha", "cbxStippleAlpha", Rule::OffUnless, "1", Off(), Off()),
     K(R"("SizeUp")", "txtSizeUp"),
@@ -278,34 +277,95 @@ long long WholeNumber(const Reading& reading, const ReadRow& row, const std::str
     return number;
 }
 
-// A decimal number with a point, read the same whatever the locale.
-std::optional<double> ParseDecimal(std::string_view text)
+// A decimal number as written: its digits, and how many of them stand
+// before the point (negative or beyond the digits when an exponent moves it).
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    long long point = 0;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t TakeDigits(std::string_view text, std::size_t at, std::string& digits)
+{
+    while (at < text.size() && IsDigit(text[at]))
+        digits += text[at++];
+    return at;
+}
+
+// Optional blanks, a sign, digits with at most one point (at least one
+// digit), an exponent, blanks; read the same whatever the locale.
+std::optional<Decimal> ParseDecimal(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return std::nullopt;
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.front() == '+' && text.size() > 1 && text[1] != '-')
-        text.remove_prefix(1);
-    double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(number))
+    Decimal number;
+    std::size_t at = 0;
+    if (text[at] == '+' || text[at] == '-')
+        number.negative = text[at++] == '-';
+    at = TakeDigits(text, at, number.digits);
+    number.point = static_cast<long long>(number.digits.size());
+    if (at < text.size() && text[at] == '.')
+        at = TakeDigits(text, at + 1, number.digits);
+    if (number.digits.empty())
         return std::nullopt;
-    return number;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        bool negativeExponent = false;
+        if (++at < text.size() && (text[at] == '+' || text[at] == '-'))
+            negativeExponent = text[at++] == '-';
+        std::string exponentDigits;
+        at = TakeDigits(text, at, exponentDigits);
+        if (exponentDigits.empty())
+            return std::nullopt;
+        // Far beyond any track bar either way; the bound keeps the sum defined.
+        constexpr long long kFarOut = 1000;
+        long long exponent = 0;
+        for (const char digit : exponentDigits)
+            exponent = std::min(exponent * 10 + (digit - '0'), kFarOut);
+        number.point += negativeExponent ? -exponent : exponent;
+    }
+    // Leading zeros say nothing of the size.
+    const auto zeros = std::min(number.digits.find_first_not_of('0'), number.digits.size());
+    number.digits.erase(0, zeros);
+    number.point -= static_cast<long long>(zeros);
+    return at == text.size() ? std::optional<Decimal>(number) : std::nullopt;
 }
 
-// Halves go to the even neighbour, whatever the floating-point rounding mode.
-long long Nearest(double number)
+// The number times perUnit to the nearest whole number, a half going to the
+// even neighbour, computed on the decimal digits so that no binary fraction
+// turns 0.0375 times 40 into 1.4999...
+long long NearestPosition(const Decimal& number, int perUnit)
 {
-    // Far beyond any track bar, and small enough for the conversion to be defined.
-    constexpr double kLimit = 1e15;
-    number = std::clamp(number, -kLimit, kLimit);
-    const double whole = std::floor(number);
-    const double rest = number - whole;
-    auto nearest = static_cast<long long>(whole);
-    if (rest > 0.5 || (rest == 0.5 && nearest % 2 != 0))
+    // Whole parts this long are far beyond any track bar.
+    constexpr long long kWholeDigits = 15;
+    if (number.point > kWholeDigits)
+        return number.negative ? -1'000'000'000'000'000 : 1'000'000'000'000'000;
+    const auto split = static_cast<std::size_t>(std::clamp<long long>(number.point, 0, number.digits.size()));
+    long long whole = 0;
+    for (std::size_t i = 0; i < split; ++i)
+        whole = whole * 10 + (number.digits[i] - '0');
+    for (long long i = static_cast<long long>(number.digits.size()); i < number.point; ++i)
+        whole *= 10;
+    std::string fraction(static_cast<std::size_t>(std::max<long long>(0, -number.point)), '0');
+    fraction += number.digits.substr(split);
+    // The fraction times perUnit, digit by digit from the right; what carries
+    // out of it is whole positions.
+    int carry = 0;
+    for (auto digit = fraction.rbegin(); digit != fraction.rend(); ++digit) {
+        const int product = (*digit - '0') * perUnit + carry;
+        *digit = static_cast<char>('0' + product % 10);
+        carry = product / 10;
+    }
+    long long nearest = whole * perUnit + carry;
+    const bool aboveHalf = !fraction.empty()
+        && (fraction[0] > '5' || (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos));
+    const bool half = !fraction.empty() && fraction[0] == '5' && !aboveHalf;
+    if (aboveHalf || (half && nearest % 2 != 0))
         ++nearest;
-    return nearest;
+    return number.negative ? -nearest : nearest;
 }
 
 char UpperAscii(char c)
@@ -359,7 +419,7 @@ void SetTrackBar(const Reading& reading, const ReadRow& row, const std::string& 
     const auto number = ParseDecimal(value);
     if (!number)
         throw NotANumber(reading, row, value, "a number");
-    reading.model.SetPosition(row.id, Nearest(*number / row.scale));
+    reading.model.SetPosition(row.id, NearestPosition(*number, row.perUnit));
 }
 
 // The mode number is the value's first character, so "12" selects item 1.
@@ -490,12 +550,19 @@ void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& 
         return;
     }
     const std::string path = JoinPath(directory, fileName);
-    tokens.clear();
-    tokens = ReadTextLines(path);
-    const TokenIndex index(tokens, TableKeys());
-    const Reading reading{model, index, path};
-    for (const ReadRow& row : kRows)
-        ReadRowOf(reading, row);
+    // Read into copies, applied only once the whole file was read: a file
+    // that stops at a bad value must not leave a half-read window, which the
+    // next save would write over the player's file.
+    TokenList lines = ReadTextLines(path);
+    SettingsModel read = model;
+    {
+        const TokenIndex index(lines, TableKeys());
+        const Reading reading{read, index, path};
+        for (const ReadRow& row : kRows)
+            ReadRowOf(reading, row);
+    }
+    model = std::move(read);
+    tokens = std::move(lines);
 }
 
 } // namespace tesk

@@ -23,10 +23,10 @@ inline constexpr std::string_view kNewFileName = "New file";
 void ApplyNewSettings(SettingsModel& model);
 
 // Reads directory/fileName into tokens (replaced) and sets the settings from
-// it. A file that cannot be opened throws Error naming it before any setting
-// changes, with tokens left empty. A value that should be a number but is not
-// throws Error naming the file, the line's key and the value; the settings
-// read before that line keep their new values.
+// it, all at once when the whole file was read. A file that cannot be opened,
+// or a value that should be a number but is not, throws Error naming the file
+// (and the line's key and the value) and changes neither the settings nor
+// tokens.
 //
 // With kNewFileDirectory and kNewFileName it applies ApplyNewSettings and
 // leaves tokens alone: emptying them is the New command's own step.

@@ -15,6 +15,7 @@ enum class Source {
     Text,      // the setting's text, unchanged
     Masked,    // a masked decimal with its blanks made "0"
     Number,    // a spin field's whole number (its minimum when the text is none)
+    Limit,     // as Number while the box `arg` is checked, else "0" (no limit)
     Position,  // a track bar's position
     Scaled,    // a track bar's position times `units` / 10^`decimals`
     Check,     // `on` while the box is checked, else `off`
@@ -245,8 +246,10 @@ constexpr LineRow kClientToEnd[] = {
 
     Line(""),
     Line("//Server Settings"),
-    Set("Set FragLimit", Source::Number, "edtFragLimit", IfChecked("cbxFragLimit")),
-    Set("Set TimeLimit", Source::Number, "edtTimeLimit", IfChecked("cbxTimeLimit")),
+    // Always written: the reader turns a box off only for a value below 1,
+    // so a missing line would bring a limit back on.
+    {.prefix = "Set FragLimit", .source = Source::Limit, .id = "edtFragLimit", .arg = "cbxFragLimit"},
+    {.prefix = "Set TimeLimit", .source = Source::Limit, .id = "edtTimeLimit", .arg = "cbxTimeLimit"},
     Set("Set HostName", Source::Text, "edtServerName", kServer, IfFilled("edtServerName")),
     Set("Set Password", Source::Text, "edtServerPassword", kServer, IfFilled("edtServerPassword")),
     ServerBox("Set Dedicated", {}, "cbxDedicatedServer"),
@@ -313,6 +316,7 @@ std::optional<std::string> ValueOf(const SettingsModel& model, const LineRow& ro
     case Source::Text: return model.Text(row.id);
     case Source::Masked: return ReplaceChar(model.Text(row.id), ' ', '0');
     case Source::Number: return std::to_string(model.Number(row.id));
+    case Source::Limit: return model.Checked(row.arg) ? std::to_string(model.Number(row.id)) : "0";
     case Source::Position: return std::to_string(model.Position(row.id));
     case Source::Scaled: return ScaledDecimal(static_cast<long long>(model.Position(row.id)) * row.units, row.decimals);
     case Source::Check: return std::string(model.Checked(row.id) ? row.on : row.off);

@@ -457,7 +457,7 @@ constexpr std::array kSettings{
                .hint = "125    (The maximum number of seconds before terminating a game connection)"},
 
     // Page "Games & Aliases": the start options of the current game
-    SettingDef{.id = "txtCurrentGame", .kind = K::Text, .page = P::GamesAliases, .frame = "pnlCurrentGame"},
+    SettingDef{.id = "txtCurrentGame", .kind = K::Text, .page = P::GamesAliases, .frame = "pnlCurrentGame", .path = true},
     SettingDef{.id = "cbxStartWithGame", .kind = K::Check, .page = P::GamesAliases, .frame = "pnlCurrentGame",
                .caption = "Start Ulvex2 with this Game", .initial = "0"},
 
@@ -467,9 +467,9 @@ constexpr std::array kSettings{
     SettingDef{.id = "cbxMinimize", .kind = K::Check, .page = P::Lower, .caption = "Minimize On Run", .initial = "0"},
     SettingDef{.id = "cbxSaveFilesonRun", .kind = K::Check, .page = P::Lower, .caption = "Save Files on Run",
                .initial = "1"},
-    SettingDef{.id = "txtConfigFile", .kind = K::Text, .page = P::Lower, .caption = "Config File"},
-    SettingDef{.id = "txtBatchFile", .kind = K::Text, .page = P::Lower, .caption = "Batch File"},
-    SettingDef{.id = "txtU2Dir", .kind = K::Text, .page = P::Lower, .caption = "Ulvex2 Directory: "},
+    SettingDef{.id = "txtConfigFile", .kind = K::Text, .page = P::Lower, .caption = "Config File", .path = true},
+    SettingDef{.id = "txtBatchFile", .kind = K::Text, .page = P::Lower, .caption = "Batch File", .path = true},
+    SettingDef{.id = "txtU2Dir", .kind = K::Text, .page = P::Lower, .caption = "Ulvex2 Directory: ", .path = true},
 };
 
 template <typename Def, std::size_t N>

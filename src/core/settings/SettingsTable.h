@@ -65,6 +65,7 @@ struct SettingDef {
     std::string_view captureName = {}; // key fields: the name in the key-capture title
     long bit = 0;             // deathmatch flag boxes: the bit the box stands for
     std::string_view labelHint = {}; // hint of the setting's own label, when it has one
+    bool path = false;        // the text names a file or directory of this system, not bytes of a game file
 };
 
 std::span<const PageDef> PageTable();

@@ -14,6 +14,8 @@ namespace tesk {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -124,6 +126,12 @@ IniFile IniFile::Parse(std::string_view text, std::string path)
 {
     IniFile ini;
     ini.path_ = std::move(path);
+    // Editors that save UTF-8 may put a byte-order mark in front of the first
+    // header; it is no part of that line, and a save puts it back.
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+        ini.byteOrderMark_ = true;
+    }
     // Every header holds a "[": the sections are allocated once, not moved
     // (with their lines and keys) each time the list grows.
     ini.sections_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')) + 1);
@@ -241,7 +249,7 @@ void IniFile::RenameSections(const std::vector<std::pair<std::string, std::strin
 
 std::string IniFile::Serialize() const
 {
-    std::string text;
+    std::string text(byteOrderMark_ ? kByteOrderMark : std::string_view());
     for (const Section& section : sections_) {
         if (section.name)
             text.append(section.header).append("\r\n");

@@ -12,7 +12,8 @@ namespace tesk {
 // An INI file (tesk.ini, the profiles) kept as its lines, so that a change
 // touches only the line it concerns. Section and key names are matched
 // without regard to ASCII case and surrounding blanks; where a name occurs
-// twice, the first occurrence counts.
+// twice, the first occurrence counts. A leading UTF-8 byte-order mark is
+// skipped when reading and kept when writing.
 class IniFile {
 public:
     // A missing file gives an empty one; a file that exists but cannot be
@@ -58,6 +59,7 @@ private:
     Section& SectionForWriting(const std::string& section);
 
     std::string path_;
+    bool byteOrderMark_ = false;
     std::vector<Section> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_;
 };

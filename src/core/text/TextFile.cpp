@@ -10,7 +10,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -71,6 +70,19 @@ std::optional<Target> InspectTarget(const std::string& path)
         && ::access(path.c_str(), W_OK) == 0;
     return writable ? std::optional<Target>(Target{true, info.st_mode & 07777}) : std::nullopt;
 }
+
+// Closes the file when the reading is over, however it ends.
+struct Descriptor {
+    explicit Descriptor(int descriptor) : fd(descriptor) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int fd;
+};
 
 void SyncDirectory(const std::string& directory)
 {
@@ -211,27 +223,36 @@ std::string JoinCrlf(const std::vector<std::string>& lines)
 
 std::optional<std::string> ReadFileIfExists(const std::string& path)
 {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const auto type = fs::status(path, ec).type();
-    if (type == fs::file_type::not_found)
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (type == fs::file_type::directory || !in)
+    // Opened without waiting, so that a FIFO or a device is refused rather
+    // than blocking the program until something writes to it.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
         throw CannotOpen(path);
+    }
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0 || S_ISDIR(info.st_mode))
+        throw CannotOpen(path);
+    if (!S_ISREG(info.st_mode))
+        throw Error("Cannot open file " + path + ": it is not a regular file");
     // One read of the size the file has, then whatever it grew by meanwhile
     // (or all of it, when the system gives no size, as for /proc files).
-    std::string bytes;
-    if (const auto size = fs::file_size(path, ec); !ec && size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data(), static_cast<std::streamsize>(size));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw CannotOpen(path);
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
     }
-    char more[65536];
-    while (in && (in.read(more, sizeof more), in.gcount() > 0))
-        bytes.append(more, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        throw CannotOpen(path);
+    bytes.resize(filled);
     return bytes;
 }
 

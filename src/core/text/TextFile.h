@@ -14,7 +14,9 @@ std::vector<std::string> SplitLines(std::string_view text);
 std::string JoinCrlf(const std::vector<std::string>& lines);
 
 // Whole content of a file; no value when the file does not exist. A file that
-// exists but cannot be read throws Error("Cannot open file <path>").
+// exists but cannot be read throws Error("Cannot open file <path>"); anything
+// but a regular file or a directory (a FIFO, a device) is refused at once,
+// with a message that says so, rather than waited on.
 std::optional<std::string> ReadFileIfExists(const std::string& path);
 // Lines of a file; throws Error("Cannot open file <path>") when it is missing
 // or cannot be read.

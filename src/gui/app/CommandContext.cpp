@@ -31,7 +31,7 @@ void CommandContext::RunCommand(const std::function<void()>& command) const
     try {
         command();
     } catch (const std::exception& error) {
-        desktop_.ShowError(&window_.widget, ToQ(error.what()));
+        desktop_.ShowError(&window_.widget, MessageToQ(error.what()));
     }
     Refresh();
 }

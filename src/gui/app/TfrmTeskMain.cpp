@@ -407,7 +407,8 @@ void TfrmTeskMain::FormCreate()
 
     RunStartupStep([] { EnterDataDirectory(); });
     RunStartupStep([this] { settings_.WriteString("tesk", "path", CurrentDirectory()); });
-    RunStartupStep([this] { StartupReadProgramSettings(); });
+    std::string gameDirectory;
+    RunStartupStep([&] { gameDirectory = StartupReadProgramSettings(); });
     RunStartupStep([this] { FillModelList(); });
     RunStartupStep([this] { FillSkinList(model_.Text("cboModel")); });
     RunStartupStep([this] { config_->ReadStartupConfig(); });
@@ -416,7 +417,7 @@ void TfrmTeskMain::FormCreate()
     RunStartupStep([this] { settings_.WriteString("tesk", "configfile", model_.Text("txtConfigFile")); });
     pages_->setCurrentIndex(0);
     RunStartupStep([this] { profiles_->LoadGlobalProfile(); });
-    StartupFillLists();
+    StartupFillLists(gameDirectory);
     Refresh();
     config_->MarkSaved();
 
@@ -428,14 +429,17 @@ void TfrmTeskMain::FormCreate()
     timer1_->start();
 }
 
-void TfrmTeskMain::StartupReadProgramSettings()
+std::string TfrmTeskMain::StartupReadProgramSettings()
 {
     std::string gameDirectory = settings_.ReadString("ulvex2", "path", "");
     if (!gameDirectory.empty()) {
         model_.SetText("txtU2Dir", gameDirectory);
     } else {
-        RunStartupStep([this] { btnU2DirClick(); });
-        gameDirectory = settings_.ReadString("ulvex2", "path", "");
+        // When tesk.ini cannot be written, the directory just picked is
+        // still the one the rest of start-up works in.
+        const std::string picked = ChooseGameDirectory();
+        RunStartupStep([&] { settings_.WriteString("ulvex2", "path", picked); });
+        gameDirectory = settings_.ReadString("ulvex2", "path", picked);
     }
     const std::string batchFile = settings_.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat"));
     model_.SetText("txtBatchFile", batchFile);
@@ -448,9 +452,10 @@ void TfrmTeskMain::StartupReadProgramSettings()
     model_.SetChecked("cbxMinimize", settings_.ReadBool("tesk", "minimize", false));
     model_.SetChecked("cbxStartServer", settings_.ReadBool("tesk", "RunServer", false));
     Refresh();
+    return gameDirectory;
 }
 
-void TfrmTeskMain::StartupFillLists()
+void TfrmTeskMain::StartupFillLists(const std::string& gameDirectory)
 {
     // Start-up stored the working directory first; it is the same place when
     // that write failed.
@@ -461,7 +466,7 @@ void TfrmTeskMain::StartupFillLists()
         model_.SetItems("cboClientStartMap", maps);
         model_.SetItems("cboServerStartMap", std::move(maps));
     });
-    RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(settings_.ReadString("ulvex2", "path", ""))); });
+    RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(gameDirectory)); });
     RunStartupStep([&] { model_.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
 }
 
@@ -474,18 +479,18 @@ void TfrmTeskMain::Timer1Timer()
     }
 }
 
-void TfrmTeskMain::btnU2DirClick()
+void TfrmTeskMain::btnU2DirClick() { settings_.WriteString("ulvex2", "path", ChooseGameDirectory()); }
+
+std::string TfrmTeskMain::ChooseGameDirectory()
 {
     const std::string initial = settings_.ReadString("ulvex2", "path", DefaultGameDirectory());
     const auto chosen = desktop_.ChooseFileToOpen(
-        this, {QStringLiteral("Ulvex2 Location"), ToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
-    if (!chosen) {
-        settings_.WriteString("ulvex2", "path", initial);
-        return;
-    }
-    model_.SetText("txtU2Dir", DriveAndDirectory(SplitPath(FromQ(*chosen))));
+        this, {QStringLiteral("Ulvex2 Location"), PathToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
+    if (!chosen)
+        return initial;
+    model_.SetText("txtU2Dir", DriveAndDirectory(SplitPath(PathFromQ(*chosen))));
     Refresh();
-    settings_.WriteString("ulvex2", "path", model_.Text("txtU2Dir"));
+    return model_.Text("txtU2Dir");
 }
 
 void TfrmTeskMain::cbxCloseOnRunClick() { Refresh(); }
@@ -554,7 +559,7 @@ void TfrmTeskMain::RunStartupStep(const std::function<void()>& step)
     try {
         step();
     } catch (const std::exception& error) {
-        const QString problem = ToQ(error.what());
+        const QString problem = MessageToQ(error.what());
         if (!startupProblems_.contains(problem))
             startupProblems_.append(problem);
     }
@@ -574,7 +579,7 @@ void TfrmTeskMain::FormClose()
         launch_->WriteLaunchKeys("Minimize");
     } catch (const std::exception& error) {
         // The window closes all the same; the player learns what was not kept.
-        desktop_.ShowError(this, ToQ(error.what()));
+        desktop_.ShowError(this, MessageToQ(error.what()));
     }
 }
 
@@ -629,7 +634,7 @@ bool TfrmTeskMain::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::ToolTip && watched->objectName() == QLatin1String("btnRun")) {
         auto* button = static_cast<QWidget*>(watched);
         context_->RunCommand(
-            [&] { button->setToolTip(ToQ(launch_->RunCommandText()) + QStringLiteral("\nShortcut: F5")); });
+            [&] { button->setToolTip(PathToQ(launch_->RunCommandText()) + QStringLiteral("\nShortcut: F5")); });
     }
     if (event->type() == QEvent::FocusIn) {
         if (watched == view_->Widget("cboModel"))

@@ -117,8 +117,12 @@ private:
     // Runs one start-up step; its problem is noted and start-up goes on.
     void RunStartupStep(const std::function<void()>& step);
 
-    void StartupReadProgramSettings();
-    void StartupFillLists();
+    // Returns the game directory that the rest of start-up uses.
+    std::string StartupReadProgramSettings();
+    void StartupFillLists(const std::string& gameDirectory);
+    // The game-directory browse without its write to tesk.ini: fills the
+    // field when a game was picked and returns the directory to store.
+    std::string ChooseGameDirectory();
     void ReportStartupProblems();
 
     Desktop& desktop_;

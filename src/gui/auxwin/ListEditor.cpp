@@ -60,7 +60,7 @@ bool ListEditor::FormClose()
     try {
         WriteTextLines(path, lines);
     } catch (const std::exception& error) {
-        context_.desktop().ShowError(this, ToQ(error.what()));
+        context_.desktop().ShowError(this, MessageToQ(error.what()));
         return false;
     }
     context_.RunCommand([this, &path] { Refill(path); });

@@ -60,7 +60,7 @@ bool TfrmEdit::FormClose()
     try {
         WriteTextLines(path_, MemoLines(*mmoFile_));
     } catch (const std::exception& error) {
-        context_.desktop().ShowError(this, ToQ(error.what()));
+        context_.desktop().ShowError(this, MessageToQ(error.what()));
         return false;
     }
     changed_ = false;
@@ -78,7 +78,9 @@ void TfrmEdit::closeEvent(QCloseEvent* event)
 
 bool TfrmEdit::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &context_.window() && event->type() == QEvent::Close && isVisible() && !close()) {
+    // The parent is the main window; asking the context for it would reach
+    // into a window that is being destroyed when its children go.
+    if (watched == parentWidget() && event->type() == QEvent::Close && isVisible() && !close()) {
         event->ignore();
         return true;
     }

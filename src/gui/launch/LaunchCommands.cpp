@@ -27,7 +27,7 @@ QStringList ToQList(const std::vector<std::string>& items)
 {
     QStringList list;
     for (const std::string& item : items)
-        list.append(ToQ(item));
+        list.append(PathToQ(item));
     return list;
 }
 
@@ -44,10 +44,10 @@ void LaunchCommands::SpeedButton3Click() { context_.RunCommand([this] { SaveBatc
 
 void LaunchCommands::SaveBatchAs1Click()
 {
-    const auto chosen = context_.desktop().ChooseFileToSave(&context_.window(), {QString(), ToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToSave(&context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
-    const std::string path = FromQ(*chosen);
+    const std::string path = PathFromQ(*chosen);
     context_.model().SetText("txtBatchFile", path);
     context_.Refresh();
     WriteBatchFile(path, context_.model().Text("txtU2Dir"), BuildCommandLine(context_.model()));
@@ -64,14 +64,15 @@ void LaunchCommands::SaveAll1Click()
 
 void LaunchCommands::OpenBatch1Click()
 {
-    const auto chosen = context_.desktop().ChooseFileToOpen(&context_.window(), {QString(), ToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToOpen(&context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
-    const PathParts parts = SplitPath(FromQ(*chosen));
+    const PathParts parts = SplitPath(PathFromQ(*chosen));
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
+    // A file that cannot be read changes nothing, its path included.
+    ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtBatchFile", full);
     context_.Refresh();
-    ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.programSettings().WriteString("tesk", "Batchfile", full);
 }
 
@@ -105,8 +106,8 @@ bool LaunchCommands::StartGame(bool runBatchFile)
     } catch (const std::exception& error) {
         problem = error.what();
     }
-    if (!problem && !context_.desktop().StartProgram(ToQ(start.program), ToQList(start.arguments),
-                                                     ToQ(start.workingDirectory)))
+    if (!problem && !context_.desktop().StartProgram(PathToQ(start.program), ToQList(start.arguments),
+                                                     PathToQ(start.workingDirectory)))
         problem = "The system cannot run " + start.program + ".";
     if (!problem)
         return true;
@@ -115,7 +116,7 @@ bool LaunchCommands::StartGame(bool runBatchFile)
     // itself, started without a compatibility tool.
     if (start.program == start.game && FileExists(start.game))
         text += "\nA runner such as wine can be set with \"Game Runner...\" in the file menu.";
-    context_.desktop().ShowError(&context_.window(), ToQ(text));
+    context_.desktop().ShowError(&context_.window(), MessageToQ(text));
     return false;
 }
 

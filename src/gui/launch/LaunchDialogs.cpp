@@ -20,7 +20,7 @@ namespace {
 
 QLineEdit* ReadOnlyLine(const char* name, const std::string& text, QWidget* parent)
 {
-    auto* line = Named(new QLineEdit(ToQ(text), parent), name);
+    auto* line = Named(new QLineEdit(PathToQ(text), parent), name);
     line->setReadOnly(true);
     line->setCursorPosition(0);
     return line;
@@ -40,7 +40,7 @@ TfrmRunner::TfrmRunner(const std::string& runner, QWidget* parent) : QDialog(par
                    this),
         "lblRunner");
     explanation->setWordWrap(true);
-    edtRunner_ = Named(new QLineEdit(ToQ(runner), this), "edtRunner");
+    edtRunner_ = Named(new QLineEdit(PathToQ(runner), this), "edtRunner");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     Named(buttons->button(QDialogButtonBox::Ok), "btnOk");
     Named(buttons->button(QDialogButtonBox::Cancel), "btnCancel");
@@ -54,7 +54,7 @@ TfrmRunner::TfrmRunner(const std::string& runner, QWidget* parent) : QDialog(par
     setMinimumWidth(380);
 }
 
-std::string TfrmRunner::runner() const { return FromQ(edtRunner_->text()); }
+std::string TfrmRunner::runner() const { return PathFromQ(edtRunner_->text()); }
 
 TfrmCommandLine::TfrmCommandLine(const ProgramStart& start, const std::string& batchLine, QWidget* parent)
     : QDialog(parent)
@@ -66,7 +66,7 @@ TfrmCommandLine::TfrmCommandLine(const ProgramStart& start, const std::string& b
     arguments->setLineWrapMode(QPlainTextEdit::NoWrap);
     arguments->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     for (const std::string& argument : start.arguments)
-        arguments->appendPlainText(ToQ(argument));
+        arguments->appendPlainText(PathToQ(argument));
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Program:"), ReadOnlyLine("edtProgram", start.program, this));
@@ -80,7 +80,7 @@ TfrmCommandLine::TfrmCommandLine(const ProgramStart& start, const std::string& b
     Named(buttons->button(QDialogButtonBox::Close), "btnClose");
     auto* copy = Named(buttons->addButton(QStringLiteral("Copy Command"), QDialogButtonBox::ActionRole),
                        "btnCopyCommand");
-    const QString command = ToQ(CommandText(start));
+    const QString command = PathToQ(CommandText(start));
     connect(copy, &QPushButton::clicked, this, [command] { QGuiApplication::clipboard()->setText(command); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -47,18 +47,18 @@ void EntryEditor::SetContext(const EntryEditorContext& context)
     txtLineNumber_->setText(QString::number(context.lineNumber));
     txtNumberOfLines_->setText(QString::number(context.numberOfLines));
     txtNew_->setText(context.isNew ? QStringLiteral("true") : QStringLiteral("false"));
-    txtCurrentGame_->setText(ToQ(context.profileName));
+    txtCurrentGame_->setText(PathToQ(context.profileName));
     shownText_ = context.shownText;
 }
 
 EntryEditorContext EntryEditor::Context() const
 {
     return EntryEditorContext{txtLineNumber_->text().toULongLong(), txtNumberOfLines_->text().toULongLong(),
-                              txtNew_->text() != QLatin1String("false"), FromQ(txtCurrentGame_->text()),
+                              txtNew_->text() != QLatin1String("false"), PathFromQ(txtCurrentGame_->text()),
                               shownText_};
 }
 
-std::string EntryEditor::ProfileFile() const { return ProfilePath(CurrentDirectory(), FromQ(txtCurrentGame_->text())); }
+std::string EntryEditor::ProfileFile() const { return ProfilePath(CurrentDirectory(), PathFromQ(txtCurrentGame_->text())); }
 
 EntryTarget EntryEditor::Target() const
 {
@@ -77,7 +77,7 @@ void EntryEditor::btnOkClick()
         reject();
         return;
     } catch (const std::exception& error) {
-        desktop_.ShowError(this, ToQ(error.what()));
+        desktop_.ShowError(this, MessageToQ(error.what()));
         return;
     }
     accept();
@@ -153,7 +153,7 @@ void EntryEditor::showEvent(QShowEvent* event)
         FormActivate();
     } catch (const std::exception& error) {
         btnOk_->setEnabled(false);
-        desktop_.ShowError(this, ToQ(error.what()));
+        desktop_.ShowError(this, MessageToQ(error.what()));
     }
 }
 

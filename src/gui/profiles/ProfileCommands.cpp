@@ -130,7 +130,7 @@ void ProfileCommands::ShowGames(const std::vector<std::string>& names)
     const QSignalBlocker blocker(games);
     games->clear();
     for (const std::string& name : names)
-        games->addItem(ToQ(name));
+        games->addItem(PathToQ(name));
 }
 
 void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
@@ -179,7 +179,7 @@ std::optional<std::string> ProfileCommands::ShownProfile() const
     if (page.cbxGlobalSettings->isChecked())
         return std::string(kGlobalProfileName);
     if (const auto game = SelectedGame())
-        return FromQ(page.lbxGames->item(*game)->text());
+        return PathFromQ(page.lbxGames->item(*game)->text());
     return std::nullopt;
 }
 
@@ -227,7 +227,7 @@ void ProfileCommands::ShowGameProfile()
         return;
     }
     page.btnUseThisGame->setEnabled(true);
-    LoadProfileLists(ProfileFileOf(FromQ(games->item(*game)->text())));
+    LoadProfileLists(ProfileFileOf(PathFromQ(games->item(*game)->text())));
 }
 
 void ProfileCommands::SetGlobalSettingsBox(bool checked)
@@ -353,7 +353,7 @@ void ProfileCommands::btnUseThisGameClick()
     GamesPage& page = Page();
     std::vector<std::string> games;
     for (int row = 0; row < page.lbxGames->count(); ++row)
-        games.push_back(FromQ(page.lbxGames->item(row)->text()));
+        games.push_back(PathFromQ(page.lbxGames->item(row)->text()));
     std::optional<std::size_t> selected;
     if (const auto game = SelectedGame())
         selected = static_cast<std::size_t>(*game);
@@ -373,7 +373,7 @@ void ProfileCommands::btnAddGameClick()
         listed.push_back(FromQ(Page().lbxGames->item(row)->text()));
     CheckGameToAdd(name, listed);
     AddGame(CurrentDirectory(), name);
-    Page().lbxGames->addItem(ToQ(name));
+    Page().lbxGames->addItem(PathToQ(name));
 }
 
 // A game whose profile cannot be moved to its backup stays listed: the error
@@ -384,8 +384,8 @@ void ProfileCommands::btnDeleteGameClick()
     const auto game = SelectedGame();
     if (!game)
         return;
-    const std::string name = FromQ(page.lbxGames->item(*game)->text());
-    if (!context_.desktop().Confirm(&context_.window(), ToQ(DeleteGameQuestion(name))))
+    const std::string name = PathFromQ(page.lbxGames->item(*game)->text());
+    if (!context_.desktop().Confirm(&context_.window(), MessageToQ(DeleteGameQuestion(name))))
         return;
     const DeleteGameResult result = DeleteGame(CurrentDirectory(), name);
     {

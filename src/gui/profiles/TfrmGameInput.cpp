@@ -79,14 +79,14 @@ void TfrmGameInput::FormActivate()
     chosenName_.clear();
     cboGames_->clear();
     for (const std::string& name : ListGameCandidates(gameDirectory_))
-        cboGames_->addItem(ToQ(name));
+        cboGames_->addItem(PathToQ(name));
     cboGames_->setCurrentIndex(-1);
     cboGames_->clearEditText();
 }
 
 void TfrmGameInput::btnOkClick()
 {
-    chosenName_ = PickedGameName(FromQ(cboGames_->currentText()));
+    chosenName_ = PickedGameName(PathFromQ(cboGames_->currentText()));
     accept();
 }
 

@@ -65,10 +65,10 @@ void ConfigCommands::SaveConfig1Click()
 void ConfigCommands::SaveConfigAs1Click()
 {
     const auto chosen = context_.desktop().ChooseFileToSave(
-        &context_.window(), {QString(), ToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
+        &context_.window(), {QString(), PathToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
     if (!chosen)
         return;
-    const std::string path = FromQ(*chosen);
+    const std::string path = PathFromQ(*chosen);
     if (!FileExists(path))
         WriteFileAtomically(path, "", "Cannot create file %s");
     const PathParts parts = SplitPath(path);
@@ -82,14 +82,15 @@ void ConfigCommands::SaveConfigAs1Click()
 void ConfigCommands::OpenConfig1Click()
 {
     const auto chosen = context_.desktop().ChooseFileToOpen(
-        &context_.window(), {QString(), ToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
+        &context_.window(), {QString(), PathToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
     if (!chosen)
         return;
-    const PathParts parts = SplitPath(FromQ(*chosen));
+    const PathParts parts = SplitPath(PathFromQ(*chosen));
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
+    // A file that cannot be read changes nothing, its path included.
+    ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
-    ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     MarkSaved();
     context_.programSettings().WriteString("tesk", "configfile", full);
 }

@@ -35,6 +35,11 @@ QString MaskedForDisplay(const std::string& text) { return ToQ(text).replace(QLa
 
 std::string MaskedFromDisplay(QString text) { return FromQ(text.replace(kMaskBlank, QLatin1Char(' '))); }
 
+// A field's text as it shows; paths in the system's encoding (see Text.h).
+QString Shown(const SettingDef& def, const std::string& text) { return def.path ? PathToQ(text) : ToQ(text); }
+
+std::string Stored(const SettingDef& def, const QString& text) { return def.path ? PathFromQ(text) : FromQ(text); }
+
 QStringList ToQList(const std::vector<std::string>& items)
 {
     QStringList list;
@@ -158,8 +163,8 @@ void SettingsView::Connect(const SettingDef& def, QWidget* widget)
     switch (def.kind) {
     case SettingKind::Text:
     case SettingKind::Key:
-        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, id](const QString& text) {
-            model_.SetText(id, FromQ(text));
+        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, row = &def, id](const QString& text) {
+            model_.SetText(id, Stored(*row, text));
             StoreUserEdit(id);
         });
         break;
@@ -258,7 +263,7 @@ void SettingsView::Show(const Binding& binding)
     case SettingKind::Text:
     case SettingKind::Key: {
         auto* edit = static_cast<QLineEdit*>(widget);
-        const QString text = ToQ(model_.Text(def.id));
+        const QString text = Shown(def, model_.Text(def.id));
         if (edit->text() != text)
             edit->setText(text);
         break;

@@ -71,7 +71,7 @@ TEST_F(ConfigReaderTest, FileThatCannotBeOpenedChangesNothing)
         EXPECT_NE(std::string(error.what()).find(JoinPath(dir.str(), "missing.cfg")), std::string::npos)
             << error.what();
     }
-    EXPECT_TRUE(tokens.empty());
+    EXPECT_EQ(tokens, TokenList{"from an earlier read"});
     EXPECT_EQ(Snapshot(model), before);
 
     EXPECT_THROW(ReadConfigFile(model, tokens, TempDir().str(), ""), Error) << "a folder is no config file";
@@ -325,18 +325,19 @@ TEST_F(ConfigReaderTest, ChatMessagesLoseTheirSayAndFindTheirKey)
     EXPECT_EQ(model.Text("txtMsg3Key"), "");
 }
 
-TEST_F(ConfigReaderTest, ValueThatIsNoNumberStopsAtItsRow)
+TEST_F(ConfigReaderTest, ValueThatIsNoNumberChangesNothing)
 {
     model.SetChecked("cbxFullScreen", false);
+    tokens = {"from an earlier read"};
+    const Lines before = Snapshot(model);
     EXPECT_EQ(ReadError({"set name \"Ann\"", "set s_volume \"abc\"", "set vid_fullscreen \"1\""}),
               "Error reading " + Path() + ": \"set s_volume\" has the value 'abc', which is not a number");
-    EXPECT_EQ(model.Text("txtPlayer"), "Ann");
-    EXPECT_FALSE(model.Checked("cbxFullScreen")) << "rows after the bad one are not applied";
-    EXPECT_EQ(tokens.size(), 3u);
+    EXPECT_EQ(Snapshot(model), before) << "neither the rows before the bad one nor those after it are applied";
+    EXPECT_EQ(tokens, TokenList{"from an earlier read"});
 
     EXPECT_EQ(ReadError({"Set Public \"1\"", "Set MaxClients \"1.5\""}),
               "Error reading " + Path() + ": \"Set MaxClients\" has the value '1.5', which is not a whole number");
-    EXPECT_TRUE(model.Checked("cbxPublicServer"));
+    EXPECT_FALSE(model.Checked("cbxPublicServer"));
     EXPECT_EQ(ReadError({"set sw_mode \"x1\""}),
               "Error reading " + Path() + ": \"set sw_mode\" has the value 'x1', which is not a whole number");
     EXPECT_EQ(ReadError({"set scr_conspeed \"99999999999999999999\""}),
@@ -443,6 +444,30 @@ TEST_F(ConfigReaderTest, WrittenFileReadsBackToTheSameFile)
     EXPECT_EQ(JoinCrlf(tokens), first);
     EXPECT_EQ(fresh.SelectedText("cboSkin"), "venus");
     EXPECT_EQ(fresh.Text("txtMsg5Key"), model.Text("txtMsg5Key"));
+}
+
+// Positions are the decimal value times their positions per unit, exactly:
+// 0.0375 is 1.4999... in binary but 1.5, and so 2, on the track bar.
+TEST_F(ConfigReaderTest, PositionsAreComputedOnTheDecimalDigits)
+{
+    const struct {
+        const char* line;
+        const char* id;
+        int position;
+    } cases[] = {
+        {"set s_volume \"0.0375\"", "barVolume", 2},   {"set s_volume \"0.0875\"", "barVolume", 4},
+        {"set s_volume \"0.0625\"", "barVolume", 2},   {"set s_volume \"0.037499999\"", "barVolume", 1},
+        {"set s_volume \"0.03750000000000000000001\"", "barVolume", 2},
+        {"set s_volume \"2.5E-2\"", "barVolume", 1},   {"set s_volume \"1e-99999999999999999999\"", "barVolume", 0},
+        {"set vid_gamma \"0.375\"", "barGamma", 2},    {"set vid_gamma \"0.625\"", "barGamma", 2},
+        {"set sensitivity \"4.5\"", "barSensitivity", 4},
+    };
+    for (const auto& c : cases) {
+        Read({c.line});
+        EXPECT_EQ(model.Position(c.id), c.position) << c.line;
+    }
+    for (const char* value : {"1e", ".", "1.2.3", "--1", "0x10", "inf"})
+        EXPECT_THROW(Read({std::string("set s_volume \"") + value + "\""}), Error) << value;
 }
 
 } // namespace

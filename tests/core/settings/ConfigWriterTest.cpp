@@ -336,13 +336,15 @@ TEST_F(ConfigWriterTest, ServerVariablesOnlyWhenStartingAServer)
     model.SetChecked("cbxAllowCheats", true);
     model.SetChecked("cbxFragLimit", false);
     model.SetText("edtTimeLimit", "15");
-    EXPECT_EQ(Block("//Server Settings"), (std::vector<std::string>{"Set TimeLimit \"15\"", "Set dmFlags \"16\""}));
+    EXPECT_EQ(Block("//Server Settings"),
+              (std::vector<std::string>{"Set FragLimit \"0\"", "Set TimeLimit \"15\"", "Set dmFlags \"16\""}));
 
     model.SetChecked("cbxStartServer", true);
     model.SetText("edtServerPassword", "s3cret");
     model.SetText("edtMasterServer", "");
     EXPECT_EQ(Block("//Server Settings"),
-              (std::vector<std::string>{"Set TimeLimit \"15\"", "Set HostName \"noname\"", "Set Password \"s3cret\"",
+              (std::vector<std::string>{"Set FragLimit \"0\"", "Set TimeLimit \"15\"", "Set HostName \"noname\"",
+                                        "Set Password \"s3cret\"",
                                         "Set Dedicated \"0\"", "set Cheats \"1\"", "Set Allow_Download \"0\"",
                                         "Set Public \"1\"", "Set Master \"\"", "Set MaxClients \"16\"",
                                         "Set sv_MaxVelocity \"2000\"", "Set sv_Gravity \"800\"", "Set timeout \"125\"",
@@ -354,7 +356,7 @@ TEST_F(ConfigWriterTest, ServerVariablesOnlyWhenStartingAServer)
     model.SetText("edtServerName", "");
     model.SetText("edtServerPassword", "");
     const auto block = Block("//Server Settings");
-    EXPECT_EQ(std::vector<std::string>(block.begin() + 1, block.begin() + 5),
+    EXPECT_EQ(std::vector<std::string>(block.begin() + 2, block.begin() + 6),
               (std::vector<std::string>{"Set Dedicated \"0\"", "Set Cheats \"0\"", "Set Allow_download \"1\"",
                                         "Set Public \"0\""}));
 }

@@ -119,6 +119,12 @@ TEST(IniFile, LoadAndSave)
         EXPECT_EQ(error.what(), "Unable to write to " + path);
     }
     EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\naliases=0\r\n");
+
+    // A byte-order mark is no part of the first header, and a save keeps it.
+    IniFile marked = IniFile::Parse("\xEF\xBB\xBF[ulvex2]\r\npath=/g\r\n");
+    EXPECT_EQ(marked.ReadString("ulvex2", "path", ""), "/g");
+    marked.WriteString("ulvex2", "path", "/h");
+    EXPECT_EQ(marked.Serialize(), "\xEF\xBB\xBF[ulvex2]\r\npath=/h\r\n");
 }
 
 } // namespace

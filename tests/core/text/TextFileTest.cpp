@@ -91,6 +91,15 @@ TEST(TextFile, UnreadableFileNamesThePath)
     EXPECT_THROW(ReadTextLines(dir.str()), Error);
     EXPECT_THROW(ReadFileIfExists(dir.str()), Error);
     EXPECT_EQ(ReadFileIfExists(dir.file("missing.cfg")), std::nullopt);
+
+    // Opening a FIFO waits for a writer: it is refused at once instead.
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0644), 0);
+    try {
+        ReadFileIfExists(dir.file("fifo"));
+        ADD_FAILURE() << "a FIFO was read";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.what(), "Cannot open file " + dir.file("fifo") + ": it is not a regular file");
+    }
 }
 
 TEST(TextFile, WritesCrlfAndKeepsPermissions)

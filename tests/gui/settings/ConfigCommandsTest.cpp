@@ -162,7 +162,8 @@ TEST(ConfigCommandsTest, LoadConfigReadsTheFileAndRecordsItOnlyWhenItWasRead)
     EXPECT_EQ(StoredConfigFile(w.world), good);
 
     // A value that is not a number stops the reading with an error naming the
-    // file; the field shows the path, tesk.ini keeps the last good one.
+    // file, the key and the value; nothing changes: not the settings read
+    // before it, not the field's path, not tesk.ini.
     const std::string bad = w.world.inGame("baseu2/bad.cfg");
     w.world.Write(bad, "set name \"Cy\"\r\nset s_volume \"loud\"\r\n");
     w.desktop.openAnswers.push_back(QString::fromStdString(bad));
@@ -170,13 +171,14 @@ TEST(ConfigCommandsTest, LoadConfigReadsTheFileAndRecordsItOnlyWhenItWasRead)
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_TRUE(w.desktop.errors[0].contains(QString::fromStdString(bad)));
     EXPECT_TRUE(w.desktop.errors[0].contains("loud"));
-    EXPECT_EQ(window.model().Text("txtPlayer"), "Cy");
-    EXPECT_EQ(window.model().Text("txtConfigFile"), bad);
+    EXPECT_TRUE(w.desktop.errors[0].contains("set s_volume"));
+    EXPECT_EQ(window.model().Text("txtPlayer"), "Bob");
+    EXPECT_EQ(window.model().Text("txtConfigFile"), good);
     EXPECT_EQ(StoredConfigFile(w.world), good);
 
     w.desktop.openAnswers.push_back(std::nullopt);
     Trigger(window, "OpenConfig1");
-    EXPECT_EQ(window.model().Text("txtConfigFile"), bad);
+    EXPECT_EQ(window.model().Text("txtConfigFile"), good);
 }
 
 TEST(ConfigCommandsTest, NewResetsTheSettingsButNotTheFilesOrTheModel)

@@ -99,7 +99,8 @@ private:
             ADD_FAILURE() << "unexpected " << kind << " dialog: " << request.title.toStdString();
             return std::nullopt;
         }
-        auto answer = answers.front();
+        std::optional<QString> answer;
+        answer.swap(answers.front());
         answers.pop_front();
         return answer;
     }
