@@ -22,10 +22,14 @@ struct Target {
 const Target kTargets[] = {
     {"config reader, 10,000 lines / loading and splitting them", "ReadConfig/10000", "LoadAndSplitConfig/10000", 5},
     {"config reader, 100,000 lines / 10,000 lines", "ReadConfig/100000", "ReadConfig/10000", 12},
-    {"config writer with full profiles / parsing them and writing the bytes once", "WriteConfigWithFullProfiles",
+    {"config writer with full profiles / parsing them and writing the bytes once", "WriteConfigWithFullProfiles/1000",
      "ParseProfilesAndWriteOnce", 3},
-    {"loading the three lists of a 1,000-entry profile / parsing it", "LoadListsOfLargeProfile",
+    {"config writer, 10,000 entries per group / 1,000", "WriteConfigWithFullProfiles/10000",
+     "WriteConfigWithFullProfiles/1000", 12},
+    {"loading the three lists of a 1,000-entry profile / parsing it", "LoadListsOfLargeProfile/1000",
      "ParseLargeProfile", 3},
+    {"loading the three lists, 10,000 entries / 1,000", "LoadListsOfLargeProfile/10000",
+     "LoadListsOfLargeProfile/1000", 12},
     {"deleting its first binding / parsing and writing it once", "DeleteFirstBindingOfLargeProfile",
      "ParseAndWriteLargeProfile", 3},
 };

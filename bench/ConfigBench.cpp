@@ -13,18 +13,17 @@
 
 namespace {
 
-constexpr int kEntriesPerGroup = 1000;
 constexpr int kAliasLines = 3;
 constexpr int kConfigLines = 10000;
 
 using tesk::bench::ScratchDir;
 
-// A profile whose every alias, binding and setting is checked.
-std::vector<std::string> FullProfile()
+// A profile of `entries` aliases, bindings and settings, every one checked.
+std::vector<std::string> FullProfile(int entries)
 {
-    const auto n = std::to_string(kEntriesPerGroup);
+    const auto n = std::to_string(entries);
     std::vector<std::string> lines{"[NumberOfSections]", "Aliases=" + n, "Bindings=" + n, "Settings=" + n};
-    for (int i = 1; i <= kEntriesPerGroup; ++i) {
+    for (int i = 1; i <= entries; ++i) {
         const auto id = std::to_string(i);
         lines.insert(lines.end(), {"[Alias" + id + "]", "checked=true", "DescriptiveName=Alias " + id,
                                    "AliasLines=" + std::to_string(kAliasLines)});
@@ -39,8 +38,8 @@ std::vector<std::string> FullProfile()
 void WriteConfigWithFullProfiles(benchmark::State& state)
 {
     const ScratchDir dir;
-    tesk::WriteTextLines(tesk::JoinPath(dir.path(), "Global Aliases.tesk"), FullProfile());
-    tesk::WriteTextLines(tesk::JoinPath(dir.path(), "mymod.tesk"), FullProfile());
+    tesk::WriteTextLines(tesk::JoinPath(dir.path(), "Global Aliases.tesk"), FullProfile(int(state.range(0))));
+    tesk::WriteTextLines(tesk::JoinPath(dir.path(), "mymod.tesk"), FullProfile(int(state.range(0))));
     tesk::SettingsModel model;
     model.SetText("txtCurrentGame", "mymod");
     tesk::TokenList tokens;
@@ -48,7 +47,7 @@ void WriteConfigWithFullProfiles(benchmark::State& state)
         tesk::WriteConfigFile(model, tokens, dir.path(), "config.cfg", dir.path());
     state.counters["lines"] = static_cast<double>(tokens.size());
 }
-BENCHMARK(WriteConfigWithFullProfiles)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteConfigWithFullProfiles)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // The floor of the writer: parsing the two profiles and writing the same
 // bytes once, replacing the file as the writer does.
@@ -57,8 +56,8 @@ void ParseProfilesAndWriteOnce(benchmark::State& state)
     const ScratchDir dir;
     const std::string global = tesk::JoinPath(dir.path(), "Global Aliases.tesk");
     const std::string game = tesk::JoinPath(dir.path(), "mymod.tesk");
-    tesk::WriteTextLines(global, FullProfile());
-    tesk::WriteTextLines(game, FullProfile());
+    tesk::WriteTextLines(global, FullProfile(1000));
+    tesk::WriteTextLines(game, FullProfile(1000));
     tesk::SettingsModel model;
     model.SetText("txtCurrentGame", "mymod");
     const std::string bytes = tesk::JoinCrlf(tesk::BuildConfigLines(model, dir.path()));

@@ -22,11 +22,11 @@ public:
 };
 
 // Every binding runs an alias, so each one takes the alias substitution.
-std::vector<std::string> LargeProfile()
+std::vector<std::string> LargeProfile(int entries = kEntriesPerKind)
 {
-    const auto n = std::to_string(kEntriesPerKind);
+    const auto n = std::to_string(entries);
     std::vector<std::string> lines{"[NumberOfSections]", "Aliases=" + n, "Bindings=" + n, "Settings=" + n};
-    for (int i = 1; i <= kEntriesPerKind; ++i) {
+    for (int i = 1; i <= entries; ++i) {
         const auto id = std::to_string(i);
         lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
                                    "AliasLines=2", "Aline1=+forward", "Aline2=wait", "Checked=true",
@@ -39,14 +39,14 @@ std::vector<std::string> LargeProfile()
 void LoadListsOfLargeProfile(benchmark::State& state)
 {
     const ProfileDir dir;
-    tesk::WriteTextLines(dir.Profile(), LargeProfile());
+    tesk::WriteTextLines(dir.Profile(), LargeProfile(int(state.range(0))));
     for (auto _ : state) {
         tesk::ProfileLists lists;
         tesk::LoadProfileLists(tesk::IniFile::Load(dir.Profile()), lists);
         benchmark::DoNotOptimize(lists);
     }
 }
-BENCHMARK(LoadListsOfLargeProfile)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadListsOfLargeProfile)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void ParseLargeProfile(benchmark::State& state)
 {
@@ -74,8 +74,14 @@ void OnFreshLargeProfile(benchmark::State& state, Operation operation)
 
 void DeleteFirstBindingOfLargeProfile(benchmark::State& state)
 {
-    OnFreshLargeProfile(state, [](const std::string& path) {
-        tesk::DeleteProfileEntry(path, tesk::ProfileEntryKind::Binding, 0);
+    // The text the list shows for the first binding, as a Delete confirms it.
+    const ProfileDir shown;
+    tesk::WriteTextLines(shown.Profile(), LargeProfile());
+    tesk::ProfileLists lists;
+    tesk::LoadProfileLists(tesk::IniFile::Load(shown.Profile()), lists);
+    const std::string first = lists.bindings->front().text;
+    OnFreshLargeProfile(state, [&first](const std::string& path) {
+        tesk::DeleteProfileEntry(path, tesk::ProfileEntryKind::Binding, 0, first);
     });
 }
 BENCHMARK(DeleteFirstBindingOfLargeProfile)->Unit(benchmark::kMillisecond);

@@ -114,7 +114,58 @@ std::optional<long long> ParseWholeNumber(std::string_view text)
     return number;
 }
 
+char Folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Above this many keys a section indexes them in a hash map.
+constexpr std::size_t kFewKeys = 16;
+
 } // namespace
+
+std::size_t IniFile::FoldedHash::operator()(std::string_view name) const
+{
+    std::size_t hash = 14695981039346656037ull;
+    for (const char c : TrimBlanks(name))
+        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool IniFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const
+{
+    a = TrimBlanks(a);
+    b = TrimBlanks(b);
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return Folded(x) == Folded(y);
+           });
+}
+
+const std::size_t* IniFile::KeyIndex::Find(std::string_view key) const
+{
+    if (!many_.empty()) {
+        const auto found = many_.find(key);
+        return found == many_.end() ? nullptr : &found->second;
+    }
+    for (const auto& [name, line] : few_)
+        if (FoldedEqual()(name, key))
+            return &line;
+    return nullptr;
+}
+
+// Where a key stands twice, its first line counts.
+void IniFile::KeyIndex::Add(std::string_view key, std::size_t line)
+{
+    if (!many_.empty()) {
+        many_.try_emplace(NameKey(key), line);
+        return;
+    }
+    if (Find(key))
+        return;
+    few_.emplace_back(NameKey(key), line);
+    if (few_.size() <= kFewKeys)
+        return;
+    for (auto& [name, first] : few_)
+        many_.try_emplace(std::move(name), first);
+    few_.clear();
+}
 
 IniFile IniFile::Load(const std::string& path)
 {
@@ -145,12 +196,12 @@ IniFile IniFile::Parse(std::string_view text, std::string path)
 void IniFile::AddParsedLine(std::string line)
 {
     if (const auto name = HeaderName(line)) {
-        sections_.push_back(Section{NameKey(*name), std::move(line), {}, {}});
+        sections_.push_back(Section{NameKey(*name), std::move(line)});
         return;
     }
     Section& section = sections_.back();
     if (const auto key = KeyName(line); key && section.name)
-        section.keys.try_emplace(NameKey(*key), section.lines.size());
+        section.keys.Add(*key, section.lines.size());
     section.lines.push_back(std::move(line));
 }
 
@@ -164,12 +215,12 @@ void IniFile::IndexSections()
 
 const std::string* IniFile::FindLine(std::string_view section, std::string_view key) const
 {
-    const auto found = sectionIndex_.find(NameKey(section));
+    const auto found = sectionIndex_.find(section);
     if (found == sectionIndex_.end())
         return nullptr;
     const Section& lines = sections_[found->second];
-    const auto line = lines.keys.find(NameKey(key));
-    return line == lines.keys.end() ? nullptr : &lines.lines[line->second];
+    const std::size_t* line = lines.keys.Find(key);
+    return line ? &lines.lines[*line] : nullptr;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -188,7 +239,7 @@ long long IniFile::ReadInteger(std::string_view section, std::string_view key,
 
 bool IniFile::SectionExists(std::string_view section) const
 {
-    return sectionIndex_.contains(NameKey(section));
+    return sectionIndex_.contains(section);
 }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const
@@ -200,8 +251,7 @@ IniFile::Section& IniFile::SectionForWriting(const std::string& section)
 {
     const auto [found, added] = sectionIndex_.try_emplace(NameKey(section), sections_.size());
     if (added)
-        sections_.push_back(
-            Section{found->first, "[" + std::string(TrimBlanks(section)) + "]", {}, {}});
+        sections_.push_back(Section{found->first, "[" + std::string(TrimBlanks(section)) + "]"});
     return sections_[found->second];
 }
 
@@ -210,8 +260,8 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     Section& lines = SectionForWriting(OneLine(section));
     const std::string keyName(TrimBlanks(OneLine(key)));
     const std::string text = ValueText(value);
-    if (const auto found = lines.keys.find(NameKey(keyName)); found != lines.keys.end()) {
-        ReplaceValue(lines.lines[found->second], text);
+    if (const std::size_t* found = lines.keys.Find(keyName)) {
+        ReplaceValue(lines.lines[*found], text);
         return;
     }
     // Blank lines that close the section stay between it and the next one.
@@ -220,7 +270,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         --end;
     const auto at = lines.lines.begin() + static_cast<std::ptrdiff_t>(end);
     lines.lines.insert(at, keyName + "=" + text);
-    lines.keys.emplace(NameKey(keyName), end);
+    lines.keys.Add(keyName, end);
 }
 
 void IniFile::EraseSection(std::string_view section)

@@ -46,11 +46,36 @@ public:
     void Save() const;
 
 private:
+    // Names compared and hashed without regard to ASCII case, so that a
+    // lookup needs no upper-cased copy of the name.
+    struct FoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual>;
+
+    // The keys of a section and the line each first stands on. Most sections
+    // hold a handful, looked up in a short list; a section of many keys (an
+    // alias of thousands of lines) moves them into a hash map.
+    class KeyIndex {
+    public:
+        const std::size_t* Find(std::string_view key) const;
+        void Add(std::string_view key, std::size_t line);
+
+    private:
+        std::vector<std::pair<std::string, std::size_t>> few_;
+        NameIndex many_;
+    };
+
     struct Section {
         std::optional<std::string> name;  // upper-cased; none for the lines before the first header
         std::string header;
-        std::vector<std::string> lines;
-        std::unordered_map<std::string, std::size_t> keys;  // upper-cased key -> its first line
+        std::vector<std::string> lines = {};
+        KeyIndex keys = {};
     };
 
     void AddParsedLine(std::string line);
@@ -61,7 +86,7 @@ private:
     std::string path_;
     bool byteOrderMark_ = false;
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;
+    NameIndex sectionIndex_;
 };
 
 } // namespace tesk
