@@ -67,6 +67,11 @@ int main(int argc, char** argv)
         dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
         dark.setColor(QPalette::ToolTipBase, QColor(53, 53, 56));
         dark.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Light, QColor(75, 75, 80));
+        dark.setColor(QPalette::Midlight, QColor(62, 62, 66));
+        dark.setColor(QPalette::Mid, QColor(100, 100, 105));
+        dark.setColor(QPalette::Dark, QColor(120, 120, 125));
+        dark.setColor(QPalette::Shadow, QColor(10, 10, 10));
         dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
         dark.setColor(QPalette::HighlightedText, Qt::black);
         dark.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
