@@ -17,6 +17,19 @@
 
 namespace tesk {
 
+namespace {
+
+// Every item is one line of text (with a check box), so all are as high as
+// one: the list lays out without measuring each of thousands of items.
+QListWidget* NewLongList()
+{
+    auto* list = new QListWidget;
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+} // namespace
+
 GamesPage::GamesPage(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("tabAlias")); }
 
 void GamesPage::Build(SettingsView& view)
@@ -41,7 +54,7 @@ QWidget* GamesPage::BuildGames(SettingsView& view)
     auto* holder = new QWidget;
     btnAddGame = NewPictureButton("btnAddGame", QStyle::SP_FileDialogNewFolder, tr("Add a game"));
     btnDeleteGame = NewPictureButton("btnDeleteGame", QStyle::SP_TrashIcon, tr("Delete the selected game"));
-    lbxGames = new QListWidget;
+    lbxGames = NewLongList();
     lbxGames->setObjectName(QStringLiteral("lbxGames"));
     lbxGames->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxGames->setMaximumHeight(lbxGames->fontMetrics().height() * 5 + 8);
@@ -85,7 +98,7 @@ QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const c
     auto* holder = new QWidget;
     entries.selectAll = new QCheckBox(QStringLiteral("Select all ") + pluralName);
     entries.selectAll->setObjectName(QStringLiteral("cbxSelectAll") + pluralName);
-    entries.list = new QListWidget;
+    entries.list = NewLongList();
     entries.list->setObjectName(QStringLiteral("cls") + pluralName);
     entries.add = NewPictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
                                 QStringLiteral("Add ") + kindName);
