@@ -5,6 +5,7 @@
 #include "gui/settings/SettingsView.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +20,7 @@ namespace tesk {
 
 namespace {
 
-// Every item is one line of text (with a check box), so all are as high as
+// Every item is one line of text with a check box, so all are as high as
 // one: the list lays out without measuring each of thousands of items.
 QListWidget* NewLongList()
 {
@@ -29,6 +30,26 @@ QListWidget* NewLongList()
 }
 
 } // namespace
+
+// A list of uniform sizes sizes every item as its last one; that one takes
+// the size of the widest, so that a long entry can still be scrolled to. Only
+// the text's width is measured for each item, not its whole layout.
+void FitItemsToTheWidest(QListWidget& list)
+{
+    if (list.count() == 0)
+        return;
+    const QFontMetrics metrics = list.fontMetrics();
+    int widest = 0;
+    int widestWidth = -1;
+    for (int row = 0; row < list.count(); ++row) {
+        const int width = metrics.horizontalAdvance(list.item(row)->text());
+        if (width > widestWidth) {
+            widest = row;
+            widestWidth = width;
+        }
+    }
+    list.item(list.count() - 1)->setSizeHint(list.sizeHintForIndex(list.model()->index(widest, 0)));
+}
 
 GamesPage::GamesPage(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("tabAlias")); }
 
@@ -54,7 +75,7 @@ QWidget* GamesPage::BuildGames(SettingsView& view)
     auto* holder = new QWidget;
     btnAddGame = NewPictureButton("btnAddGame", QStyle::SP_FileDialogNewFolder, tr("Add a game"));
     btnDeleteGame = NewPictureButton("btnDeleteGame", QStyle::SP_TrashIcon, tr("Delete the selected game"));
-    lbxGames = NewLongList();
+    lbxGames = new QListWidget;
     lbxGames->setObjectName(QStringLiteral("lbxGames"));
     lbxGames->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxGames->setMaximumHeight(lbxGames->fontMetrics().height() * 5 + 8);

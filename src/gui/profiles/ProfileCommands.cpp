@@ -365,6 +365,7 @@ void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
         item->setCheckState(CheckState(entry.checked));
         list->addItem(item);
     }
+    FitItemsToTheWidest(*list);
     ShowSelectAllState(kind);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <filesystem>
 #include <set>
@@ -189,6 +190,22 @@ TEST_F(GamesPageTest, TheListsAreReadWhenThePageIsFirstShown)
     EXPECT_EQ(desktop.errors, QStringList{fault});
     EXPECT_EQ(Texts("clsBindings"), (QStringList{"MOUSE1 = Fire", "SPACE = +moveup"}));
     EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false}));
+}
+
+// The lists size every item as one, yet a long entry among short ones can
+// still be scrolled to.
+TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
+{
+    const std::string longName(120, 'W');
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a",
+                                        "[Alias2]", ("DescriptiveName=" + longName).c_str(), "[Alias3]",
+                                        "DescriptiveName=b"}));
+    Start();
+    QListWidget* list = List("clsAliases");
+    list->doItemsLayout();
+    const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    EXPECT_GT(reach, list->fontMetrics().horizontalAdvance(QString::fromStdString(longName)));
+    EXPECT_EQ(list->visualItemRect(list->item(0)).height(), list->sizeHintForRow(0));
 }
 
 TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
