@@ -16,6 +16,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+
 namespace tesk {
 
 namespace {
@@ -29,26 +32,58 @@ QListWidget* NewLongList()
     return list;
 }
 
+// A text's width as the sum of its characters' advances: shaping every text
+// would cost more than the layout it spares. Kerning moves this by a pixel
+// or two, mostly narrower.
+class CharacterWidths {
+public:
+    explicit CharacterWidths(const QFontMetrics& metrics) : metrics_(metrics) { latin1_.fill(-1); }
+
+    int Of(const QString& text)
+    {
+        int width = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= latin1_.size()) {
+                width += metrics_.horizontalAdvance(c);
+                continue;
+            }
+            int& advance = latin1_[c.unicode()];
+            if (advance < 0)
+                advance = metrics_.horizontalAdvance(c);
+            width += advance;
+        }
+        return width;
+    }
+
+private:
+    const QFontMetrics& metrics_;
+    std::array<int, 256> latin1_{};
+};
+
 } // namespace
 
 // A list of uniform sizes sizes every item as its last one; that one takes
-// the size of the widest, so that a long entry can still be scrolled to. Only
-// the text's width is measured for each item, not its whole layout.
+// the size of the widest, so that a long entry can still be scrolled to. The
+// widest is found by its characters' advances, and its width never falls
+// short of their sum.
 void FitItemsToTheWidest(QListWidget& list)
 {
     if (list.count() == 0)
         return;
     const QFontMetrics metrics = list.fontMetrics();
+    CharacterWidths widths(metrics);
     int widest = 0;
     int widestWidth = -1;
     for (int row = 0; row < list.count(); ++row) {
-        const int width = metrics.horizontalAdvance(list.item(row)->text());
+        const int width = widths.Of(list.item(row)->text());
         if (width > widestWidth) {
             widest = row;
             widestWidth = width;
         }
     }
-    list.item(list.count() - 1)->setSizeHint(list.sizeHintForIndex(list.model()->index(widest, 0)));
+    QSize size = list.sizeHintForIndex(list.model()->index(widest, 0));
+    size.rwidth() += std::max(0, widestWidth - metrics.horizontalAdvance(list.item(widest)->text()));
+    list.item(list.count() - 1)->setSizeHint(size);
 }
 
 GamesPage::GamesPage(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("tabAlias")); }
