@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tesk::bench {
 
@@ -30,5 +31,21 @@ public:
 private:
     std::string path_;
 };
+
+// A profile of `entries` checked entries of each kind, every binding running
+// an alias, in the form Tesk writes it.
+inline std::vector<std::string> ProfileLines(int entries)
+{
+    const auto n = std::to_string(entries);
+    std::vector<std::string> lines{"[NumberOfSections]", "Aliases=" + n, "Bindings=" + n, "Settings=" + n};
+    for (int i = 1; i <= entries; ++i) {
+        const auto id = std::to_string(i);
+        lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
+                                   "AliasLines=1", "Aline1=+forward", "Checked=true", "[Bind" + id + "]",
+                                   "BindKey=K" + id, "BindValue=a" + id, "Checked=true", "[Setting" + id + "]",
+                                   "Setting=var" + id, "SettingValue=" + id});
+    }
+    return lines;
+}
 
 } // namespace tesk::bench

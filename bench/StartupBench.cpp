@@ -4,25 +4,29 @@
 // first frame is painted, so that no reference pays for anything after it
 // (a QApplication's destructor alone sets up the font configuration).
 //
-//   tesk_startup_bench            builds a realistic world, then starts itself
-//                                 in turn as "bare", "text" and "full", 41
-//                                 times each, and prints the medians and ratios
+//   tesk_startup_bench            builds a realistic world and a big one (10,000
+//                                 entries of each kind in the global profile),
+//                                 then starts itself in turn as "bare", "text",
+//                                 "full" and "full" in the big world, 41 times
+//                                 each, and prints the medians and ratios
 //   tesk_startup_bench bare       a QMainWindow with an empty QTabWidget
 //   tesk_startup_bench text       the same with one page showing one label: the
 //                                 floor of any window that shows text (the
 //                                 font database), the reference of the targets
 //   tesk_startup_bench full <ini> the main window's whole start-up
-//   tesk_startup_bench world <dir> builds the world in <dir> and keeps it, for
-//                                 profiling "full" (run it with
-//                                 XDG_DATA_HOME=<dir>/data)
+//   tesk_startup_bench world <dir> [entries]
+//                                 builds the world in <dir> (with that many
+//                                 entries of each kind in the global profile,
+//                                 50 unless told) and keeps it, for profiling
+//                                 "full" (run it with XDG_DATA_HOME=<dir>/data)
 
 #include "core/settings/ConfigWriter.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/Desktop.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "BenchSupport.h"
+#include "SilentDesktop.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -45,17 +49,12 @@
 
 namespace {
 
+// Entries of each kind in the global profile of the big world; the realistic
+// world has 50.
+constexpr int kBigWorldEntries = 10'000;
+
 using tesk::JoinPath;
 using tesk::WriteTextLines;
-
-// Start-up must never ask: a question would hang the measurement.
-class SilentDesktop final : public tesk::QtDesktop {
-public:
-    void ShowError(QWidget*, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    void ShowMessage(QWidget*, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool Confirm(QWidget*, const QString&) override { return false; }
-    std::optional<QString> ChooseFileToOpen(QWidget*, const tesk::FileDialogRequest&) override { return {}; }
-};
 
 // Ends the process once the window's first frame is painted and flushed.
 class EndAtFirstFrame final : public QObject {
@@ -98,7 +97,7 @@ int RunFull(int argc, char** argv, const std::string& settingsPath)
 {
     QApplication app(argc, argv);
     tesk::SetUpApplication();
-    SilentDesktop desktop;
+    tesk::bench::SilentDesktop desktop;
     tesk::TfrmTeskMain window(desktop, settingsPath);
     return ShowUntilFirstFrame(app, window);
 }
@@ -111,23 +110,10 @@ std::vector<std::string> Numbered(const std::string& prefix, int count, const st
     return lines;
 }
 
-std::vector<std::string> GlobalProfile()
-{
-    std::vector<std::string> lines{"[NumberOfSections]", "Aliases=50", "Bindings=50", "Settings=50"};
-    for (int i = 1; i <= 50; ++i) {
-        const auto id = std::to_string(i);
-        lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
-                                   "AliasLines=1", "Aline1=+forward", "Checked=true", "[Bind" + id + "]",
-                                   "BindKey=K" + id, "BindValue=a" + id, "Checked=true", "[Setting" + id + "]",
-                                   "Setting=var" + id, "SettingValue=" + id});
-    }
-    return lines;
-}
-
 // A game directory with 10 player models of 20 skins, a 300-line config
 // file, a batch file, 50 saved games; a working directory with a global
-// profile of 50 entries of each kind, 100 maps and 20 servers.
-std::string BuildWorld(const std::string& root)
+// profile of `entries` entries of each kind, 100 maps and 20 servers.
+std::string BuildWorld(const std::string& root, int entries)
 {
     namespace fs = std::filesystem;
     const std::string game = JoinPath(root, "ulvex2");
@@ -147,7 +133,7 @@ std::string BuildWorld(const std::string& root)
     WriteTextLines(JoinPath(game, "baseu2/config.cfg"), config);
     WriteTextLines(JoinPath(game, "tesk.bat"), {game + "/ulvex2.exe  +map map1 +exec config.cfg"});
     fs::create_directories(work);
-    WriteTextLines(JoinPath(work, "Global Aliases.tesk"), GlobalProfile());
+    WriteTextLines(JoinPath(work, "Global Aliases.tesk"), tesk::bench::ProfileLines(entries));
     WriteTextLines(JoinPath(work, "maps.lst"), Numbered("map", 100, " A map"));
     WriteTextLines(JoinPath(work, "servers.txt"), Numbered("192.0.2.", 20, ":27910"));
     const std::string ini = JoinPath(root, "tesk.ini");
@@ -160,12 +146,16 @@ struct Measurement {
     long peakKilobytes = 0;
 };
 
-Measurement RunChild(const std::vector<std::string>& arguments, const std::string& directory)
+// Tesk works in its data directory, here the world's.
+std::string DataHome(const std::string& world) { return JoinPath(world, "data"); }
+std::string WorkDirectory(const std::string& world) { return JoinPath(world, "data/tesk"); }
+
+Measurement RunChild(const std::vector<std::string>& arguments, const std::string& world)
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
-        if (chdir(directory.c_str()) != 0)
+        if (setenv("XDG_DATA_HOME", DataHome(world).c_str(), 1) != 0 || chdir(WorkDirectory(world).c_str()) != 0)
             _exit(127);
         std::vector<char*> argv;
         for (const std::string& argument : arguments)
@@ -192,9 +182,9 @@ T Median(std::vector<T> values)
 
 // Instructions of one start under callgrind, which counts the same on a busy
 // machine; none without valgrind.
-std::optional<double> Instructions(const std::vector<std::string>& arguments, const std::string& directory)
+std::optional<double> Instructions(const std::vector<std::string>& arguments, const std::string& world)
 {
-    std::string command = "cd '" + directory + "' && valgrind --tool=callgrind --callgrind-out-file=/dev/null";
+    std::string command = "cd '" + WorkDirectory(world) + "' && XDG_DATA_HOME='" + DataHome(world) + "' valgrind --tool=callgrind --callgrind-out-file=/dev/null";
     for (const std::string& argument : arguments)
         command += " '" + argument + "'";
     command += " 2>&1";
@@ -213,6 +203,7 @@ std::optional<double> Instructions(const std::vector<std::string>& arguments, co
 struct Kind {
     const char* name;
     std::vector<std::string> arguments;
+    std::string world;
     std::vector<double> seconds;
     std::vector<long> kilobytes;
     std::optional<double> instructions;
@@ -229,26 +220,27 @@ int Measure()
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
     const tesk::bench::ScratchDir root;
-    const std::string ini = BuildWorld(root.path());
-    const std::string work = JoinPath(root.path(), "data/tesk");
-    // Tesk works in its data directory, here the world's.
-    setenv("XDG_DATA_HOME", JoinPath(root.path(), "data").c_str(), 1);
-    Kind kinds[] = {{"bare window", {self, "bare"}, {}, {}, {}},
-                    {"one label (reference)", {self, "text"}, {}, {}, {}},
-                    {"Tesk start-up", {self, "full", ini}, {}, {}, {}}};
+    const std::string small = JoinPath(root.path(), "small");
+    const std::string big = JoinPath(root.path(), "big");
+    const std::string ini = BuildWorld(small, 50);
+    const std::string bigIni = BuildWorld(big, kBigWorldEntries);
+    Kind kinds[] = {{"bare window", {self, "bare"}, small, {}, {}, {}},
+                    {"one label (reference)", {self, "text"}, small, {}, {}, {}},
+                    {"Tesk start-up", {self, "full", ini}, small, {}, {}, {}},
+                    {"Tesk start-up, big world", {self, "full", bigIni}, big, {}, {}, {}}};
     constexpr int kRounds = 41;
     for (int round = 0; round < kRounds; ++round) {
         for (Kind& kind : kinds) {
             // Each start follows one of its own kind, so that none pays for
             // the one before it (files, caches, the kernel tidying up).
-            RunChild(kind.arguments, work);
-            const Measurement measured = RunChild(kind.arguments, work);
+            RunChild(kind.arguments, kind.world);
+            const Measurement measured = RunChild(kind.arguments, kind.world);
             kind.seconds.push_back(measured.seconds);
             kind.kilobytes.push_back(measured.peakKilobytes);
         }
     }
     for (Kind& kind : kinds) {
-        kind.instructions = Instructions(kind.arguments, work);
+        kind.instructions = Instructions(kind.arguments, kind.world);
         std::printf("%s: %.1f ms, %ld KiB peak", kind.name, Median(kind.seconds) * 1000, Median(kind.kilobytes));
         if (kind.instructions)
             std::printf(", %.1f M instructions", *kind.instructions / 1e6);
@@ -263,6 +255,10 @@ int Measure()
         met &= Target("instructions", *full.instructions / *label.instructions, 1.6);
     else
         std::printf("instructions: valgrind is not installed\n");
+    const Kind& bigWorld = kinds[3];
+    met &= Target("big world, wall time", Median(bigWorld.seconds) / Median(full.seconds), 1.2);
+    if (bigWorld.instructions && full.instructions)
+        met &= Target("big world, instructions", *bigWorld.instructions / *full.instructions, 1.2);
     return met ? 0 : 1;
 }
 
@@ -277,7 +273,7 @@ int main(int argc, char** argv)
     if (argc >= 3 && std::strcmp(argv[1], "full") == 0)
         return RunFull(argc, argv, argv[2]);
     if (argc >= 3 && std::strcmp(argv[1], "world") == 0) {
-        std::printf("%s\n", BuildWorld(argv[2]).c_str());
+        std::printf("%s\n", BuildWorld(argv[2], argc >= 4 ? std::atoi(argv[3]) : 50).c_str());
         return 0;
     }
     return Measure();

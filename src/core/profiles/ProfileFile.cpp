@@ -202,6 +202,13 @@ void LoadProfileLists(const IniFile& profile, ProfileLists& lists)
     }
 }
 
+void CheckEntryCounts(const std::string& path)
+{
+    const IniFile counts = IniFile::LoadSection(path, kNumberOfSections);
+    for (const ProfileEntryKind kind : kProfileEntryKinds)
+        ReadEntryCount(counts, kind);
+}
+
 void CheckShownEntry(const IniFile& profile, ProfileEntryKind kind, std::size_t index, const std::string& shownText)
 {
     const ProfileList list = LoadEntryList(profile, kind);

@@ -105,6 +105,11 @@ struct ProfileLists {
 // value, so the window can show exactly what was loaded.
 void LoadProfileLists(const IniFile& profile, ProfileLists& lists);
 
+// Reads only the counts of the profile at `path` and throws as
+// LoadProfileLists would for them (or for a file that cannot be read), so
+// that a broken count is found without loading the entries.
+void CheckEntryCounts(const std::string& path);
+
 // Commands act on the file as it is now: each one first makes sure that the
 // entries it touches are still the ones the list shows (by their list
 // texts), else throws ProfileChanged.

@@ -193,6 +193,28 @@ IniFile IniFile::Parse(std::string_view text, std::string path)
     return ini;
 }
 
+IniFile IniFile::LoadSection(const std::string& path, std::string_view section)
+{
+    const auto bytes = ReadFileIfExists(path);
+    const std::string wanted = NameKey(section);
+    IniFile ini;
+    ini.path_ = path;
+    ini.sections_.emplace_back();
+    bool inside = false;
+    ForEachLine(bytes ? std::string_view(*bytes) : std::string_view(), [&](std::string_view line) {
+        if (const auto name = HeaderName(line)) {
+            if (inside)
+                return false;
+            inside = NameKey(*name) == wanted;
+        }
+        if (inside)
+            ini.AddParsedLine(std::string(line));
+        return true;
+    });
+    ini.IndexSections();
+    return ini;
+}
+
 void IniFile::AddParsedLine(std::string line)
 {
     if (const auto name = HeaderName(line)) {

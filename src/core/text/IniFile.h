@@ -20,6 +20,9 @@ public:
     // read throws Error("Cannot open file <path>").
     static IniFile Load(const std::string& path);
     static IniFile Parse(std::string_view text, std::string path = {});
+    // Only the section that reads of `section` see (the first of that name),
+    // for a few values of a big file: the rest is not built. Throws as Load.
+    static IniFile LoadSection(const std::string& path, std::string_view section);
 
     const std::string& path() const { return path_; }
 

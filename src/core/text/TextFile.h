@@ -10,6 +10,23 @@ namespace tesk {
 // Lines of a text in any line ending (CR LF, LF or a lone CR), never keeping a
 // CR; a final line without an ending counts, a final ending adds no line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines, each given to `visit` in turn until it returns false.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit&& visit)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        if (!visit(text.substr(start, i - start)))
+            return;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        visit(text.substr(start));
+}
 // Every line followed by CR LF, the last one included.
 std::string JoinCrlf(const std::vector<std::string>& lines);
 

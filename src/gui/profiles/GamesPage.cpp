@@ -5,6 +5,7 @@
 #include "gui/settings/SettingsView.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,75 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+
 namespace tesk {
+
+namespace {
+
+// Every item is one line of text with a check box, so all are as high as
+// one: the list lays out without measuring each of thousands of items.
+QListWidget* NewLongList()
+{
+    auto* list = new QListWidget;
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+// A text's width as the sum of its characters' advances: shaping every text
+// would cost more than the layout it spares. Kerning moves this by a pixel
+// or two, mostly narrower.
+class CharacterWidths {
+public:
+    explicit CharacterWidths(const QFontMetrics& metrics) : metrics_(metrics) { latin1_.fill(-1); }
+
+    int Of(const QString& text)
+    {
+        int width = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= latin1_.size()) {
+                width += metrics_.horizontalAdvance(c);
+                continue;
+            }
+            int& advance = latin1_[c.unicode()];
+            if (advance < 0)
+                advance = metrics_.horizontalAdvance(c);
+            width += advance;
+        }
+        return width;
+    }
+
+private:
+    const QFontMetrics& metrics_;
+    std::array<int, 256> latin1_{};
+};
+
+} // namespace
+
+// A list of uniform sizes sizes every item as its last one; that one takes
+// the size of the widest, so that a long entry can still be scrolled to. The
+// widest is found by its characters' advances, and its width never falls
+// short of their sum.
+void FitItemsToTheWidest(QListWidget& list)
+{
+    if (list.count() == 0)
+        return;
+    const QFontMetrics metrics = list.fontMetrics();
+    CharacterWidths widths(metrics);
+    int widest = 0;
+    int widestWidth = -1;
+    for (int row = 0; row < list.count(); ++row) {
+        const int width = widths.Of(list.item(row)->text());
+        if (width > widestWidth) {
+            widest = row;
+            widestWidth = width;
+        }
+    }
+    QSize size = list.sizeHintForIndex(list.model()->index(widest, 0));
+    size.rwidth() += std::max(0, widestWidth - metrics.horizontalAdvance(list.item(widest)->text()));
+    list.item(list.count() - 1)->setSizeHint(size);
+}
 
 GamesPage::GamesPage(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("tabAlias")); }
 
@@ -85,7 +154,7 @@ QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const c
     auto* holder = new QWidget;
     entries.selectAll = new QCheckBox(QStringLiteral("Select all ") + pluralName);
     entries.selectAll->setObjectName(QStringLiteral("cbxSelectAll") + pluralName);
-    entries.list = new QListWidget;
+    entries.list = NewLongList();
     entries.list->setObjectName(QStringLiteral("cls") + pluralName);
     entries.add = NewPictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
                                 QStringLiteral("Add ") + kindName);

@@ -46,4 +46,7 @@ private:
     QWidget* BuildEntryList(EntryList& entries, const char* kind, const char* plural);
 };
 
+// To be called on an entry list once it is filled.
+void FitItemsToTheWidest(QListWidget& list);
+
 } // namespace tesk

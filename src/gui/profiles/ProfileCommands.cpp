@@ -95,8 +95,23 @@ void ProfileCommands::PageBuilt()
         ConnectEntryList(kind);
     // What start-up read for the page before it existed.
     ShowGames(std::exchange(pendingGames_, {}));
-    for (const ProfileEntryKind kind : kProfileEntryKinds)
-        ShowList(kind, std::exchange(pendingLists_[static_cast<std::size_t>(kind)], {}));
+    ShowPendingProfile();
+}
+
+// The file is loaded as it is now; a failure is said unless start-up said
+// it already.
+void ProfileCommands::ShowPendingProfile()
+{
+    const auto path = std::exchange(pendingProfile_, std::nullopt);
+    const auto reported = std::exchange(pendingError_, std::nullopt);
+    if (!path)
+        return;
+    try {
+        LoadProfileLists(*path);
+    } catch (const std::exception& error) {
+        if (error.what() != reported)
+            context_.desktop().ShowError(&context_.window(), ToQ(error.what()));
+    }
 }
 
 GamesPage& ProfileCommands::Page() const
@@ -183,7 +198,22 @@ std::optional<std::string> ProfileCommands::ShownProfile() const
     return std::nullopt;
 }
 
-void ProfileCommands::LoadGlobalProfile() { LoadProfileLists(ProfileFileOf(std::string(kGlobalProfileName))); }
+void ProfileCommands::LoadGlobalProfile()
+{
+    const std::string path = ProfileFileOf(std::string(kGlobalProfileName));
+    if (page_.built()) {
+        LoadProfileLists(path);
+        return;
+    }
+    pendingProfile_ = path;
+    pendingError_.reset();
+    try {
+        CheckEntryCounts(path);
+    } catch (const std::exception& error) {
+        pendingError_ = error.what();
+        throw;
+    }
+}
 
 // Showing the profile of the game selected, or the global one.
 
@@ -324,18 +354,18 @@ void ProfileCommands::ShowSelectAllState(ProfileEntryKind kind)
 
 void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
 {
-    if (!page_.built()) {
-        pendingLists_[static_cast<std::size_t>(kind)] = items;
-        return;
-    }
     QListWidget* list = Entries(kind).list;
     const QSignalBlocker blocker(list);
     list->clear();
+    // Each item is made whole before it joins the list: an item made in the
+    // list is looked for among all the others with every value it is given.
     for (const ProfileListItem& entry : items) {
-        auto* item = new QListWidgetItem(ToQ(entry.text), list);
+        auto* item = new QListWidgetItem(ToQ(entry.text));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(CheckState(entry.checked));
+        list->addItem(item);
     }
+    FitItemsToTheWidest(*list);
     ShowSelectAllState(kind);
 }
 

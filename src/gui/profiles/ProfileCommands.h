@@ -4,8 +4,9 @@
 // lists show, their check marks, the entry editors and deletes, and the
 // game list. Nothing of a profile is kept here: every change goes to the
 // profile file at once and the lists are reloaded from it. Until the page is
-// built, what start-up shows on it waits here; any command that needs the
-// page's controls has the window build it first.
+// built, what start-up shows on it waits here (the games, and which profile
+// the lists are to show); any command that needs the page's controls has the
+// window build it first.
 
 #include "core/profiles/ProfileFile.h"
 #include "gui/profiles/GamesPage.h"
@@ -36,7 +37,9 @@ public:
     // Connects the page's controls and shows on them what start-up read.
     void PageBuilt();
 
-    // Start-up: the global profile into the three lists.
+    // The global profile into the three lists. Before the page is built
+    // (start-up) only its counts are read, so that a broken one is reported
+    // at once; the lists are built when the page is.
     void LoadGlobalProfile();
     // The games that have a profile, in the game list.
     void ShowGames(const std::vector<std::string>& names);
@@ -96,6 +99,7 @@ private:
     void ReloadList(ProfileEntryKind kind, const std::string& path);
     void ShowList(ProfileEntryKind kind, const ProfileList& items);
     void ClearLists();
+    void ShowPendingProfile();
 
     void StoreEntryCheck(ProfileEntryKind kind, int index);
     void SelectAllEntries(ProfileEntryKind kind);
@@ -108,7 +112,9 @@ private:
     GamesPage& page_;
     std::function<void()> buildPage_;
     std::vector<std::string> pendingGames_;
-    std::array<ProfileList, kProfileEntryKinds.size()> pendingLists_;
+    // The profile start-up read for the lists, and what it reported then.
+    std::optional<std::string> pendingProfile_;
+    std::optional<std::string> pendingError_;
     // Why a list is not loaded (its count or an earlier one is broken).
     std::array<std::optional<std::string>, kProfileEntryKinds.size()> unloaded_;
 };

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <filesystem>
 #include <set>
@@ -133,6 +134,78 @@ TEST_F(GamesPageTest, ABadCountAtStartUpIsOneStartUpProblem)
     EXPECT_TRUE(Texts("clsBindings").isEmpty());
     EXPECT_TRUE(Texts("clsSettings").isEmpty());
     EXPECT_EQ(Games(), QStringList{"mymod"});
+}
+
+// Start-up reads only the global profile's counts; the lists are read from
+// the file as it is when the page is first shown. A fault start-up reported
+// is not said again, one that is new is said then.
+TEST_F(GamesPageTest, TheListsAreReadWhenThePageIsFirstShown)
+{
+    const std::string broken = Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1", "[Alias1]",
+                                    "DescriptiveName=Jump", "Checked=true", "[Setting1]", "Setting=a"});
+    const QString fault = QString::fromStdString("'two' is not a valid integer value (\"Bindings\" under "
+                                                 "[NumberOfSections] in " + ProfileFile("Global Aliases") + ")");
+    world.StoreGameDirectory();
+    world.Write(world.inGame("baseu2/config.cfg"), "");
+    const auto open = [this] {
+        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
+        window->show();
+        window->Timer1Timer();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->findChild<QListWidget*>("clsAliases"), nullptr);
+    };
+    const auto showPage = [this] {
+        Find<QTabWidget>("PageControl1")->setCurrentWidget(Find("tabAlias"));
+        QCoreApplication::processEvents();
+    };
+
+    WriteProfile("Global Aliases", broken);
+    open();
+    EXPECT_EQ(desktop.errors, QStringList{fault});
+    showPage();
+    EXPECT_EQ(desktop.errors, QStringList{fault});
+    EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
+    EXPECT_EQ(Checks("clsAliases"), std::vector<bool>{true});
+    EXPECT_TRUE(Find<QCheckBox>("cbxSelectAllAliases")->isChecked());
+    EXPECT_TRUE(Texts("clsBindings").isEmpty());
+    EXPECT_TRUE(Texts("clsSettings").isEmpty());
+    Click("btnAddSetting");
+    EXPECT_EQ(desktop.errors.mid(1), QStringList{"The settings did not load and cannot be changed: " + fault});
+
+    // Broken after a sound start-up: said when the page is shown.
+    desktop.errors.clear();
+    WriteProfile("Global Aliases", kGlobal);
+    open();
+    WriteProfile("Global Aliases", broken);
+    showPage();
+    EXPECT_EQ(desktop.errors, QStringList{fault});
+    EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
+
+    // Mended before the page is shown: every list shows.
+    desktop.errors.clear();
+    open();
+    ASSERT_EQ(desktop.errors, QStringList{fault});
+    WriteProfile("Global Aliases", kGlobal);
+    showPage();
+    EXPECT_EQ(desktop.errors, QStringList{fault});
+    EXPECT_EQ(Texts("clsBindings"), (QStringList{"MOUSE1 = Fire", "SPACE = +moveup"}));
+    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false}));
+}
+
+// The lists size every item as one, yet a long entry among short ones can
+// still be scrolled to.
+TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
+{
+    const std::string longName(120, 'W');
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a",
+                                        "[Alias2]", ("DescriptiveName=" + longName).c_str(), "[Alias3]",
+                                        "DescriptiveName=b"}));
+    Start();
+    QListWidget* list = List("clsAliases");
+    list->doItemsLayout();
+    const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    EXPECT_GT(reach, list->fontMetrics().horizontalAdvance(QString::fromStdString(longName)));
+    EXPECT_EQ(list->visualItemRect(list->item(0)).height(), list->sizeHintForRow(0));
 }
 
 TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
