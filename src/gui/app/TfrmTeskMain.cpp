@@ -51,6 +51,13 @@ namespace {
 const QString kCaption = QStringLiteral("TESK  - Ulvex 2 Start Utility") + QString(24, QLatin1Char(' '))
                          + QStringLiteral("(Beta 5.08.24.98.1200)");
 constexpr int kSplashMilliseconds = 2750;
+
+// The page area asks for the room its pages would like, as the pages would
+// without it; on a screen too small for that it scrolls.
+class PageArea final : public QScrollArea {
+public:
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
 constexpr QSize kDesignClientSize(511, 446);
 
 } // namespace
@@ -123,7 +130,7 @@ void TfrmTeskMain::BuildWindow()
 
     // On a screen smaller than the window the page area scrolls, so that
     // every control can be reached and the lower area stays in sight.
-    pagesArea_ = new QScrollArea;
+    pagesArea_ = new PageArea;
     pagesArea_->setObjectName(QStringLiteral("scrPages"));
     pagesArea_->setFrameShape(QFrame::NoFrame);
     pagesArea_->setWidgetResizable(true);
@@ -306,9 +313,11 @@ void TfrmTeskMain::FitWindowToPages()
 // like (or, `wanted` false, the room they need), whatever the screen allows.
 QSize TfrmTeskMain::ClientNeeded(bool wanted)
 {
-    const QSize pages = wanted ? pages_->sizeHint() : pages_->minimumSizeHint();
-    pagesArea_->setMinimumSize(pages);
-    const QSize client = wanted ? centralWidget()->sizeHint() : centralWidget()->minimumSizeHint();
+    if (wanted)
+        return centralWidget()->sizeHint();
+    // The page area may shrink below its pages; what they need is asked of them.
+    pagesArea_->setMinimumSize(pages_->minimumSizeHint());
+    const QSize client = centralWidget()->minimumSizeHint();
     pagesArea_->setMinimumSize(0, 0);
     return client;
 }
