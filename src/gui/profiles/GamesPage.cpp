@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -29,6 +30,14 @@ QListWidget* NewLongList()
 {
     auto* list = new QListWidget;
     list->setUniformItemSizes(true);
+    // The style outlines an item's check box in a darker shade of the
+    // window: on a dark theme that is the list's own colour, and an unticked
+    // box would not show. A shade of the text outlines it there.
+    QPalette palette = list->palette();
+    if (palette.color(QPalette::Base).lightness() < 128) {
+        palette.setColor(QPalette::Window, palette.color(QPalette::Text).darker(150));
+        list->setPalette(palette);
+    }
     return list;
 }
 
