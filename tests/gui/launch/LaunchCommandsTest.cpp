@@ -4,6 +4,7 @@
 #include "gui/settings/ConfigCommands.h"
 #include "support/BareContext.h"
 #include "support/FakeDesktop.h"
+#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QAbstractButton>
@@ -28,11 +29,7 @@ namespace {
 using testing::FakeDesktop;
 using testing::ReadFileBytes;
 using testing::TestWorld;
-
-void Trigger(TfrmTeskMain& window, const char* action)
-{
-    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
-}
+using testing::Trigger;
 
 std::string Stored(const TestWorld& world, const char* key)
 {

@@ -2,6 +2,7 @@
 #include "gui/app/TfrmTeskMain.h"
 #include "gui/settings/ConfigCommands.h"
 #include "support/FakeDesktop.h"
+#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QAbstractButton>
@@ -19,17 +20,13 @@ namespace {
 using testing::FakeDesktop;
 using testing::ReadFileBytes;
 using testing::TestWorld;
+using testing::Trigger;
 
 const char kQuestion[] = "You are about to save over your original config file. Are you sure you want to do this? ";
 
 std::string StoredConfigFile(const TestWorld& world)
 {
     return IniFile::Load(world.iniPath()).ReadString("tesk", "configfile", "<missing>");
-}
-
-void Trigger(TfrmTeskMain& window, const char* action)
-{
-    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
 }
 
 // A world whose config.cfg exists and is the window's config file.

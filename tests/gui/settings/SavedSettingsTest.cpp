@@ -29,11 +29,7 @@ namespace {
 using testing::FakeDesktop;
 using testing::ReadFileBytes;
 using testing::TestWorld;
-
-void Trigger(TfrmTeskMain& window, const char* action)
-{
-    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
-}
+using testing::Trigger;
 
 template <typename T = QWidget>
 T* Find(QWidget& window, const char* name)

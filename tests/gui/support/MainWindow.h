@@ -4,6 +4,7 @@
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTabWidget>
 #include <QWidget>
@@ -35,6 +36,12 @@ inline std::unique_ptr<TfrmTeskMain> OpenMainWindow(FakeDesktop& desktop, const 
     window->show();
     window->Timer1Timer();
     return window;
+}
+
+// Chooses the menu item of that object name, as a click on it does.
+inline void Trigger(QWidget& window, const char* action)
+{
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
 }
 
 // Lets start-up say its problems (a world without a config file has one) and
