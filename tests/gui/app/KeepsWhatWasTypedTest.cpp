@@ -27,6 +27,7 @@ namespace tesk {
 namespace {
 
 using testing::FakeDesktop;
+using testing::Find;
 using testing::ReadFileBytes;
 using testing::TestWorld;
 
@@ -61,14 +62,6 @@ struct World {
     TestWorld world;
     FakeDesktop desktop;
 };
-
-template <typename T = QWidget>
-T* Find(QWidget& window, const char* name)
-{
-    T* widget = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 // Shows the page that holds the widget, as clicking its tab does.
 template <typename T = QWidget>

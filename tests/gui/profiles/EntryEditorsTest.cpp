@@ -17,7 +17,7 @@ namespace {
 
 using testing::GamesPageFixture;
 using testing::Ini;
-using testing::InDialog;
+using testing::Find;
 
 const std::string kProfile = Ini({
     "[NumberOfSections]", "Aliases=3", "Bindings=4", "Settings=3",
@@ -52,13 +52,13 @@ protected:
     {
         QStringList fields;
         for (const char* name : {"txtLineNumber", "txtNumberOfLines", newField, "txtCurrentGame"})
-            fields.append(InDialog<QLineEdit>(dialog, name)->text());
+            fields.append(testing::Find<QLineEdit>(dialog, name)->text());
         return fields;
     }
 
     static void Press(QDialog& dialog, const char* button)
     {
-        QTest::mouseClick(InDialog<QPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(testing::Find<QPushButton>(dialog, button), Qt::LeftButton);
     }
 };
 
@@ -66,11 +66,11 @@ TEST_F(EntryEditorsTest, TheAliasEditorStoresOnOkOnly)
 {
     Answer([](QDialog& dialog) {
         EXPECT_EQ(Hidden(dialog, "txtNewAlias"), (QStringList{"1", "3", "false", "Global Aliases"}));
-        EXPECT_FALSE(InDialog<QGroupBox>(dialog, "grpHiddenItems")->isVisible());
-        EXPECT_EQ(InDialog<QPlainTextEdit>(dialog, "mmoAlias")->toPlainText(), "a\nb\nc\nd\ne");
-        InDialog<QLineEdit>(dialog, "txtDescriptiveName")->setText("Side step");
-        InDialog<QPlainTextEdit>(dialog, "mmoAlias")->setPlainText("x\ny\n");
-        InDialog<QPlainTextEdit>(dialog, "mmoDescription")->setPlainText("first\nsecond");
+        EXPECT_FALSE(testing::Find<QGroupBox>(dialog, "grpHiddenItems")->isVisible());
+        EXPECT_EQ(testing::Find<QPlainTextEdit>(dialog, "mmoAlias")->toPlainText(), "a\nb\nc\nd\ne");
+        testing::Find<QLineEdit>(dialog, "txtDescriptiveName")->setText("Side step");
+        testing::Find<QPlainTextEdit>(dialog, "mmoAlias")->setPlainText("x\ny\n");
+        testing::Find<QPlainTextEdit>(dialog, "mmoDescription")->setPlainText("first\nsecond");
         Press(dialog, "btnOk");
     });
     DoubleClick("clsAliases", 1);
@@ -85,15 +85,15 @@ TEST_F(EntryEditorsTest, TheAliasEditorStoresOnOkOnly)
     const std::string before = Profile("Global Aliases");
     QString opened;
     Answer([&opened](QDialog& dialog) {
-        opened = InDialog<QLineEdit>(dialog, "txtDescriptiveName")->text();
-        InDialog<QLineEdit>(dialog, "txtAliasName")->setText("typed");
+        opened = testing::Find<QLineEdit>(dialog, "txtDescriptiveName")->text();
+        testing::Find<QLineEdit>(dialog, "txtAliasName")->setText("typed");
         Press(dialog, "btnCancel");
     });
     Select("clsAliases", 2);
     Click("btnEditAlias");
     EXPECT_EQ(opened, "No Name");
     Answer([](QDialog& dialog) {
-        InDialog<QLineEdit>(dialog, "txtAliasName")->setText("typed");
+        testing::Find<QLineEdit>(dialog, "txtAliasName")->setText("typed");
         dialog.close();
     });
     Click("btnAddAlias");
@@ -102,7 +102,7 @@ TEST_F(EntryEditorsTest, TheAliasEditorStoresOnOkOnly)
     // A new alias is appended and counted; its shown name holds 16 characters.
     Answer([](QDialog& dialog) {
         EXPECT_EQ(Hidden(dialog, "txtNewAlias"), (QStringList{"3", "3", "true", "Global Aliases"}));
-        auto* name = InDialog<QLineEdit>(dialog, "txtDescriptiveName");
+        auto* name = testing::Find<QLineEdit>(dialog, "txtDescriptiveName");
         EXPECT_EQ(name->text(), "");
         QTest::keyClicks(name, "A rather long alias name");
         Press(dialog, "btnOk");
@@ -116,8 +116,8 @@ TEST_F(EntryEditorsTest, TheBindingEditorOffersTheAliasesByTheirNames)
 {
     const auto bind = [this](const char* key, int item, const char* typed) {
         Answer([key, item, typed](QDialog& dialog) {
-            InDialog<QLineEdit>(dialog, "txtBindKey")->setText(key);
-            auto* combo = InDialog<QComboBox>(dialog, "cboBindValue");
+            testing::Find<QLineEdit>(dialog, "txtBindKey")->setText(key);
+            auto* combo = testing::Find<QComboBox>(dialog, "cboBindValue");
             EXPECT_EQ(combo->count(), 3);
             EXPECT_EQ(combo->currentText(), "");
             if (item >= 0) {
@@ -141,7 +141,7 @@ TEST_F(EntryEditorsTest, TheBindingEditorOffersTheAliasesByTheirNames)
     QStringList shown;
     Answer([&shown](QDialog& dialog) {
         EXPECT_EQ(Hidden(dialog, "txtNewBinding")[2], "false");
-        auto* combo = InDialog<QComboBox>(dialog, "cboBindValue");
+        auto* combo = testing::Find<QComboBox>(dialog, "cboBindValue");
         shown.append(QString::number(combo->currentIndex()) + " " + combo->currentText());
         Press(dialog, "btnCancel");
     });
@@ -158,11 +158,11 @@ TEST_F(EntryEditorsTest, TheKeyCapturePutsF5IntoTheSettingName)
         dialog.show();
         titles.append(dialog.windowTitle());
         if (qobject_cast<TfrmBind*>(&dialog)) {
-            QTest::mouseClick(InDialog<QToolButton>(dialog, "F5"), Qt::LeftButton);
+            QTest::mouseClick(testing::Find<QToolButton>(dialog, "F5"), Qt::LeftButton);
             return dialog.result();
         }
         EXPECT_EQ(Hidden(dialog, "txtNewSetting"), (QStringList{"1", "3", "false", "Global Aliases"}));
-        auto* field = InDialog<QLineEdit>(dialog, "txtSetting");
+        auto* field = testing::Find<QLineEdit>(dialog, "txtSetting");
         EXPECT_EQ(field->text(), "gamma");
         QTest::mouseDClick(field, Qt::LeftButton, {}, field->rect().center());
         Press(dialog, "btnOk");
@@ -220,9 +220,9 @@ TEST_F(EntryEditorsTest, AReadOnlyProfileKeepsEveryByteAndSaysWhy)
     // The editor stays open with what was typed.
     QString kept;
     Answer([&kept](QDialog& dialog) {
-        InDialog<QLineEdit>(dialog, "txtSetting")->setText("typed");
+        testing::Find<QLineEdit>(dialog, "txtSetting")->setText("typed");
         Press(dialog, "btnOk");
-        kept = dialog.isVisible() ? InDialog<QLineEdit>(dialog, "txtSetting")->text() : QString();
+        kept = dialog.isVisible() ? testing::Find<QLineEdit>(dialog, "txtSetting")->text() : QString();
         Press(dialog, "btnCancel");
     });
     Click("btnAddSetting");

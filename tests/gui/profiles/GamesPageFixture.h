@@ -2,6 +2,7 @@
 
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
+#include "support/MainWindow.h"
 #include "support/TempDir.h"
 #include "support/TestWorld.h"
 
@@ -32,14 +33,6 @@ inline std::string Ini(std::initializer_list<const char*> lines)
     return text;
 }
 
-template <typename T = QWidget>
-T* InDialog(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 // The main window, shown on the page "Games & Aliases" past its splash, in a
 // world whose profiles the test writes before Start().
 class GamesPageFixture : public ::testing::Test {
@@ -62,7 +55,7 @@ protected:
     }
 
     template <typename T = QWidget>
-    T* Find(const char* name) const { return InDialog<T>(*window, name); }
+    T* Find(const char* name) const { return testing::Find<T>(*window, name); }
     QListWidget* List(const char* name) const { return Find<QListWidget>(name); }
 
     QStringList Texts(const char* list) const

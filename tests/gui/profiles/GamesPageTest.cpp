@@ -16,7 +16,7 @@ namespace {
 
 using testing::GamesPageFixture;
 using testing::Ini;
-using testing::InDialog;
+using testing::Find;
 using testing::ReadFileBytes;
 
 const std::string kGlobal = Ini({
@@ -60,11 +60,11 @@ protected:
     {
         Answer([text, offered](QDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), "New Game");
-            auto* games = InDialog<QComboBox>(dialog, "cboGames");
+            auto* games = testing::Find<QComboBox>(dialog, "cboGames");
             for (int i = 0; offered && i < games->count(); ++i)
                 offered->append(games->itemText(i));
             games->setEditText(text);
-            QTest::mouseClick(InDialog<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+            QTest::mouseClick(testing::Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
         });
     }
 };

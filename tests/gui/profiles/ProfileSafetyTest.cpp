@@ -17,7 +17,7 @@ namespace {
 
 using testing::GamesPageFixture;
 using testing::Ini;
-using testing::InDialog;
+using testing::Find;
 
 class ProfileSafetyTest : public GamesPageFixture {
 protected:
@@ -39,9 +39,9 @@ protected:
         Answer([name, value, before](QDialog& dialog) {
             if (before)
                 before();
-            QTest::keyClicks(InDialog<QLineEdit>(dialog, "txtSetting"), name);
-            QTest::keyClicks(InDialog<QLineEdit>(dialog, "txtSettingValue"), value);
-            QTest::mouseClick(InDialog<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+            QTest::keyClicks(testing::Find<QLineEdit>(dialog, "txtSetting"), name);
+            QTest::keyClicks(testing::Find<QLineEdit>(dialog, "txtSettingValue"), value);
+            QTest::mouseClick(testing::Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
         });
     }
 };
@@ -68,8 +68,8 @@ TEST_F(ProfileSafetyTest, AListThatDidNotLoadTakesNoChangeAndTheOthersCountFromT
 
     // The aliases did: a new one follows the file's last entry and starts empty.
     Answer([](QDialog& dialog) {
-        QTest::keyClicks(InDialog<QLineEdit>(dialog, "txtDescriptiveName"), "Fire");
-        QTest::mouseClick(InDialog<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+        QTest::keyClicks(testing::Find<QLineEdit>(dialog, "txtDescriptiveName"), "Fire");
+        QTest::mouseClick(testing::Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
     });
     Click("btnAddAlias");
     EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
@@ -123,8 +123,8 @@ TEST_F(ProfileSafetyTest, ChangesMadeElsewhereAreNoticedAndNothingIsLost)
     bool closed = false;
     Answer([&](QDialog& dialog) {
         WriteProfile("Global Aliases", renamed);
-        QTest::keyClicks(InDialog<QLineEdit>(dialog, "txtSettingValue"), "5");
-        QTest::mouseClick(InDialog<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+        QTest::keyClicks(testing::Find<QLineEdit>(dialog, "txtSettingValue"), "5");
+        QTest::mouseClick(testing::Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
         closed = !dialog.isVisible();
     });
     DoubleClick("clsSettings", 0);

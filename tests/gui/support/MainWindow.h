@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <gtest/gtest.h>
+
 namespace tesk::testing {
 
 // Shows each page of the main window once, as a player clicking through the
@@ -36,6 +38,15 @@ inline std::unique_ptr<TfrmTeskMain> OpenMainWindow(FakeDesktop& desktop, const 
     window->show();
     window->Timer1Timer();
     return window;
+}
+
+// The child of that object name; a missing one fails the test.
+template <typename T = QWidget>
+T* Find(QWidget& parent, const char* name)
+{
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
 }
 
 // Chooses the menu item of that object name, as a click on it does.
