@@ -550,11 +550,8 @@ TEST(MainWindowTest, TheUsualShortcutsRunTheirCommands)
     desktop.confirmAnswers.push_back(true);
     QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(desktop.confirmations.size(), 1) << "Ctrl+S saves the config file, asking first";
-    desktop.openAnswers.push_back(std::nullopt);
-    QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);
     desktop.saveAnswers.push_back(std::nullopt);
     QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(desktop.openRequests.size(), 1u);
     EXPECT_EQ(desktop.saveRequests.size(), 1u);
     // The button shows itself pressed for a moment before it runs.
     QTest::keyClick(focus, Qt::Key_F5);

@@ -210,12 +210,8 @@ TEST_F(KeyFieldTest, KeysPressedInTheBoxAreTakenByTheGamesNamesAndShownFirst)
             QTest::keyClick(box, key, modifiers);
             seen.append(Find<QLabel>(dialog, "lblKey")->text().mid(5));
         };
-        press(Qt::Key_F5);
-        press(Qt::Key_Return);
-        press(Qt::Key_Space);
-        press(Qt::Key_Tab);
-        press(Qt::Key_PageDown);
-        press(Qt::Key_Up);
+        for (const Qt::Key key : {Qt::Key_F5, Qt::Key_Return, Qt::Key_Space, Qt::Key_Tab, Qt::Key_PageDown, Qt::Key_Up})
+            press(key);
         QTest::keyPress(box, Qt::Key_Shift);
         QTest::keyClick(box, 'A', Qt::ShiftModifier);
         QTest::keyRelease(box, Qt::Key_Shift, Qt::ShiftModifier);
