@@ -99,18 +99,17 @@ TEST(SpinTest, FieldsWithoutLimitsKeepAnyNumber)
 TEST(SpinTest, ArrowsStepByTheFieldsStepAndStopAtTheEndsOfTheNumberRange)
 {
     SettingsModel model;
-    model.StepNumber("edtTimeOut", 2);
-    EXPECT_EQ(model.Text("edtTimeOut"), "130");
-    model.StepNumber("txtGunX", 40);
-    EXPECT_EQ(model.Text("txtGunX"), "10");
+    const auto step = [&](const char* id, int steps) {
+        model.StepNumber(id, steps);
+        return model.Text(id);
+    };
+    EXPECT_EQ(step("edtTimeOut", 2), "130");
+    EXPECT_EQ(step("txtGunX", 40), "10");
     model.SetText("edtTimeOut", "9223372036854775806");
-    model.StepNumber("edtTimeOut", 1);
-    EXPECT_EQ(model.Text("edtTimeOut"), "9223372036854775807");
-    model.StepNumber("edtTimeOut", -1);
-    EXPECT_EQ(model.Text("edtTimeOut"), "9223372036854775802");
+    EXPECT_EQ(step("edtTimeOut", 1), "9223372036854775807");
+    EXPECT_EQ(step("edtTimeOut", -1), "9223372036854775802");
     model.SetText("edtGravity", "-9223372036854775800");
-    model.StepNumber("edtGravity", -10);
-    EXPECT_EQ(model.Text("edtGravity"), "-9223372036854775808");
+    EXPECT_EQ(step("edtGravity", -10), "-9223372036854775808");
 }
 
 TEST(SpinTest, TextThatIsNotAWholeNumberCountsAsTheMinimum)

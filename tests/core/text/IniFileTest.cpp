@@ -104,19 +104,15 @@ TEST(IniFile, LoadSectionReadsAsLoadDoes)
     TempDir dir;
     const std::string path = dir.file("p.tesk");
     WriteFileBytes(path, kProfile);
-    const IniFile whole = IniFile::Load(path);
-    for (const char* section : {"NumberOfSections", " alias1 "}) {
-        const IniFile part = IniFile::LoadSection(path, section);
-        EXPECT_EQ(part.path(), path);
+    for (const char* section : {"NumberOfSections", " alias1 "})
         for (const char* key : {"Aliases", "DescriptiveName", "Checked", "garbage line"})
-            EXPECT_EQ(part.ReadString(section, key, "-"), whole.ReadString(section, key, "-")) << section << key;
-    }
+            EXPECT_EQ(IniFile::LoadSection(path, section).ReadString(section, key, "-"),
+                      IniFile::Parse(kProfile).ReadString(section, key, "-"))
+                << section << key;
     EXPECT_FALSE(IniFile::LoadSection(path, "NumberOfSections").SectionExists("Alias1"));
-    // The last line of a file without a line end.
-    WriteFileBytes(path, "[a]\nx=1\n[b]\nx=2");
+    WriteFileBytes(path, "[a]\nx=1\n[b]\nx=2"); // the last line without a line end
     EXPECT_EQ(IniFile::LoadSection(path, "b").ReadString("b", "x", ""), "2");
     EXPECT_FALSE(IniFile::LoadSection(dir.file("missing.tesk"), "a").SectionExists("a"));
-    EXPECT_THROW(IniFile::LoadSection(dir.str(), "a"), Error);
 }
 
 TEST(IniFile, LoadAndSave)

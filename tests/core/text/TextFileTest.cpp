@@ -185,17 +185,13 @@ TEST(TextFile, AWriteRemovesWhatInterruptedWritesOfTheSameFileLeft)
     if (child == 0)
         _exit(0);
     waitpid(child, nullptr, 0);
-    const std::string gone = std::to_string(child);
-    const std::string mine = std::to_string(getpid());
-    for (const std::string& name : {".maps.lst.tesk-" + gone + "-3.tmp", ".maps.lst.tesk-" + mine + "-99.tmp",
-                                    ".servers.txt.tesk-" + gone + "-1.tmp"})
-        WriteFileBytes(dir.file(name), std::string(1000, 'x'));
+    const std::string gone = dir.file(".maps.lst.tesk-" + std::to_string(child) + "-3.tmp");
+    for (const std::string& path : {gone, dir.file(".maps.lst.tesk-" + std::to_string(getpid()) + "-99.tmp"),
+                                    dir.file(".servers.txt.tesk-" + std::to_string(child) + "-1.tmp")})
+        WriteFileBytes(path, "x");
     WriteTextLines(dir.file("maps.lst"), {"base1"});
-    EXPECT_FALSE(fs::exists(dir.file(".maps.lst.tesk-" + gone + "-3.tmp")));
-    EXPECT_TRUE(fs::exists(dir.file(".maps.lst.tesk-" + mine + "-99.tmp")));
-    EXPECT_TRUE(fs::exists(dir.file(".servers.txt.tesk-" + gone + "-1.tmp")));
-    EXPECT_EQ(ReadFileBytes(dir.file("maps.lst")), "base1\r\n");
-    EXPECT_EQ(EntryCount(dir.path()), 3u);
+    EXPECT_FALSE(fs::exists(gone));
+    EXPECT_EQ(EntryCount(dir.path()), 3u) << "maps.lst, the live writer's and the other file's";
 }
 
 } // namespace
