@@ -1,5 +1,6 @@
 #include "core/text/Paths.h"
 
+#include "core/profiles/ProfileTestHelpers.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -73,8 +74,8 @@ TEST(Paths, ExistenceAndHome)
     setenv("HOME", oldHome.c_str(), 1);
 }
 
-// Tesk works in its own data directory, wherever it was started from; a
-// relative XDG_DATA_HOME does not count, and a file in the way is named.
+// A relative XDG_DATA_HOME does not count for the data directory, and a
+// file in the way is named.
 TEST(Paths, TheDataDirectoryIsCreatedAndEntered)
 {
     TempDir dir;
@@ -83,21 +84,14 @@ TEST(Paths, TheDataDirectoryIsCreatedAndEntered)
     const std::string savedData = oldData ? oldData : "";
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("HOME", dir.file("home").c_str(), 1);
-    for (const std::string& data : {dir.file("data"), std::string("relative")}) {
-        setenv("XDG_DATA_HOME", data.c_str(), 1);
-        EnterDataDirectory();
-    }
+    setenv("XDG_DATA_HOME", "relative", 1);
+    EnterDataDirectory();
     EXPECT_EQ(CurrentDirectory(), dir.file("home/.local/share/tesk"));
-    EXPECT_TRUE(DirectoryExists(dir.file("data/tesk")));
 
     WriteFileBytes(dir.file("blocked"), "");
     setenv("XDG_DATA_HOME", dir.file("blocked").c_str(), 1);
-    try {
-        EnterDataDirectory();
-        ADD_FAILURE() << "entered a directory under a file";
-    } catch (const std::exception& error) {
-        EXPECT_NE(std::string(error.what()).find(dir.file("blocked/tesk")), std::string::npos) << error.what();
-    }
+    const std::string error = testing::ErrorOf([] { EnterDataDirectory(); });
+    EXPECT_EQ(error.rfind("Cannot use " + dir.file("blocked/tesk") + " for the profiles and lists: ", 0), 0u) << error;
     EXPECT_EQ(CurrentDirectory(), dir.file("home/.local/share/tesk"));
 
     std::filesystem::current_path(started);

@@ -52,7 +52,12 @@ protected:
         window->show();
         window->Timer1Timer();
         if (showPage)
-            Find<QTabWidget>("PageControl1")->setCurrentWidget(Find("tabAlias"));
+            ShowPage();
+    }
+
+    void ShowPage()
+    {
+        Find<QTabWidget>("PageControl1")->setCurrentWidget(Find("tabAlias"));
         QCoreApplication::processEvents();
     }
 
