@@ -32,7 +32,7 @@ TEST(GameList, ListsProfilesButTheGlobalOne)
 {
     TempDir dir;
     for (const char* name : {"mymod.tesk", "Global Aliases.tesk", "global aliases.tesk", "OTHER.TESK",
-                             "readme.txt", "old.u2bk", "x.tesk.bak"})
+                             "readme.txt", "old.u2bk", "x.tesk.bak", ".hidden.tesk"})
         WriteFileBytes(dir.file(name), "");
     fs::create_directory(dir.file("folder.tesk"));
     EXPECT_EQ(Sorted(ListGames(dir.str())), (Names{"OTHER", "folder", "global aliases", "mymod"}));
@@ -66,6 +66,8 @@ TEST(GameList, PickedNameAndGameToUse)
     EXPECT_EQ(GameToUse(games, 1), "othermod");
     EXPECT_EQ(GameToUse({}, std::nullopt), std::nullopt);
     EXPECT_EQ(DeleteGameQuestion("mymod"), "Delete Game Setting for mymod?");
+    EXPECT_EQ(ErrorOf([] { CheckGameToAdd("global ALIASES", {}); }),
+              "'global ALIASES' is the name of the global profile; a game needs another name");
 }
 
 TEST(GameList, AddCreatesKeepsOrRestoresAProfile)

@@ -1,5 +1,6 @@
 #include "core/settings/ConfigWriter.h"
 
+#include "core/profiles/ProfileTestHelpers.h"
 #include "core/text/Error.h"
 #include "support/TempDir.h"
 
@@ -118,17 +119,12 @@ TEST_F(ProfileStretchTest, CountThatIsNoWholeNumberStopsTheWritingAndKeepsTheOld
 TEST_F(ProfileStretchTest, AProfileThatWouldMakeAGiantConfigFileIsRefusedByName)
 {
     std::string text = "[NumberOfSections]\r\nAliases=1\r\n[Alias1]\r\nChecked=true\r\nAliasLines=9000\r\n";
-    const std::string line(2000, 'x');
     for (int k = 1; k <= 9000; ++k)
-        text += "ALine" + std::to_string(k) + "=" + line + "\r\n";
+        text += "ALine" + std::to_string(k) + "=" + std::string(2000, 'x') + "\r\n";
     Profile("Global Aliases.tesk", text);
-    try {
-        BuildConfigLines(model, profiles.str());
-        FAIL() << "an 18 MB profile stretch was written";
-    } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "The checked entries of " + profiles.file("Global Aliases.tesk")
-                                                 + " would make the config file larger than 16 MB; uncheck some of them");
-    }
+    EXPECT_EQ(testing::ErrorOf([&] { BuildConfigLines(model, profiles.str()); }),
+              "The checked entries of " + profiles.file("Global Aliases.tesk")
+                  + " would make the config file larger than 16 MB; uncheck some of them");
 }
 
 } // namespace

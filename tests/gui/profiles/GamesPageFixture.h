@@ -43,13 +43,20 @@ protected:
             window->hide();
     }
 
-    void Start()
+    // Without `showPage` the window stays on its first page.
+    void Start(bool showPage = true)
     {
         world.StoreGameDirectory();
         world.Write(world.inGame("baseu2/config.cfg"), "");
         window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
         window->show();
         window->Timer1Timer();
+        if (showPage)
+            ShowPage();
+    }
+
+    void ShowPage()
+    {
         Find<QTabWidget>("PageControl1")->setCurrentWidget(Find("tabAlias"));
         QCoreApplication::processEvents();
     }

@@ -5,6 +5,7 @@
 #include "core/text/IniFile.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -93,11 +94,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
 {
     WriteProfile("Global Aliases", kGlobal);
     WriteProfile("mymod", kMymod);
-    world.StoreGameDirectory();
-    world.Write(world.inGame("baseu2/config.cfg"), "");
-    window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
-    window->show();
-    window->Timer1Timer();
+    Start(false);
     auto* page = window->findChild<GamesPage*>("tabAlias");
     ASSERT_NE(page, nullptr);
     EXPECT_FALSE(page->built());
@@ -111,8 +108,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
     EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false}));
 
     // Showing it later changes nothing and builds no second copy.
-    Find<QTabWidget>("PageControl1")->setCurrentWidget(page);
-    QCoreApplication::processEvents();
+    ShowPage();
     EXPECT_EQ(window->findChildren<QListWidget*>("clsAliases").size(), 1);
     EXPECT_EQ(Texts("clsSettings"), QStringList{"name = Ann"});
     Click("cbxSelectAllSettings");
@@ -121,85 +117,55 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
         << "the page's commands are connected once built";
 }
 
+const std::string kBrokenGlobal = Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1",
+                                       "[Alias1]", "DescriptiveName=Jump", "[Setting1]", "Setting=a"});
+
+// Said once at start-up, not again when the page shows; the lists that did
+// not load take no change.
 TEST_F(GamesPageTest, ABadCountAtStartUpIsOneStartUpProblem)
 {
-    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1",
-                                        "[Alias1]", "DescriptiveName=Jump", "[Setting1]", "Setting=a"}));
+    WriteProfile("Global Aliases", kBrokenGlobal);
     WriteProfile("mymod", kMymod);
     Start();
-    EXPECT_EQ(window->startupProblems(),
-              QStringList{QString::fromStdString("'two' is not a valid integer value (\"Bindings\" under "
-                                                 "[NumberOfSections] in " + ProfileFile("Global Aliases") + ")")});
+    const QString fault = QString::fromStdString("'two' is not a valid integer value (\"Bindings\" under "
+                                                 "[NumberOfSections] in " + ProfileFile("Global Aliases") + ")");
+    EXPECT_EQ(window->startupProblems(), QStringList{fault});
     EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
     EXPECT_TRUE(Texts("clsBindings").isEmpty());
     EXPECT_TRUE(Texts("clsSettings").isEmpty());
     EXPECT_EQ(Games(), QStringList{"mymod"});
+    Click("btnAddBinding");
+    Click("btnAddSetting");
+    EXPECT_EQ(desktop.errors, (QStringList{fault, "The bindings did not load and cannot be changed: " + fault,
+                                           "The settings did not load and cannot be changed: " + fault}));
+    EXPECT_EQ(Profile("Global Aliases"), kBrokenGlobal);
 }
 
 // Start-up reads only the global profile's counts; the lists are read from
-// the file as it is when the page is first shown. A fault start-up reported
-// is not said again, one that is new is said then.
+// the file as it is when the page is first shown.
 TEST_F(GamesPageTest, TheListsAreReadWhenThePageIsFirstShown)
 {
-    const std::string broken = Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1", "[Alias1]",
-                                    "DescriptiveName=Jump", "Checked=true", "[Setting1]", "Setting=a"});
-    const QString fault = QString::fromStdString("'two' is not a valid integer value (\"Bindings\" under "
-                                                 "[NumberOfSections] in " + ProfileFile("Global Aliases") + ")");
-    world.StoreGameDirectory();
-    world.Write(world.inGame("baseu2/config.cfg"), "");
-    const auto open = [this] {
-        window = std::make_unique<TfrmTeskMain>(desktop, world.iniPath());
-        window->show();
-        window->Timer1Timer();
-        QCoreApplication::processEvents();
-        EXPECT_EQ(window->findChild<QListWidget*>("clsAliases"), nullptr);
+    const auto open = [this](const std::string& atStart, const std::string& atShow) {
+        desktop.errors.clear();
+        WriteProfile("Global Aliases", atStart);
+        Start(false);
+        WriteProfile("Global Aliases", atShow);
+        ShowPage();
+        return desktop.errors.size();
     };
-    const auto showPage = [this] {
-        Find<QTabWidget>("PageControl1")->setCurrentWidget(Find("tabAlias"));
-        QCoreApplication::processEvents();
-    };
-
-    WriteProfile("Global Aliases", broken);
-    open();
-    EXPECT_EQ(desktop.errors, QStringList{fault});
-    showPage();
-    EXPECT_EQ(desktop.errors, QStringList{fault});
+    EXPECT_EQ(open(kGlobal, kBrokenGlobal), 1) << "a new fault is said when the page shows";
     EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
-    EXPECT_EQ(Checks("clsAliases"), std::vector<bool>{true});
-    EXPECT_TRUE(Find<QCheckBox>("cbxSelectAllAliases")->isChecked());
-    EXPECT_TRUE(Texts("clsBindings").isEmpty());
-    EXPECT_TRUE(Texts("clsSettings").isEmpty());
-    Click("btnAddSetting");
-    EXPECT_EQ(desktop.errors.mid(1), QStringList{"The settings did not load and cannot be changed: " + fault});
-
-    // Broken after a sound start-up: said when the page is shown.
-    desktop.errors.clear();
-    WriteProfile("Global Aliases", kGlobal);
-    open();
-    WriteProfile("Global Aliases", broken);
-    showPage();
-    EXPECT_EQ(desktop.errors, QStringList{fault});
-    EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
-
-    // Mended before the page is shown: every list shows.
-    desktop.errors.clear();
-    open();
-    ASSERT_EQ(desktop.errors, QStringList{fault});
-    WriteProfile("Global Aliases", kGlobal);
-    showPage();
-    EXPECT_EQ(desktop.errors, QStringList{fault});
+    EXPECT_EQ(open(kBrokenGlobal, kGlobal), 1) << "a fault mended before the page shows is said once";
     EXPECT_EQ(Texts("clsBindings"), (QStringList{"MOUSE1 = Fire", "SPACE = +moveup"}));
-    EXPECT_EQ(Checks("clsBindings"), (std::vector<bool>{true, false}));
 }
 
-// The lists size every item as one, yet a long entry among short ones can
-// still be scrolled to.
+// The lists size every item as the first, yet a long entry after a short one
+// can still be scrolled to.
 TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
 {
     const std::string longName(120, 'W');
-    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a",
-                                        "[Alias2]", ("DescriptiveName=" + longName).c_str(), "[Alias3]",
-                                        "DescriptiveName=b"}));
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=2", "[Alias1]", "DescriptiveName=a",
+                                        "[Alias2]", ("DescriptiveName=" + longName).c_str()}));
     Start();
     QListWidget* list = List("clsAliases");
     list->doItemsLayout();
@@ -226,10 +192,9 @@ TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
     EXPECT_FALSE(Find("btnUseThisGame")->isEnabled());
     EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
 
-    // Unchecked with no game selected, the first game is shown: the games
-    // come in the order Windows lists them, so that is "broken". Its broken
-    // count stops the load, naming the key and the file, and no list goes on
-    // showing another profile's entries.
+    // Unchecked with no game selected, the first game in the order Windows
+    // lists them is shown: "broken", whose count stops the load, and no list
+    // goes on showing another profile's entries.
     Click("cbxGlobalSettings");
     EXPECT_FALSE(GlobalShown());
     EXPECT_EQ(Games(), (QStringList{"broken", "mymod"}));
@@ -299,17 +264,12 @@ TEST_F(GamesPageTest, ThePickerAddsAGameAtTheEndOfTheList)
     EXPECT_TRUE(GlobalShown());
     EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", "Fire"}));
 
-    // A listed name, or the global profile's, in any letter case, is refused
-    // with a message; the list and the profiles stay as they were.
-    for (const char* name : {"MyMod", "global ALIASES"}) {
-        PickGame(name);
-        Click("btnAddGame");
-    }
-    EXPECT_EQ(desktop.errors, (QStringList{"'MyMod' is listed already",
-                                           "'global ALIASES' is the name of the global profile; a game needs another name"}));
+    // A listed name, in any letter case, is refused; the list and the profile stay.
+    PickGame("MyMod");
+    Click("btnAddGame");
+    EXPECT_EQ(desktop.errors, QStringList{"'MyMod' is listed already"});
     EXPECT_EQ(Games(), (QStringList{"mymod", " lead"}));
     EXPECT_EQ(Profile("mymod"), kMymod);
-    EXPECT_EQ(Profile("Global Aliases"), kGlobal);
 }
 
 TEST_F(GamesPageTest, ADeletedGameKeepsItsProfileUntilAddedAgain)
@@ -346,6 +306,74 @@ TEST_F(GamesPageTest, ADeletedGameKeepsItsProfileUntilAddedAgain)
     EXPECT_TRUE(desktop.errors[0].contains(QString::fromStdString(world.inWork("othermod.u2bk"))));
     EXPECT_TRUE(Games().contains("othermod"));
     EXPECT_EQ(ReadFileBytes(world.inWork("othermod.u2bk")), "older backup");
+}
+
+// Commands act on the profile as it is now: an entry another program changed
+// is neither deleted, marked nor overwritten, and the lists show the file.
+TEST_F(GamesPageTest, ChangesMadeElsewhereChangeNothing)
+{
+    const std::string sens = Ini({"[NumberOfSections]", "Settings=2", "[Setting1]", "Setting=fov",
+                                  "SettingValue=90", "[Setting2]", "Setting=sens", "SettingValue=3"});
+    const std::string gamma = Ini({"[NumberOfSections]", "Settings=2", "[Setting1]", "Setting=fov",
+                                   "SettingValue=90", "[Setting2]", "Setting=gamma", "SettingValue=1"});
+    WriteProfile("Global Aliases", sens);
+    Start();
+    WriteProfile("Global Aliases", gamma);
+    ClickCheck("clsSettings", 1);
+    EXPECT_EQ(Checks("clsSettings"), (std::vector<bool>{false, false}));
+    WriteProfile("Global Aliases", sens);
+    Select("clsSettings", 1);
+    desktop.confirmAnswers = {true};
+    Click("btnDeleteSetting");
+    EXPECT_EQ(Profile("Global Aliases"), sens);
+
+    // The entry changes while its editor is open: OK stores nothing and closes it.
+    bool closed = false;
+    Answer([&](QDialog& dialog) {
+        WriteProfile("Global Aliases", gamma);
+        QTest::keyClicks(testing::Find<QLineEdit>(dialog, "txtSettingValue"), "5");
+        QTest::mouseClick(testing::Find<QPushButton>(dialog, "btnOk"), Qt::LeftButton);
+        closed = !dialog.isVisible();
+    });
+    DoubleClick("clsSettings", 1);
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(Profile("Global Aliases"), gamma);
+    EXPECT_EQ(Texts("clsSettings"), (QStringList{"fov = 90", "gamma = 1"}));
+    const QString changed = QString::fromStdString(ProfileFile("Global Aliases") + " changed since it was shown. "
+                                                   "The lists now show it as it is; nothing was changed.");
+    EXPECT_EQ(desktop.messages, (QStringList{changed, changed, changed}));
+}
+
+// The select-all box follows the list shown; a click on the blank part of the
+// games list changes nothing, one on the selected game shows it afresh; a
+// game whose profile is gone already leaves the list.
+TEST_F(GamesPageTest, TheGamesListAnswersClicksAsAPlayerExpects)
+{
+    WriteProfile("mymod", Ini({"[NumberOfSections]", "Settings=1", "[Setting1]", "Setting=fov", "Checked=true"}));
+    WriteProfile("gone", "");
+    WriteProfile("Global Aliases", kGlobal);
+    Start();
+    const auto* selectAll = Find<QCheckBox>("cbxSelectAllSettings");
+    SelectGame("mymod");
+    EXPECT_TRUE(selectAll->isChecked());
+
+    WriteProfile("mymod", Ini({"[NumberOfSections]", "Settings=1", "[Setting1]", "Setting=gamma"}));
+    QWidget* blank = List("lbxGames")->viewport();
+    QTest::mouseClick(blank, Qt::LeftButton, {}, QPoint(5, blank->height() - 2));
+    EXPECT_EQ(SelectedGame(), 1);
+    EXPECT_EQ(Texts("clsSettings"), QStringList{"fov = didn't load"});
+    SelectGame("mymod");
+    EXPECT_EQ(Texts("clsSettings"), QStringList{"gamma = didn't load"});
+    EXPECT_FALSE(selectAll->isChecked());
+
+    std::filesystem::remove(ProfileFile("gone"));
+    SelectGame("gone");
+    desktop.confirmAnswers = {true};
+    Click("btnDeleteGame");
+    EXPECT_EQ(Games(), QStringList{"mymod"});
+    EXPECT_EQ(desktop.messages, QStringList{QString::fromStdString(ProfileFile("gone") + " was gone already, so "
+                                                                   "there was nothing to back up; gone is no longer listed.")});
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
 }
 
 } // namespace
