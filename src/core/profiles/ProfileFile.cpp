@@ -46,37 +46,45 @@ private:
     std::unordered_map<std::string, std::string> shown_;
 };
 
-using ItemTextFunction = std::string (*)(const IniFile& profile, const std::string& section, AliasNames& aliases);
+// An entry's values as its list item shows them: the item's keys, then
+// "Checked".
+using EntryValues = std::array<std::optional<std::string_view>, 3>;
+using ItemTextFunction = std::string (*)(const EntryValues& values, AliasNames& aliases);
 
-std::string AliasItemText(const IniFile& profile, const std::string& section, AliasNames&)
+std::string Shown(const std::optional<std::string_view>& value)
 {
-    return profile.ReadString(section, "DescriptiveName", kNotLoaded);
+    return std::string(value.value_or(kNotLoaded));
+}
+
+std::string AliasItemText(const EntryValues& values, AliasNames&)
+{
+    return Shown(values[0]);
 }
 
 // A bound alias is shown by its descriptive name.
-std::string BindingItemText(const IniFile& profile, const std::string& section, AliasNames& aliases)
+std::string BindingItemText(const EntryValues& values, AliasNames& aliases)
 {
-    return profile.ReadString(section, "BindKey", kNotLoaded) + " = "
-        + aliases.Shown(profile.ReadString(section, "BindValue", kNotLoaded));
+    return Shown(values[0]) + " = " + aliases.Shown(Shown(values[1]));
 }
 
-std::string SettingItemText(const IniFile& profile, const std::string& section, AliasNames&)
+std::string SettingItemText(const EntryValues& values, AliasNames&)
 {
-    return profile.ReadString(section, "Setting", kNotLoaded) + " = "
-        + profile.ReadString(section, "SettingValue", kNotLoaded);
+    return Shown(values[0]) + " = " + Shown(values[1]);
 }
 
 struct KindRow {
     std::string_view prefix;
     std::string_view countKey;
+    std::array<std::string_view, 3> keys;
     ItemTextFunction itemText;
 };
 
-// In the order of ProfileEntryKind.
+// In the order of ProfileEntryKind. An alias reads its descriptive name
+// twice: the second one is not shown.
 constexpr std::array<KindRow, 3> kKindRows{{
-    {"Alias", "Aliases", AliasItemText},
-    {"Bind", "Bindings", BindingItemText},
-    {"Setting", "Settings", SettingItemText},
+    {"Alias", "Aliases", {"DescriptiveName", "DescriptiveName", "Checked"}, AliasItemText},
+    {"Bind", "Bindings", {"BindKey", "BindValue", "Checked"}, BindingItemText},
+    {"Setting", "Settings", {"Setting", "SettingValue", "Checked"}, SettingItemText},
 }};
 
 const KindRow& Row(ProfileEntryKind kind)
@@ -154,10 +162,12 @@ std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile)
 {
     const long long count = LimitEntryCount(profile, profile.ReadInteger(kNumberOfSections, "Aliases", 0));
     std::vector<ProfileAlias> aliases;
+    aliases.reserve(static_cast<std::size_t>(std::max(0LL, count)));
+    constexpr std::array<std::string_view, 2> keys{"AliasName", "DescriptiveName"};
+    std::array<std::optional<std::string_view>, 2> values;
     for (long long n = 1; n <= count; ++n) {
-        const std::string section = "Alias" + std::to_string(n);
-        aliases.push_back(ProfileAlias{profile.ReadString(section, "AliasName", ""),
-                                       profile.ReadString(section, "DescriptiveName", "")});
+        profile.ReadValues("Alias" + std::to_string(n), keys, values);
+        aliases.push_back(ProfileAlias{std::string(values[0].value_or("")), std::string(values[1].value_or(""))});
     }
     return aliases;
 }
@@ -168,11 +178,13 @@ ProfileList LoadEntryList(const IniFile& profile, ProfileEntryKind kind)
     // Only bindings show aliases; reading them once serves every binding.
     AliasNames aliases(kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile)
                                                          : std::vector<ProfileAlias>());
+    const KindRow& row = Row(kind);
     ProfileList list;
+    list.reserve(static_cast<std::size_t>(std::max(0LL, count)));
+    EntryValues values;
     for (long long n = 1; n <= count; ++n) {
-        const std::string section = std::string(SectionPrefix(kind)) + std::to_string(n);
-        list.push_back(ProfileListItem{Row(kind).itemText(profile, section, aliases),
-                                       profile.ReadString(section, "Checked", "false") == "true"});
+        profile.ReadValues(std::string(row.prefix) + std::to_string(n), row.keys, values);
+        list.push_back(ProfileListItem{row.itemText(values, aliases), values[2] == "true"});
     }
     return list;
 }

@@ -30,15 +30,6 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-std::string NameKey(std::string_view name)
-{
-    std::string key(TrimBlanks(name));
-    for (char& c : key)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return key;
-}
-
 // Values and names are one line each.
 std::string OneLine(std::string_view text)
 {
@@ -73,12 +64,12 @@ std::optional<std::string_view> KeyName(std::string_view line)
 }
 
 // Blanks around a value and one pair of enclosing quotes are not part of it.
-std::string StoredValue(std::string_view line)
+std::string_view StoredValue(std::string_view line)
 {
     auto value = TrimBlanks(line.substr(line.find('=') + 1));
     if (IsQuoted(value))
         value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    return value;
 }
 
 // Quotes keep what reading would otherwise strip, so a value reads back as
@@ -116,8 +107,16 @@ std::optional<long long> ParseWholeNumber(std::string_view text)
 
 char Folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// Above this many keys a section indexes them in a hash map.
-constexpr std::size_t kFewKeys = 16;
+// Names already trimmed.
+bool SameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return Folded(x) == Folded(y);
+           });
+}
+
+// Above this many lines a section indexes its keys in a hash map.
+constexpr std::size_t kFewLines = 16;
 
 } // namespace
 
@@ -131,132 +130,156 @@ std::size_t IniFile::FoldedHash::operator()(std::string_view name) const
 
 bool IniFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const
 {
-    a = TrimBlanks(a);
-    b = TrimBlanks(b);
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Folded(x) == Folded(y);
-           });
-}
-
-const std::size_t* IniFile::KeyIndex::Find(std::string_view key) const
-{
-    if (!many_.empty()) {
-        const auto found = many_.find(key);
-        return found == many_.end() ? nullptr : &found->second;
-    }
-    for (const auto& [name, line] : few_)
-        if (FoldedEqual()(name, key))
-            return &line;
-    return nullptr;
-}
-
-// Where a key stands twice, its first line counts.
-void IniFile::KeyIndex::Add(std::string_view key, std::size_t line)
-{
-    if (!many_.empty()) {
-        many_.try_emplace(NameKey(key), line);
-        return;
-    }
-    if (Find(key))
-        return;
-    few_.emplace_back(NameKey(key), line);
-    if (few_.size() <= kFewKeys)
-        return;
-    for (auto& [name, first] : few_)
-        many_.try_emplace(std::move(name), first);
-    few_.clear();
+    return SameName(TrimBlanks(a), TrimBlanks(b));
 }
 
 IniFile IniFile::Load(const std::string& path)
 {
-    const auto bytes = ReadFileIfExists(path);
-    return Parse(bytes ? std::string_view(*bytes) : std::string_view(), path);
+    auto bytes = ReadFileIfExists(path);
+    IniFile ini;
+    ini.path_ = path;
+    ini.bytes_ = std::make_unique<const std::string>(bytes ? std::move(*bytes) : std::string());
+    ini.ParseLines(*ini.bytes_, {});
+    return ini;
 }
 
 IniFile IniFile::Parse(std::string_view text, std::string path)
 {
     IniFile ini;
     ini.path_ = std::move(path);
-    // Editors that save UTF-8 may put a byte-order mark in front of the first
-    // header; it is no part of that line, and a save puts it back.
-    if (text.starts_with(kByteOrderMark)) {
-        text.remove_prefix(kByteOrderMark.size());
-        ini.byteOrderMark_ = true;
-    }
-    // Every header holds a "[": the sections are allocated once, not moved
-    // (with their lines and keys) each time the list grows.
-    ini.sections_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '[')) + 1);
-    ini.sections_.emplace_back();
-    for (auto& line : SplitLines(text))
-        ini.AddParsedLine(std::move(line));
-    ini.IndexSections();
+    ini.bytes_ = std::make_unique<const std::string>(text);
+    ini.ParseLines(*ini.bytes_, {});
     return ini;
 }
 
 IniFile IniFile::LoadSection(const std::string& path, std::string_view section)
 {
-    const auto bytes = ReadFileIfExists(path);
-    const std::string wanted = NameKey(section);
+    auto bytes = ReadFileIfExists(path);
     IniFile ini;
     ini.path_ = path;
-    ini.sections_.emplace_back();
-    bool inside = false;
-    ForEachLine(bytes ? std::string_view(*bytes) : std::string_view(), [&](std::string_view line) {
-        if (const auto name = HeaderName(line)) {
-            if (inside)
-                return false;
-            inside = NameKey(*name) == wanted;
-        }
-        if (inside)
-            ini.AddParsedLine(std::string(line));
-        return true;
-    });
-    ini.IndexSections();
+    ini.bytes_ = std::make_unique<const std::string>(bytes ? std::move(*bytes) : std::string());
+    ini.ParseLines(*ini.bytes_, section);
     return ini;
 }
 
-void IniFile::AddParsedLine(std::string line)
+// With `onlySection`, only the first section of that name is kept.
+void IniFile::ParseLines(std::string_view text, std::string_view onlySection)
 {
-    if (const auto name = HeaderName(line)) {
-        sections_.push_back(Section{NameKey(*name), std::move(line)});
-        return;
+    // Editors that save UTF-8 may put a byte-order mark in front of the first
+    // header; it is no part of that line, and a save puts it back.
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+        byteOrderMark_ = onlySection.empty();
     }
-    Section& section = sections_.back();
-    if (const auto key = KeyName(line); key && section.name)
-        section.keys.Add(*key, section.lines.size());
-    section.lines.push_back(std::move(line));
+    sections_.emplace_back();
+    bool inside = onlySection.empty();
+    ForEachLine(text, [&](std::string_view line) {
+        if (const auto name = HeaderName(line)) {
+            if (!onlySection.empty()) {
+                if (inside)
+                    return false;
+                inside = FoldedEqual()(*name, onlySection);
+            }
+            if (inside)
+                sections_.push_back(Section{true, *name, line, lines_.size()});
+        } else if (inside) {
+            lines_.push_back(line);
+            ++sections_.back().count;
+        }
+        return true;
+    });
+    IndexSections();
 }
 
 void IniFile::IndexSections()
 {
     sectionIndex_.clear();
+    sectionIndex_.reserve(sections_.size());
     for (std::size_t i = 0; i < sections_.size(); ++i)
-        if (sections_[i].name)
-            sectionIndex_.try_emplace(*sections_[i].name, i);
+        if (sections_[i].named)
+            sectionIndex_.try_emplace(sections_[i].name, i);
 }
 
-const std::string* IniFile::FindLine(std::string_view section, std::string_view key) const
+std::span<const std::string_view> IniFile::Lines(const Section& section) const
+{
+    if (section.own)
+        return *section.own;
+    return std::span<const std::string_view>(lines_).subspan(section.first, section.count);
+}
+
+std::vector<std::string_view>& IniFile::OwnLines(Section& section)
+{
+    if (!section.own) {
+        const auto lines = Lines(section);
+        section.own = std::make_unique<std::vector<std::string_view>>(lines.begin(), lines.end());
+    }
+    return *section.own;
+}
+
+// Where a key stands twice, its first line counts.
+const std::string_view* IniFile::FindKey(const Section& section, std::string_view key) const
+{
+    if (!section.named)
+        return nullptr;
+    const auto lines = Lines(section);
+    if (lines.size() <= kFewLines) {
+        key = TrimBlanks(key);
+        for (const std::string_view& line : lines)
+            if (const auto name = KeyName(line); name && SameName(*name, key))
+                return &line;
+        return nullptr;
+    }
+    if (!section.keys) {
+        section.keys = std::make_unique<NameIndex>();
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            if (const auto name = KeyName(lines[i]))
+                section.keys->try_emplace(*name, i);
+    }
+    const auto found = section.keys->find(key);
+    return found == section.keys->end() ? nullptr : &lines[found->second];
+}
+
+const std::string_view* IniFile::FindLine(std::string_view section, std::string_view key) const
 {
     const auto found = sectionIndex_.find(section);
-    if (found == sectionIndex_.end())
-        return nullptr;
-    const Section& lines = sections_[found->second];
-    const std::size_t* line = lines.keys.Find(key);
-    return line ? &lines.lines[*line] : nullptr;
+    return found == sectionIndex_.end() ? nullptr : FindKey(sections_[found->second], key);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const
 {
-    const std::string* line = FindLine(section, key);
-    return line ? StoredValue(*line) : std::string(defaultValue);
+    const std::string_view* line = FindLine(section, key);
+    return std::string(line ? StoredValue(*line) : defaultValue);
 }
 
 long long IniFile::ReadInteger(std::string_view section, std::string_view key,
                                long long defaultValue) const
 {
-    const std::string* line = FindLine(section, key);
+    const std::string_view* line = FindLine(section, key);
     return line ? ParseWholeNumber(StoredValue(*line)).value_or(defaultValue) : defaultValue;
+}
+
+void IniFile::ReadValues(std::string_view section, std::span<const std::string_view> keys,
+                         std::span<std::optional<std::string_view>> values) const
+{
+    std::fill(values.begin(), values.end(), std::nullopt);
+    const auto found = sectionIndex_.find(section);
+    if (found == sectionIndex_.end())
+        return;
+    const Section& lines = sections_[found->second];
+    if (Lines(lines).size() > kFewLines) {
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            if (const std::string_view* line = FindKey(lines, keys[i]))
+                values[i] = StoredValue(*line);
+        return;
+    }
+    // One pass through a short section serves every key.
+    for (const std::string_view line : Lines(lines)) {
+        const auto name = KeyName(line);
+        for (std::size_t i = 0; name && i < keys.size(); ++i)
+            if (!values[i] && SameName(*name, TrimBlanks(keys[i])))
+                values[i] = StoredValue(line);
+    }
 }
 
 bool IniFile::SectionExists(std::string_view section) const
@@ -269,52 +292,66 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const
     return FindLine(section, key) != nullptr;
 }
 
-IniFile::Section& IniFile::SectionForWriting(const std::string& section)
+std::string_view IniFile::Keep(std::string text)
 {
-    const auto [found, added] = sectionIndex_.try_emplace(NameKey(section), sections_.size());
-    if (added)
-        sections_.push_back(Section{found->first, "[" + std::string(TrimBlanks(section)) + "]"});
-    return sections_[found->second];
+    return written_.emplace_back(std::move(text));
+}
+
+IniFile::Section& IniFile::SectionForWriting(std::string_view section)
+{
+    if (const auto found = sectionIndex_.find(section); found != sectionIndex_.end())
+        return sections_[found->second];
+    const std::string_view header = Keep("[" + std::string(TrimBlanks(section)) + "]");
+    Section& added = sections_.emplace_back(Section{true, header.substr(1, header.size() - 2), header});
+    added.own = std::make_unique<std::vector<std::string_view>>();
+    sectionIndex_.try_emplace(added.name, sections_.size() - 1);
+    return added;
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    Section& lines = SectionForWriting(OneLine(section));
+    Section& target = SectionForWriting(OneLine(section));
     const std::string keyName(TrimBlanks(OneLine(key)));
     const std::string text = ValueText(value);
-    if (const std::size_t* found = lines.keys.Find(keyName)) {
-        ReplaceValue(lines.lines[*found], text);
+    if (const std::string_view* found = FindKey(target, keyName)) {
+        const auto index = static_cast<std::size_t>(found - Lines(target).data());
+        std::string line(*found);
+        ReplaceValue(line, text);
+        (target.own ? (*target.own)[index] : lines_[target.first + index]) = Keep(std::move(line));
         return;
     }
     // Blank lines that close the section stay between it and the next one.
-    auto end = lines.lines.size();
-    while (end > 0 && TrimBlanks(lines.lines[end - 1]).empty())
+    std::vector<std::string_view>& lines = OwnLines(target);
+    auto end = lines.size();
+    while (end > 0 && TrimBlanks(lines[end - 1]).empty())
         --end;
-    const auto at = lines.lines.begin() + static_cast<std::ptrdiff_t>(end);
-    lines.lines.insert(at, keyName + "=" + text);
-    lines.keys.Add(keyName, end);
+    const std::string_view added = Keep(keyName + "=" + text);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), added);
+    if (target.keys)
+        target.keys->try_emplace(KeyName(added).value_or(std::string_view()), end);
 }
 
 void IniFile::EraseSection(std::string_view section)
 {
-    const std::string name = NameKey(section);
-    if (!sectionIndex_.contains(name))
+    if (!sectionIndex_.contains(section))
         return;
-    std::erase_if(sections_, [&name](const Section& lines) { return lines.name == name; });
+    std::erase_if(sections_, [section](const Section& lines) {
+        return lines.named && FoldedEqual()(lines.name, section);
+    });
     IndexSections();
 }
 
 void IniFile::RenameSections(const std::vector<std::pair<std::string, std::string>>& renames)
 {
-    std::unordered_map<std::string, std::string> newNames;
+    std::unordered_map<std::string_view, std::string, FoldedHash, FoldedEqual> newNames;
     for (const auto& [from, to] : renames)
-        newNames.emplace(NameKey(from), OneLine(to));
+        newNames.emplace(from, OneLine(to));
     for (Section& section : sections_) {
-        const auto renamed = section.name ? newNames.find(*section.name) : newNames.end();
+        const auto renamed = section.named ? newNames.find(section.name) : newNames.end();
         if (renamed == newNames.end())
             continue;
-        section.name = NameKey(renamed->second);
-        section.header = "[" + std::string(TrimBlanks(renamed->second)) + "]";
+        section.header = Keep("[" + std::string(TrimBlanks(renamed->second)) + "]");
+        section.name = section.header.substr(1, section.header.size() - 2);
     }
     IndexSections();
 }
@@ -322,10 +359,18 @@ void IniFile::RenameSections(const std::vector<std::pair<std::string, std::strin
 std::string IniFile::Serialize() const
 {
     std::string text(byteOrderMark_ ? kByteOrderMark : std::string_view());
+    std::size_t size = text.size();
     for (const Section& section : sections_) {
-        if (section.name)
+        size += section.header.size() + 2;
+        for (const std::string_view line : Lines(section))
+            size += line.size() + 2;
+    }
+    text.reserve(size);
+    for (const Section& section : sections_) {
+        if (section.named)
             text.append(section.header).append("\r\n");
-        text.append(JoinCrlf(section.lines));
+        for (const std::string_view line : Lines(section))
+            text.append(line).append("\r\n");
     }
     return text;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,12 +13,19 @@
 namespace tesk {
 
 // An INI file (tesk.ini, the profiles) kept as its lines, so that a change
-// touches only the line it concerns. Section and key names are matched
+// touches only the line it concerns. The lines are views into the bytes
+// read: loading a profile of thousands of entries makes no string per line. Section and key names are matched
 // without regard to ASCII case and surrounding blanks; where a name occurs
 // twice, the first occurrence counts. A leading UTF-8 byte-order mark is
 // skipped when reading and kept when writing.
 class IniFile {
 public:
+    IniFile() = default;
+    IniFile(IniFile&&) noexcept = default;
+    IniFile& operator=(IniFile&&) noexcept = default;
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+
     // A missing file gives an empty one; a file that exists but cannot be
     // read throws Error("Cannot open file <path>").
     static IniFile Load(const std::string& path);
@@ -31,6 +41,11 @@ public:
     // The value as a whole decimal number, else the default.
     long long ReadInteger(std::string_view section, std::string_view key,
                           long long defaultValue) const;
+    // The values of several keys of one section, found in one pass: each
+    // the value ReadString gives, or none where the key is missing. The
+    // views last as long as this file.
+    void ReadValues(std::string_view section, std::span<const std::string_view> keys,
+                    std::span<std::optional<std::string_view>> values) const;
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
 
@@ -49,8 +64,8 @@ public:
     void Save() const;
 
 private:
-    // Names compared and hashed without regard to ASCII case, so that a
-    // lookup needs no upper-cased copy of the name.
+    // Names compared and hashed without regard to ASCII case and the blanks
+    // around them, so that a lookup needs no upper-cased copy of the name.
     struct FoldedHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view name) const;
@@ -59,35 +74,38 @@ private:
         using is_transparent = void;
         bool operator()(std::string_view a, std::string_view b) const;
     };
-    using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual>;
+    using NameIndex = std::unordered_map<std::string_view, std::size_t, FoldedHash, FoldedEqual>;
 
-    // The keys of a section and the line each first stands on. Most sections
-    // hold a handful, looked up in a short list; a section of many keys (an
-    // alias of thousands of lines) moves them into a hash map.
-    class KeyIndex {
-    public:
-        const std::size_t* Find(std::string_view key) const;
-        void Add(std::string_view key, std::size_t line);
-
-    private:
-        std::vector<std::pair<std::string, std::size_t>> few_;
-        NameIndex many_;
-    };
-
+    // A section's lines lie in the file's line table until a line is added
+    // to it; then it keeps them in a list of its own. Its keys are found by
+    // going through its lines; a section of many lines (an alias of
+    // thousands) indexes its keys the first time one is looked up.
     struct Section {
-        std::optional<std::string> name;  // upper-cased; none for the lines before the first header
-        std::string header;
-        std::vector<std::string> lines = {};
-        KeyIndex keys = {};
+        bool named = false;        // false for the lines before the first header
+        std::string_view name;     // trimmed, as spelt
+        std::string_view header;
+        std::size_t first = 0;
+        std::size_t count = 0;
+        std::unique_ptr<std::vector<std::string_view>> own = {};
+        mutable std::unique_ptr<NameIndex> keys = {};
     };
 
-    void AddParsedLine(std::string line);
+    std::span<const std::string_view> Lines(const Section& section) const;
+    std::vector<std::string_view>& OwnLines(Section& section);
+    const std::string_view* FindKey(const Section& section, std::string_view key) const;
+    void ParseLines(std::string_view text, std::string_view onlySection);
     void IndexSections();
-    const std::string* FindLine(std::string_view section, std::string_view key) const;
-    Section& SectionForWriting(const std::string& section);
+    const std::string_view* FindLine(std::string_view section, std::string_view key) const;
+    Section& SectionForWriting(std::string_view section);
+    std::string_view Keep(std::string text);
 
     std::string path_;
     bool byteOrderMark_ = false;
+    // The bytes read, which the lines point into, and the text of every
+    // line a change made (a deque: its strings never move).
+    std::unique_ptr<const std::string> bytes_;
+    std::deque<std::string> written_;
+    std::vector<std::string_view> lines_;
     std::vector<Section> sections_;
     NameIndex sectionIndex_;
 };

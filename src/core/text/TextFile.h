@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,18 +16,30 @@ std::vector<std::string> SplitLines(std::string_view text);
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit&& visit)
 {
+    // The next line feed and the next carriage return are each searched for
+    // once (memchr compares many bytes at a time), and only again once the
+    // lines have passed them.
+    const auto next = [text](char end, std::size_t from) {
+        const void* found = std::memchr(text.data() + from, end, text.size() - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    };
+    if (text.empty())
+        return;
+    std::size_t nextLf = next('\n', 0);
+    std::size_t nextCr = next('\r', 0);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        if (!visit(text.substr(start, i - start)))
+    while (start < text.size()) {
+        if (nextLf < start)
+            nextLf = next('\n', start);
+        if (nextCr < start)
+            nextCr = next('\r', start);
+        std::size_t end = std::min(nextLf, nextCr);
+        if (!visit(text.substr(start, end - start)) || end == text.size())
             return;
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+        if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
     }
-    if (start < text.size())
-        visit(text.substr(start));
 }
 // Every line followed by CR LF, the last one included.
 std::string JoinCrlf(const std::vector<std::string>& lines);
