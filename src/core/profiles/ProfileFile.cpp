@@ -5,6 +5,8 @@
 #include "core/text/Paths.h"
 
 #include <algorithm>
+#include <charconv>
+#include <span>
 #include <unordered_map>
 
 namespace tesk {
@@ -24,8 +26,9 @@ public:
             positions_[aliases_[i].aliasName].push_back(i);
     }
 
-    const std::string& Shown(const std::string& value)
+    const std::string& Shown(std::string_view bound)
     {
+        std::string value(bound);
         if (const auto known = shown_.find(value); known != shown_.end())
             return known->second;
         std::string text = value;
@@ -51,25 +54,32 @@ private:
 using EntryValues = std::array<std::optional<std::string_view>, 3>;
 using ItemTextFunction = std::string (*)(const EntryValues& values, AliasNames& aliases);
 
-std::string Shown(const std::optional<std::string_view>& value)
+std::string_view Shown(const std::optional<std::string_view>& value)
 {
-    return std::string(value.value_or(kNotLoaded));
+    return value.value_or(kNotLoaded);
+}
+
+std::string PairText(std::string_view name, std::string_view value)
+{
+    std::string text;
+    text.reserve(name.size() + 3 + value.size());
+    return text.append(name).append(" = ").append(value);
 }
 
 std::string AliasItemText(const EntryValues& values, AliasNames&)
 {
-    return Shown(values[0]);
+    return std::string(Shown(values[0]));
 }
 
 // A bound alias is shown by its descriptive name.
 std::string BindingItemText(const EntryValues& values, AliasNames& aliases)
 {
-    return Shown(values[0]) + " = " + aliases.Shown(Shown(values[1]));
+    return PairText(Shown(values[0]), aliases.Shown(Shown(values[1])));
 }
 
 std::string SettingItemText(const EntryValues& values, AliasNames&)
 {
-    return Shown(values[0]) + " = " + Shown(values[1]);
+    return PairText(Shown(values[0]), Shown(values[1]));
 }
 
 struct KindRow {
@@ -91,6 +101,83 @@ const KindRow& Row(ProfileEntryKind kind)
 {
     return kKindRows[static_cast<std::size_t>(kind)];
 }
+
+// The sections of a profile's entries, found in one pass through the file
+// rather than looked up by name one by one: an entry is the first section
+// named prefix + N (N written without leading zeros), counted by the
+// first [NumberOfSections].
+class EntrySections {
+public:
+    explicit EntrySections(const IniFile& profile)
+    {
+        profile.ForEachSection([this](std::string_view name, std::span<const std::string_view> lines) {
+            if (!counts_ && SameIniName(name, kNumberOfSections))
+                counts_ = lines;
+            else if (const auto entry = EntryOf(name))
+                found_.push_back(Found{entry->first, entry->second, lines});
+        });
+    }
+
+    // The count's stored text, "0" when it is missing.
+    std::string CountText(ProfileEntryKind kind) const
+    {
+        std::optional<std::string_view> value;
+        if (counts_)
+            IniFile::ReadValues(*counts_, std::array{CountKey(kind)}, std::span(&value, 1));
+        return std::string(value.value_or("0"));
+    }
+
+    // The lines of entries 1 to `count` of a kind; none for an entry whose
+    // section is missing.
+    std::vector<std::optional<std::span<const std::string_view>>> Entries(ProfileEntryKind kind, long long count) const
+    {
+        std::vector<std::optional<std::span<const std::string_view>>> entries(
+            static_cast<std::size_t>(std::max(0LL, count)));
+        for (const Found& found : found_)
+            if (found.kind == kind && found.number <= entries.size() && !entries[found.number - 1])
+                entries[found.number - 1] = found.lines;
+        return entries;
+    }
+
+private:
+    struct Found {
+        ProfileEntryKind kind;
+        std::size_t number;
+        std::span<const std::string_view> lines;
+    };
+
+    static std::optional<std::pair<ProfileEntryKind, std::size_t>> EntryOf(std::string_view name)
+    {
+        const auto kind = KindOfPrefix(name);
+        if (!kind)
+            return std::nullopt;
+        const std::string_view digits = name.substr(Row(*kind).prefix.size());
+        std::size_t number = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        if (digits.front() == '0' || error != std::errc() || end != digits.data() + digits.size())
+            return std::nullopt;
+        return std::pair{*kind, number};
+    }
+
+    // The kind whose prefix a section name starts with, followed by more.
+    static std::optional<ProfileEntryKind> KindOfPrefix(std::string_view name)
+    {
+        const char first = static_cast<char>(name.empty() ? 0 : name.front() & ~0x20);
+        const auto kind = first == 'A' ? ProfileEntryKind::Alias
+            : first == 'B'             ? ProfileEntryKind::Binding
+            : first == 'S'             ? ProfileEntryKind::Setting
+                                       : std::optional<ProfileEntryKind>();
+        if (!kind)
+            return std::nullopt;
+        const std::string_view prefix = Row(*kind).prefix;
+        if (name.size() <= prefix.size() || !SameIniName(name.substr(0, prefix.size()), prefix))
+            return std::nullopt;
+        return kind;
+    }
+
+    std::optional<std::span<const std::string_view>> counts_;
+    std::vector<Found> found_;
+};
 
 constexpr std::array kListMembers{&ProfileLists::aliases, &ProfileLists::bindings,
                                   &ProfileLists::settings};
@@ -140,15 +227,56 @@ std::string ProfilePath(const std::string& profileDirectory, const std::string& 
     return exact;
 }
 
-long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind)
+namespace {
+
+long long ParseEntryCount(const IniFile& profile, ProfileEntryKind kind, const std::string& text)
 {
-    const std::string text = profile.ReadString(kNumberOfSections, CountKey(kind), "0");
     long long count = 0;
     if (!ParseWholeNumber(text, count))
         throw Error(FormatText("'%s' is not a valid integer value", text) + CountKeyAndFile(profile, CountKey(kind)));
     if (count > kMaxProfileEntries)
         throw Error(TooManyEntries(profile, CountKey(kind), text));
     return count;
+}
+
+// The aliases as bindings show them, their count read leniently.
+std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile, const EntrySections& sections)
+{
+    const long long count = LimitEntryCount(
+        profile, IniFile::IntegerValue(sections.CountText(ProfileEntryKind::Alias), 0));
+    std::vector<ProfileAlias> aliases;
+    aliases.reserve(static_cast<std::size_t>(std::max(0LL, count)));
+    constexpr std::array<std::string_view, 2> keys{"AliasName", "DescriptiveName"};
+    std::array<std::optional<std::string_view>, 2> values;
+    for (const auto& lines : sections.Entries(ProfileEntryKind::Alias, count)) {
+        IniFile::ReadValues(lines.value_or(std::span<const std::string_view>()), keys, values);
+        aliases.push_back(ProfileAlias{std::string(values[0].value_or("")), std::string(values[1].value_or(""))});
+    }
+    return aliases;
+}
+
+ProfileList LoadEntryList(const IniFile& profile, const EntrySections& sections, ProfileEntryKind kind)
+{
+    const long long count = ParseEntryCount(profile, kind, sections.CountText(kind));
+    // Only bindings show aliases; reading them once serves every binding.
+    AliasNames aliases(kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile, sections)
+                                                         : std::vector<ProfileAlias>());
+    const KindRow& row = Row(kind);
+    ProfileList list;
+    list.reserve(static_cast<std::size_t>(std::max(0LL, count)));
+    EntryValues values;
+    for (const auto& lines : sections.Entries(kind, count)) {
+        IniFile::ReadValues(lines.value_or(std::span<const std::string_view>()), row.keys, values);
+        list.push_back(ProfileListItem{row.itemText(values, aliases), values[2] == "true"});
+    }
+    return list;
+}
+
+} // namespace
+
+long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind)
+{
+    return ParseEntryCount(profile, kind, profile.ReadString(kNumberOfSections, CountKey(kind), "0"));
 }
 
 long long LimitEntryCount(const IniFile& profile, long long count)
@@ -160,33 +288,12 @@ long long LimitEntryCount(const IniFile& profile, long long count)
 
 std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile)
 {
-    const long long count = LimitEntryCount(profile, profile.ReadInteger(kNumberOfSections, "Aliases", 0));
-    std::vector<ProfileAlias> aliases;
-    aliases.reserve(static_cast<std::size_t>(std::max(0LL, count)));
-    constexpr std::array<std::string_view, 2> keys{"AliasName", "DescriptiveName"};
-    std::array<std::optional<std::string_view>, 2> values;
-    for (long long n = 1; n <= count; ++n) {
-        profile.ReadValues("Alias" + std::to_string(n), keys, values);
-        aliases.push_back(ProfileAlias{std::string(values[0].value_or("")), std::string(values[1].value_or(""))});
-    }
-    return aliases;
+    return ReadProfileAliases(profile, EntrySections(profile));
 }
 
 ProfileList LoadEntryList(const IniFile& profile, ProfileEntryKind kind)
 {
-    const long long count = ReadEntryCount(profile, kind);
-    // Only bindings show aliases; reading them once serves every binding.
-    AliasNames aliases(kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile)
-                                                         : std::vector<ProfileAlias>());
-    const KindRow& row = Row(kind);
-    ProfileList list;
-    list.reserve(static_cast<std::size_t>(std::max(0LL, count)));
-    EntryValues values;
-    for (long long n = 1; n <= count; ++n) {
-        profile.ReadValues(std::string(row.prefix) + std::to_string(n), row.keys, values);
-        list.push_back(ProfileListItem{row.itemText(values, aliases), values[2] == "true"});
-    }
-    return list;
+    return LoadEntryList(profile, EntrySections(profile), kind);
 }
 
 ProfileList LoadAliasList(const IniFile& profile)
@@ -206,11 +313,12 @@ ProfileList LoadSettingList(const IniFile& profile)
 
 void LoadProfileLists(const IniFile& profile, ProfileLists& lists)
 {
+    const EntrySections sections(profile);
     for (const ProfileEntryKind kind : kProfileEntryKinds) {
         std::optional<ProfileList>& list = lists.*kListMembers[static_cast<std::size_t>(kind)];
         // Cleared first, so that a list whose count fails shows empty.
         list.emplace();
-        *list = LoadEntryList(profile, kind);
+        *list = LoadEntryList(profile, sections, kind);
     }
 }
 

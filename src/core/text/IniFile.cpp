@@ -46,6 +46,10 @@ bool IsQuoted(std::string_view text)
 
 std::optional<std::string_view> HeaderName(std::string_view line)
 {
+    // Most lines are keys: they are told apart by their first character.
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] != '[')
+        return std::nullopt;
     const auto text = TrimBlanks(line);
     const auto close = text.find(']');
     if (text.empty() || text.front() != '[' || close == std::string_view::npos)
@@ -55,12 +59,16 @@ std::optional<std::string_view> HeaderName(std::string_view line)
 
 std::optional<std::string_view> KeyName(std::string_view line)
 {
-    const auto text = TrimBlanks(line);
-    const auto equals = text.find('=');
-    if (text.empty() || text.front() == ';' || equals == std::string_view::npos)
+    std::size_t start = 0;
+    while (start < line.size() && IsBlank(line[start]))
+        ++start;
+    const auto equals = line.find('=', start);
+    if (equals == std::string_view::npos || line[start] == ';')
         return std::nullopt;
-    const auto key = TrimBlanks(text.substr(0, equals));
-    return key.empty() ? std::nullopt : std::optional<std::string_view>(key);
+    auto end = equals;
+    while (end > start && IsBlank(line[end - 1]))
+        --end;
+    return end > start ? std::optional<std::string_view>(line.substr(start, end - start)) : std::nullopt;
 }
 
 // Blanks around a value and one pair of enclosing quotes are not part of it.
@@ -130,6 +138,11 @@ std::size_t IniFile::FoldedHash::operator()(std::string_view name) const
 
 bool IniFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const
 {
+    return SameIniName(a, b);
+}
+
+bool SameIniName(std::string_view a, std::string_view b)
+{
     return SameName(TrimBlanks(a), TrimBlanks(b));
 }
 
@@ -188,16 +201,21 @@ void IniFile::ParseLines(std::string_view text, std::string_view onlySection)
         }
         return true;
     });
-    IndexSections();
 }
 
-void IniFile::IndexSections()
+// Built on the first lookup by name: going through the lists in file
+// order needs none.
+const IniFile::NameIndex& IniFile::SectionIndex() const
 {
-    sectionIndex_.clear();
-    sectionIndex_.reserve(sections_.size());
-    for (std::size_t i = 0; i < sections_.size(); ++i)
-        if (sections_[i].named)
-            sectionIndex_.try_emplace(sections_[i].name, i);
+    if (!indexed_) {
+        sectionIndex_.clear();
+        sectionIndex_.reserve(sections_.size());
+        for (std::size_t i = 0; i < sections_.size(); ++i)
+            if (sections_[i].named)
+                sectionIndex_.try_emplace(sections_[i].name, i);
+        indexed_ = true;
+    }
+    return sectionIndex_;
 }
 
 std::span<const std::string_view> IniFile::Lines(const Section& section) const
@@ -241,8 +259,9 @@ const std::string_view* IniFile::FindKey(const Section& section, std::string_vie
 
 const std::string_view* IniFile::FindLine(std::string_view section, std::string_view key) const
 {
-    const auto found = sectionIndex_.find(section);
-    return found == sectionIndex_.end() ? nullptr : FindKey(sections_[found->second], key);
+    const NameIndex& index = SectionIndex();
+    const auto found = index.find(section);
+    return found == index.end() ? nullptr : FindKey(sections_[found->second], key);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -256,35 +275,42 @@ long long IniFile::ReadInteger(std::string_view section, std::string_view key,
                                long long defaultValue) const
 {
     const std::string_view* line = FindLine(section, key);
-    return line ? ParseWholeNumber(StoredValue(*line)).value_or(defaultValue) : defaultValue;
+    return line ? IntegerValue(StoredValue(*line), defaultValue) : defaultValue;
+}
+
+long long IniFile::IntegerValue(std::string_view value, long long defaultValue)
+{
+    return ParseWholeNumber(value).value_or(defaultValue);
 }
 
 void IniFile::ReadValues(std::string_view section, std::span<const std::string_view> keys,
                          std::span<std::optional<std::string_view>> values) const
 {
-    std::fill(values.begin(), values.end(), std::nullopt);
-    const auto found = sectionIndex_.find(section);
-    if (found == sectionIndex_.end())
-        return;
-    const Section& lines = sections_[found->second];
-    if (Lines(lines).size() > kFewLines) {
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            if (const std::string_view* line = FindKey(lines, keys[i]))
-                values[i] = StoredValue(*line);
+    const NameIndex& index = SectionIndex();
+    const auto found = index.find(section);
+    if (found == index.end()) {
+        std::fill(values.begin(), values.end(), std::nullopt);
         return;
     }
-    // One pass through a short section serves every key.
-    for (const std::string_view line : Lines(lines)) {
+    ReadValues(Lines(sections_[found->second]), keys, values);
+}
+
+// One pass through the lines serves every key.
+void IniFile::ReadValues(std::span<const std::string_view> lines, std::span<const std::string_view> keys,
+                         std::span<std::optional<std::string_view>> values)
+{
+    std::fill(values.begin(), values.end(), std::nullopt);
+    for (const std::string_view line : lines) {
         const auto name = KeyName(line);
         for (std::size_t i = 0; name && i < keys.size(); ++i)
-            if (!values[i] && SameName(*name, TrimBlanks(keys[i])))
+            if (!values[i] && SameName(*name, keys[i]))
                 values[i] = StoredValue(line);
     }
 }
 
 bool IniFile::SectionExists(std::string_view section) const
 {
-    return sectionIndex_.contains(section);
+    return SectionIndex().contains(section);
 }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const
@@ -299,7 +325,7 @@ std::string_view IniFile::Keep(std::string text)
 
 IniFile::Section& IniFile::SectionForWriting(std::string_view section)
 {
-    if (const auto found = sectionIndex_.find(section); found != sectionIndex_.end())
+    if (const auto found = SectionIndex().find(section); found != sectionIndex_.end())
         return sections_[found->second];
     const std::string_view header = Keep("[" + std::string(TrimBlanks(section)) + "]");
     Section& added = sections_.emplace_back(Section{true, header.substr(1, header.size() - 2), header});
@@ -333,12 +359,12 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 
 void IniFile::EraseSection(std::string_view section)
 {
-    if (!sectionIndex_.contains(section))
+    if (!SectionIndex().contains(section))
         return;
     std::erase_if(sections_, [section](const Section& lines) {
         return lines.named && FoldedEqual()(lines.name, section);
     });
-    IndexSections();
+    indexed_ = false;
 }
 
 void IniFile::RenameSections(const std::vector<std::pair<std::string, std::string>>& renames)
@@ -353,7 +379,7 @@ void IniFile::RenameSections(const std::vector<std::pair<std::string, std::strin
         section.header = Keep("[" + std::string(TrimBlanks(renamed->second)) + "]");
         section.name = section.header.substr(1, section.header.size() - 2);
     }
-    IndexSections();
+    indexed_ = false;
 }
 
 std::string IniFile::Serialize() const

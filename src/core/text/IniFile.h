@@ -18,6 +18,10 @@ namespace tesk {
 // without regard to ASCII case and surrounding blanks; where a name occurs
 // twice, the first occurrence counts. A leading UTF-8 byte-order mark is
 // skipped when reading and kept when writing.
+// Section and key names as the files compare them: without regard to ASCII
+// case and surrounding blanks.
+bool SameIniName(std::string_view a, std::string_view b);
+
 class IniFile {
 public:
     IniFile() = default;
@@ -41,11 +45,26 @@ public:
     // The value as a whole decimal number, else the default.
     long long ReadInteger(std::string_view section, std::string_view key,
                           long long defaultValue) const;
-    // The values of several keys of one section, found in one pass: each
-    // the value ReadString gives, or none where the key is missing. The
-    // views last as long as this file.
+    // The values of several keys (spelt without surrounding blanks) of one
+    // section, found in one pass: each the value ReadString gives, or none
+    // where the key is missing. The views last as long as this file.
     void ReadValues(std::string_view section, std::span<const std::string_view> keys,
                     std::span<std::optional<std::string_view>> values) const;
+    // The same for lines of a section given by ForEachSection.
+    static void ReadValues(std::span<const std::string_view> lines, std::span<const std::string_view> keys,
+                           std::span<std::optional<std::string_view>> values);
+    // Every section in file order (a name given twice is visited twice) with
+    // its lines, visit(name, lines), for reading many sections without
+    // looking each one up.
+    template <typename Visit>
+    void ForEachSection(Visit&& visit) const
+    {
+        for (const Section& section : sections_)
+            if (section.named)
+                visit(section.name, Lines(section));
+    }
+    // A stored value as ReadInteger reads it.
+    static long long IntegerValue(std::string_view value, long long defaultValue);
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
 
@@ -94,7 +113,7 @@ private:
     std::vector<std::string_view>& OwnLines(Section& section);
     const std::string_view* FindKey(const Section& section, std::string_view key) const;
     void ParseLines(std::string_view text, std::string_view onlySection);
-    void IndexSections();
+    const NameIndex& SectionIndex() const;
     const std::string_view* FindLine(std::string_view section, std::string_view key) const;
     Section& SectionForWriting(std::string_view section);
     std::string_view Keep(std::string text);
@@ -107,7 +126,8 @@ private:
     std::deque<std::string> written_;
     std::vector<std::string_view> lines_;
     std::vector<Section> sections_;
-    NameIndex sectionIndex_;
+    mutable NameIndex sectionIndex_;
+    mutable bool indexed_ = false;
 };
 
 } // namespace tesk
