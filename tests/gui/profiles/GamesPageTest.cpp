@@ -50,8 +50,8 @@ protected:
     QStringList Games() const { return Texts("lbxGames"); }
     int SelectedGame() const
     {
-        const auto selected = List("lbxGames")->selectedItems();
-        return selected.isEmpty() ? -1 : List("lbxGames")->row(selected.constFirst());
+        const auto selected = List("lbxGames")->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : selected.constFirst().row();
     }
     void SelectGame(const char* name) const { Select("lbxGames", static_cast<int>(Games().indexOf(name))); }
     bool GlobalShown() const { return Find<QCheckBox>("cbxGlobalSettings")->isChecked(); }
@@ -98,7 +98,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
     auto* page = window->findChild<GamesPage*>("tabAlias");
     ASSERT_NE(page, nullptr);
     EXPECT_FALSE(page->built());
-    EXPECT_EQ(window->findChild<QListWidget*>("clsAliases"), nullptr);
+    EXPECT_EQ(window->findChild<QAbstractItemView*>("clsAliases"), nullptr);
 
     window->profileCommands().btnUseThisGameClick();
     EXPECT_TRUE(page->built());
@@ -109,7 +109,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
 
     // Showing it later changes nothing and builds no second copy.
     ShowPage();
-    EXPECT_EQ(window->findChildren<QListWidget*>("clsAliases").size(), 1);
+    EXPECT_EQ(window->findChildren<QAbstractItemView*>("clsAliases").size(), 1);
     EXPECT_EQ(Texts("clsSettings"), QStringList{"name = Ann"});
     Click("cbxSelectAllSettings");
     EXPECT_EQ(Checks("clsSettings"), std::vector<bool>{true});
@@ -167,11 +167,11 @@ TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
     WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=2", "[Alias1]", "DescriptiveName=a",
                                         "[Alias2]", ("DescriptiveName=" + longName).c_str()}));
     Start();
-    QListWidget* list = List("clsAliases");
+    QAbstractItemView* list = List("clsAliases");
     list->doItemsLayout();
     const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
     EXPECT_GT(reach, list->fontMetrics().horizontalAdvance(QString::fromStdString(longName)));
-    EXPECT_EQ(list->visualItemRect(list->item(0)).height(), list->sizeHintForRow(0));
+    EXPECT_EQ(list->visualRect(Row("clsAliases", 0)).height(), list->sizeHintForRow(0));
 }
 
 TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
