@@ -159,13 +159,14 @@ TEST_F(GamesPageTest, TheListsAreReadWhenThePageIsFirstShown)
     EXPECT_EQ(Texts("clsBindings"), (QStringList{"MOUSE1 = Fire", "SPACE = +moveup"}));
 }
 
-// The lists size every item as the first, yet a long entry after a short one
-// can still be scrolled to.
+// The lists size every item alike, yet a long entry between short ones can
+// still be scrolled to.
 TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
 {
     const std::string longName(120, 'W');
-    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=2", "[Alias1]", "DescriptiveName=a",
-                                        "[Alias2]", ("DescriptiveName=" + longName).c_str()}));
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a",
+                                        "[Alias2]", ("DescriptiveName=" + longName).c_str(),
+                                        "[Alias3]", "DescriptiveName=b"}));
     Start();
     QAbstractItemView* list = List("clsAliases");
     list->doItemsLayout();
@@ -205,6 +206,19 @@ TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
     EXPECT_EQ(desktop.errors, QStringList{broken});
     for (const char* list : {"clsAliases", "clsBindings", "clsSettings"})
         EXPECT_TRUE(Texts(list).isEmpty()) << list;
+}
+
+// Loading a profile sets the marks of its entries: none of that is stored.
+TEST_F(GamesPageTest, ShowingAProfileWritesNothing)
+{
+    StartWithProfiles();
+    SelectGame("mymod");
+    Click("cbxGlobalSettings");
+    SelectGame("mymod");
+    EXPECT_EQ(Checks("clsSettings"), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(Profile("mymod"), kMymod);
+    EXPECT_EQ(Profile("Global Aliases"), kGlobal);
+    EXPECT_TRUE(desktop.errors.isEmpty());
 }
 
 TEST_F(GamesPageTest, CheckMarksAreStoredTheMomentTheyChange)
