@@ -221,6 +221,31 @@ TEST_F(GamesPageTest, ShowingAProfileWritesNothing)
     EXPECT_TRUE(desktop.errors.isEmpty());
 }
 
+// A click on an entry's text only selects it; the arrow keys and the space
+// bar tick the next one. Entries keep the file's bytes, so the mark is stored
+// against the entry the file holds and a question names it as shown.
+TEST_F(GamesPageTest, OnlyTheTickedEntryIsStoredUnderItsOwnText)
+{
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=Jump",
+                                        "[Alias2]", "DescriptiveName=Caf\xE9", "[Alias3]", "DescriptiveName=Fire"}));
+    Start();
+    const QString cafe = QString::fromLatin1("Caf\xE9");
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", cafe, "Fire"}));
+    const std::string before = Profile("Global Aliases");
+    Select("clsAliases", 0);
+    EXPECT_EQ(Profile("Global Aliases"), before);
+
+    QTest::keyClick(List("clsAliases"), Qt::Key_Down);
+    QTest::keyClick(List("clsAliases"), Qt::Key_Space);
+    EXPECT_EQ(Checks("clsAliases"), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(IniFile::Load(ProfileFile("Global Aliases")).ReadString("Alias2", "Checked", ""), "true");
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join("\n").toStdString();
+
+    desktop.confirmAnswers = {false};
+    Click("btnDeleteAlias");
+    EXPECT_EQ(desktop.confirmations, QStringList{"Delete Alias " + cafe + "?"});
+}
+
 TEST_F(GamesPageTest, CheckMarksAreStoredTheMomentTheyChange)
 {
     StartWithProfiles();
