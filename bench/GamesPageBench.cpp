@@ -18,6 +18,7 @@
 #include "BenchSupport.h"
 #include "SilentDesktop.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QListWidget>
 #include <QTabWidget>
@@ -78,7 +79,7 @@ void WaitForFrame(FrameWatch& watch)
 void WatchLists(QWidget& window, FrameWatch& watch)
 {
     for (const char* name : {"clsAliases", "clsBindings", "clsSettings"})
-        window.findChild<QListWidget*>(QString::fromLatin1(name))->viewport()->installEventFilter(&watch);
+        window.findChild<QAbstractItemView*>(QString::fromLatin1(name))->viewport()->installEventFilter(&watch);
 }
 
 using Clock = std::chrono::steady_clock;

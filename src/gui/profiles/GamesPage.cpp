@@ -1,6 +1,7 @@
 #include "gui/profiles/GamesPage.h"
 
 #include "gui/app/PictureButton.h"
+#include "gui/profiles/EntryListModel.h"
 
 #include "gui/settings/SettingsView.h"
 
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
@@ -19,6 +21,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <string>
 
 namespace tesk {
 
@@ -26,9 +30,9 @@ namespace {
 
 // Every item is one line of text with a check box, so all are as high as
 // one: the list lays out without measuring each of thousands of items.
-QListWidget* NewLongList()
+QListView* NewLongList()
 {
-    auto* list = new QListWidget;
+    auto* list = new QListView;
     list->setUniformItemSizes(true);
     // The style outlines an item's check box in a darker shade of the
     // window: on a dark theme that is the list's own colour, and an unticked
@@ -43,22 +47,19 @@ QListWidget* NewLongList()
 
 // A text's width as the sum of its characters' advances: shaping every text
 // would cost more than the layout it spares. Kerning moves this by a pixel
-// or two, mostly narrower.
+// or two, mostly narrower. The texts are the profile's bytes, each shown as
+// its Latin-1 character.
 class CharacterWidths {
 public:
-    explicit CharacterWidths(const QFontMetrics& metrics) : metrics_(metrics) { latin1_.fill(-1); }
+    explicit CharacterWidths(const QFontMetrics& metrics) : metrics_(metrics) { advances_.fill(-1); }
 
-    int Of(const QString& text)
+    int Of(const std::string& text)
     {
         int width = 0;
-        for (const QChar c : text) {
-            if (c.unicode() >= latin1_.size()) {
-                width += metrics_.horizontalAdvance(c);
-                continue;
-            }
-            int& advance = latin1_[c.unicode()];
+        for (const char byte : text) {
+            int& advance = advances_[static_cast<unsigned char>(byte)];
             if (advance < 0)
-                advance = metrics_.horizontalAdvance(c);
+                advance = metrics_.horizontalAdvance(QChar(static_cast<unsigned char>(byte)));
             width += advance;
         }
         return width;
@@ -66,7 +67,7 @@ public:
 
 private:
     const QFontMetrics& metrics_;
-    std::array<int, 256> latin1_{};
+    std::array<int, 256> advances_{};
 };
 
 } // namespace
@@ -75,24 +76,26 @@ private:
 // the size of the widest, so that a long entry can still be scrolled to. The
 // widest is found by its characters' advances, and its width never falls
 // short of their sum.
-void FitItemsToTheWidest(QListWidget& list)
+void FitItemsToTheWidest(QListView& list, EntryListModel& model)
 {
-    if (list.count() == 0)
+    const ProfileList& entries = model.entries();
+    if (entries.empty())
         return;
     const QFontMetrics metrics = list.fontMetrics();
     CharacterWidths widths(metrics);
-    int widest = 0;
+    std::size_t widest = 0;
     int widestWidth = -1;
-    for (int row = 0; row < list.count(); ++row) {
-        const int width = widths.Of(list.item(row)->text());
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        const int width = widths.Of(entries[row].text);
         if (width > widestWidth) {
             widest = row;
             widestWidth = width;
         }
     }
-    QSize size = list.sizeHintForIndex(list.model()->index(widest, 0));
-    size.rwidth() += std::max(0, widestWidth - metrics.horizontalAdvance(list.item(widest)->text()));
-    list.item(list.count() - 1)->setSizeHint(size);
+    const QModelIndex index = model.index(static_cast<int>(widest));
+    QSize size = list.sizeHintForIndex(index);
+    size.rwidth() += std::max(0, widestWidth - metrics.horizontalAdvance(index.data().toString()));
+    model.SetLastRowSize(size);
 }
 
 GamesPage::GamesPage(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("tabAlias")); }
@@ -164,6 +167,9 @@ QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const c
     entries.selectAll = new QCheckBox(QStringLiteral("Select all ") + pluralName);
     entries.selectAll->setObjectName(QStringLiteral("cbxSelectAll") + pluralName);
     entries.list = NewLongList();
+    // The list owns the model of its entries.
+    entries.model = new EntryListModel(entries.list);
+    entries.list->setModel(entries.model);
     entries.list->setObjectName(QStringLiteral("cls") + pluralName);
     entries.add = NewPictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
                                 QStringLiteral("Add ") + kindName);

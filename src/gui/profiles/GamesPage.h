@@ -6,12 +6,14 @@
 #include <QWidget>
 
 class QCheckBox;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QToolButton;
 
 namespace tesk {
 
+class EntryListModel;
 class SettingsView;
 
 class GamesPage : public QWidget {
@@ -25,7 +27,8 @@ public:
 
     // One check list with its select-all box and its buttons.
     struct EntryList {
-        QListWidget* list = nullptr;
+        QListView* list = nullptr;
+        EntryListModel* model = nullptr;
         QCheckBox* selectAll = nullptr;
         QToolButton* add = nullptr;
         QToolButton* remove = nullptr;
@@ -46,7 +49,7 @@ private:
     QWidget* BuildEntryList(EntryList& entries, const char* kind, const char* plural);
 };
 
-// To be called on an entry list once it is filled.
-void FitItemsToTheWidest(QListWidget& list);
+// To be called on an entry list once its model is filled.
+void FitItemsToTheWidest(QListView& list, EntryListModel& model);
 
 } // namespace tesk

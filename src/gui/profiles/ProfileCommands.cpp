@@ -7,12 +7,14 @@
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Text.h"
+#include "gui/profiles/EntryListModel.h"
 #include "gui/profiles/TfrmAlias.h"
 #include "gui/profiles/TfrmGameInput.h"
 #include "gui/profiles/TfrmTeskBinding.h"
 #include "gui/profiles/TfrmTeskSetting.h"
 
 #include <QCheckBox>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -52,15 +54,13 @@ constexpr std::array<KindHandlers, 3> kKindHandlers{{
      &ProfileCommands::btnDeleteSettingClick},
 }};
 
-std::optional<int> SelectedRow(const QListWidget* list)
+std::optional<int> SelectedRow(const QAbstractItemView* list)
 {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return std::nullopt;
-    return list->row(selected.constFirst());
+    return selected.constFirst().row();
 }
-
-Qt::CheckState CheckState(bool checked) { return checked ? Qt::Checked : Qt::Unchecked; }
 
 // A handler run as a command of the window, which shows the error it raises.
 auto Command(const CommandContext& context, ProfileCommands* commands, void (ProfileCommands::*handler)())
@@ -156,13 +156,10 @@ void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
     connect(entries.add, &QToolButton::clicked, this, command(handlers.add));
     connect(entries.remove, &QToolButton::clicked, this, command(handlers.remove));
     connect(entries.edit, &QPushButton::clicked, this, command(handlers.edit));
-    connect(entries.list, &QListWidget::itemDoubleClicked, this, command(handlers.edit));
+    connect(entries.list, &QListView::doubleClicked, this, command(handlers.edit));
     connect(entries.selectAll, &QCheckBox::toggled, this, command(handlers.selectAll));
-    // Every item change outside a (signal-blocked) reload is the user's toggle.
-    QListWidget* list = entries.list;
     const auto clickCheck = handlers.clickCheck;
-    connect(list, &QListWidget::itemChanged, this, [this, list, clickCheck](QListWidgetItem* item) {
-        const int index = list->row(item);
+    connect(entries.model, &EntryListModel::CheckToggled, this, [this, clickCheck](int index) {
         context_.RunCommand([this, clickCheck, index] { (this->*clickCheck)(index); });
     });
 }
@@ -273,9 +270,9 @@ void ProfileCommands::LoadProfileLists(const std::string& path)
 {
     ProfileLists lists;
     const auto show = [this, &lists] {
-        ShowList(ProfileEntryKind::Alias, lists.aliases.value_or(ProfileList()));
-        ShowList(ProfileEntryKind::Binding, lists.bindings.value_or(ProfileList()));
-        ShowList(ProfileEntryKind::Setting, lists.settings.value_or(ProfileList()));
+        ShowList(ProfileEntryKind::Alias, std::move(lists.aliases).value_or(ProfileList()));
+        ShowList(ProfileEntryKind::Binding, std::move(lists.bindings).value_or(ProfileList()));
+        ShowList(ProfileEntryKind::Setting, std::move(lists.settings).value_or(ProfileList()));
     };
     unloaded_ = {};
     try {
@@ -307,7 +304,7 @@ void ProfileCommands::ReloadList(ProfileEntryKind kind, const std::string& path)
         throw;
     }
     unloaded.reset();
-    ShowList(kind, items);
+    ShowList(kind, std::move(items));
 }
 
 void ProfileCommands::ReloadShownProfile()
@@ -334,38 +331,27 @@ void ProfileCommands::RefuseUnloaded(ProfileEntryKind kind) const
 
 std::vector<std::string> ProfileCommands::ShownTexts(ProfileEntryKind kind) const
 {
-    const QListWidget* list = Entries(kind).list;
-    std::vector<std::string> texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts.push_back(FromQ(list->item(row)->text()));
-    return texts;
+    return Entries(kind).model->Texts();
+}
+
+const ProfileListItem& ProfileCommands::ShownEntry(ProfileEntryKind kind, int index) const
+{
+    return Entries(kind).model->entries().at(static_cast<std::size_t>(index));
 }
 
 // The box says whether every entry shown is checked.
 void ProfileCommands::ShowSelectAllState(ProfileEntryKind kind)
 {
     const GamesPage::EntryList& entries = Entries(kind);
-    bool all = entries.list->count() > 0;
-    for (int row = 0; all && row < entries.list->count(); ++row)
-        all = entries.list->item(row)->checkState() == Qt::Checked;
     const QSignalBlocker blocker(entries.selectAll);
-    entries.selectAll->setChecked(all);
+    entries.selectAll->setChecked(entries.model->AllChecked());
 }
 
-void ProfileCommands::ShowList(ProfileEntryKind kind, const ProfileList& items)
+void ProfileCommands::ShowList(ProfileEntryKind kind, ProfileList items)
 {
-    QListWidget* list = Entries(kind).list;
-    const QSignalBlocker blocker(list);
-    list->clear();
-    // Each item is made whole before it joins the list: an item made in the
-    // list is looked for among all the others with every value it is given.
-    for (const ProfileListItem& entry : items) {
-        auto* item = new QListWidgetItem(ToQ(entry.text));
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(CheckState(entry.checked));
-        list->addItem(item);
-    }
-    FitItemsToTheWidest(*list);
+    const GamesPage::EntryList& entries = Entries(kind);
+    entries.model->Reset(std::move(items));
+    FitItemsToTheWidest(*entries.list, *entries.model);
     ShowSelectAllState(kind);
 }
 
@@ -441,19 +427,17 @@ void ProfileCommands::clsSettingsClickCheck(int index) { StoreEntryCheck(Profile
 // A mark that cannot be stored is taken back, so the list shows the file.
 void ProfileCommands::StoreEntryCheck(ProfileEntryKind kind, int index)
 {
-    const GamesPage::EntryList& entries = Entries(kind);
-    QListWidgetItem* item = entries.list->item(index);
+    EntryListModel& model = *Entries(kind).model;
     const auto profile = ShownProfile();
-    if (!item || !profile)
+    if (index < 0 || index >= model.rowCount() || !profile)
         return;
-    const bool checked = item->checkState() == Qt::Checked;
-    const std::string text = FromQ(item->text());
+    const ProfileListItem entry = ShownEntry(kind, index);
     OnShownProfile([&] {
         try {
-            tesk::StoreEntryCheck(ProfileFileOf(*profile), kind, static_cast<std::size_t>(index), text, checked);
+            tesk::StoreEntryCheck(ProfileFileOf(*profile), kind, static_cast<std::size_t>(index), entry.text,
+                                  entry.checked);
         } catch (...) {
-            const QSignalBlocker blocker(entries.list);
-            item->setCheckState(CheckState(!checked));
+            model.SetChecked(index, !entry.checked);
             ShowSelectAllState(kind);
             throw;
         }
@@ -470,24 +454,16 @@ void ProfileCommands::SelectAllEntries(ProfileEntryKind kind)
     const GamesPage::EntryList& entries = Entries(kind);
     const bool checked = entries.selectAll->isChecked();
     const auto profile = ShownProfile();
-    const int count = entries.list->count();
-    if (!profile || count == 0)
+    if (!profile || entries.model->rowCount() == 0)
         return;
-    std::vector<Qt::CheckState> before;
-    const auto setAll = [&entries, count](const auto& stateOf) {
-        const QSignalBlocker blocker(entries.list);
-        for (int row = 0; row < count; ++row)
-            entries.list->item(row)->setCheckState(stateOf(row));
-    };
-    for (int row = 0; row < count; ++row)
-        before.push_back(entries.list->item(row)->checkState());
+    const std::vector<bool> before = entries.model->Checks();
     const std::vector<std::string> texts = ShownTexts(kind);
-    setAll([checked](int) { return CheckState(checked); });
+    entries.model->SetAllChecked(checked);
     OnShownProfile([&] {
         try {
             tesk::SelectAllEntries(ProfileFileOf(*profile), kind, texts, checked);
         } catch (...) {
-            setAll([&before](int row) { return before[static_cast<std::size_t>(row)]; });
+            entries.model->SetChecks(before);
             ShowSelectAllState(kind);
             throw;
         }
@@ -512,7 +488,7 @@ void ProfileCommands::AddProfileEntry(ProfileEntryKind kind)
     if (!profile)
         return;
     RefuseUnloaded(kind);
-    const auto count = static_cast<std::size_t>(Entries(kind).list->count());
+    const auto count = static_cast<std::size_t>(Entries(kind).model->rowCount());
     OnShownProfile([&] { OpenEntryEditor(kind, EntryEditorContext{count, count, true, *profile, {}}); });
 }
 
@@ -523,9 +499,9 @@ void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
     if (!profile || !index)
         return;
     RefuseUnloaded(kind);
-    const auto count = static_cast<std::size_t>(Entries(kind).list->count());
+    const auto count = static_cast<std::size_t>(Entries(kind).model->rowCount());
     const auto line = static_cast<std::size_t>(*index);
-    const std::string text = FromQ(Entries(kind).list->item(*index)->text());
+    const std::string text = ShownEntry(kind, *index).text;
     OnShownProfile([&] {
         CheckEntryToEdit(ProfileFileOf(*profile), kind, line, text);
         OpenEntryEditor(kind, EntryEditorContext{line, count, false, *profile, text});
@@ -541,8 +517,8 @@ void ProfileCommands::OpenEntryEditor(ProfileEntryKind kind, const EntryEditorCo
         editor = std::make_unique<TfrmAlias>(desktop, &context_.window());
     } else if (kind == ProfileEntryKind::Binding) {
         QStringList aliases;
-        for (int row = 0; row < page.aliases.list->count(); ++row)
-            aliases.append(page.aliases.list->item(row)->text());
+        for (const ProfileListItem& alias : page.aliases.model->entries())
+            aliases.append(ToQ(alias.text));
         editor = std::make_unique<TfrmTeskBinding>(desktop, aliases, &context_.window());
     } else {
         editor = std::make_unique<TfrmTeskSetting>(desktop, &context_.window());
@@ -562,7 +538,7 @@ void ProfileCommands::DeleteProfileEntry(ProfileEntryKind kind)
     if (!profile || !index)
         return;
     RefuseUnloaded(kind);
-    const std::string text = FromQ(Entries(kind).list->item(*index)->text());
+    const std::string text = ShownEntry(kind, *index).text;
     if (!context_.desktop().Confirm(&context_.window(), ToQ(DeleteEntryQuestion(text))))
         return;
     const std::string path = ProfileFileOf(*profile);

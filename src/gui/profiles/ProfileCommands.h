@@ -21,7 +21,6 @@
 #include <vector>
 
 class QEvent;
-class QListWidgetItem;
 
 namespace tesk {
 
@@ -95,9 +94,10 @@ private:
     // which file and key are at fault.
     void RefuseUnloaded(ProfileEntryKind kind) const;
     std::vector<std::string> ShownTexts(ProfileEntryKind kind) const;
+    const ProfileListItem& ShownEntry(ProfileEntryKind kind, int index) const;
     void ShowSelectAllState(ProfileEntryKind kind);
     void ReloadList(ProfileEntryKind kind, const std::string& path);
-    void ShowList(ProfileEntryKind kind, const ProfileList& items);
+    void ShowList(ProfileEntryKind kind, ProfileList items);
     void ClearLists();
     void ShowPendingProfile();
 

@@ -9,6 +9,7 @@
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -185,9 +186,9 @@ TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
         EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
         EXPECT_EQ(window.model().Items("cboClientStartMap"), std::vector<std::string>{"base1"});
         EXPECT_EQ(window.model().Items("cboServerList"), std::vector<std::string>{"192.0.2.7:27910"});
-        auto* settings = Find<QListWidget>(window, "clsSettings");
-        ASSERT_EQ(settings->count(), 1);
-        EXPECT_EQ(settings->item(0)->text(), "fov = 90");
+        const QAbstractItemModel* settings = Find<QAbstractItemView>(window, "clsSettings")->model();
+        ASSERT_EQ(settings->rowCount(), 1);
+        EXPECT_EQ(settings->index(0, 0).data().toString(), "fov = 90");
     }
 
     // The first start makes the directory.

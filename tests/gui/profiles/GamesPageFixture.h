@@ -8,7 +8,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTabWidget>
@@ -63,29 +63,32 @@ protected:
 
     template <typename T = QWidget>
     T* Find(const char* name) const { return testing::Find<T>(*window, name); }
-    QListWidget* List(const char* name) const { return Find<QListWidget>(name); }
+    // The game list and the entry lists alike, through their models.
+    QAbstractItemView* List(const char* name) const { return Find<QAbstractItemView>(name); }
+    QModelIndex Row(const char* list, int row) const { return List(list)->model()->index(row, 0); }
+    int Count(const char* list) const { return List(list)->model()->rowCount(); }
 
     QStringList Texts(const char* list) const
     {
         QStringList texts;
-        for (int row = 0; row < List(list)->count(); ++row)
-            texts.append(List(list)->item(row)->text());
+        for (int row = 0; row < Count(list); ++row)
+            texts.append(Row(list, row).data().toString());
         return texts;
     }
 
     std::vector<bool> Checks(const char* list) const
     {
         std::vector<bool> checks;
-        for (int row = 0; row < List(list)->count(); ++row)
-            checks.push_back(List(list)->item(row)->checkState() == Qt::Checked);
+        for (int row = 0; row < Count(list); ++row)
+            checks.push_back(Row(list, row).data(Qt::CheckStateRole).toInt() == Qt::Checked);
         return checks;
     }
 
     // Clicks (and double-clicks) an entry's text, or its check box.
     void Select(const char* list, int row, bool twice = false) const
     {
-        QListWidget* widget = List(list);
-        const QPoint at = widget->visualItemRect(widget->item(row)).center();
+        QAbstractItemView* widget = List(list);
+        const QPoint at = widget->visualRect(Row(list, row)).center();
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, at);
         if (twice)
             QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, at);
@@ -94,10 +97,10 @@ protected:
 
     void ClickCheck(const char* list, int row) const
     {
-        QListWidget* widget = List(list);
+        QAbstractItemView* widget = List(list);
         QStyleOptionViewItem option;
         option.initFrom(widget);
-        option.rect = widget->visualItemRect(widget->item(row));
+        option.rect = widget->visualRect(Row(list, row));
         option.features |= QStyleOptionViewItem::HasCheckIndicator;
         const QRect box = widget->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, widget);
         QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, box.center());

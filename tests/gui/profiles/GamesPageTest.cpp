@@ -50,8 +50,8 @@ protected:
     QStringList Games() const { return Texts("lbxGames"); }
     int SelectedGame() const
     {
-        const auto selected = List("lbxGames")->selectedItems();
-        return selected.isEmpty() ? -1 : List("lbxGames")->row(selected.constFirst());
+        const auto selected = List("lbxGames")->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : selected.constFirst().row();
     }
     void SelectGame(const char* name) const { Select("lbxGames", static_cast<int>(Games().indexOf(name))); }
     bool GlobalShown() const { return Find<QCheckBox>("cbxGlobalSettings")->isChecked(); }
@@ -98,7 +98,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
     auto* page = window->findChild<GamesPage*>("tabAlias");
     ASSERT_NE(page, nullptr);
     EXPECT_FALSE(page->built());
-    EXPECT_EQ(window->findChild<QListWidget*>("clsAliases"), nullptr);
+    EXPECT_EQ(window->findChild<QAbstractItemView*>("clsAliases"), nullptr);
 
     window->profileCommands().btnUseThisGameClick();
     EXPECT_TRUE(page->built());
@@ -109,7 +109,7 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
 
     // Showing it later changes nothing and builds no second copy.
     ShowPage();
-    EXPECT_EQ(window->findChildren<QListWidget*>("clsAliases").size(), 1);
+    EXPECT_EQ(window->findChildren<QAbstractItemView*>("clsAliases").size(), 1);
     EXPECT_EQ(Texts("clsSettings"), QStringList{"name = Ann"});
     Click("cbxSelectAllSettings");
     EXPECT_EQ(Checks("clsSettings"), std::vector<bool>{true});
@@ -159,19 +159,20 @@ TEST_F(GamesPageTest, TheListsAreReadWhenThePageIsFirstShown)
     EXPECT_EQ(Texts("clsBindings"), (QStringList{"MOUSE1 = Fire", "SPACE = +moveup"}));
 }
 
-// The lists size every item as the first, yet a long entry after a short one
-// can still be scrolled to.
+// The lists size every item alike, yet a long entry between short ones can
+// still be scrolled to.
 TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
 {
     const std::string longName(120, 'W');
-    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=2", "[Alias1]", "DescriptiveName=a",
-                                        "[Alias2]", ("DescriptiveName=" + longName).c_str()}));
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a",
+                                        "[Alias2]", ("DescriptiveName=" + longName).c_str(),
+                                        "[Alias3]", "DescriptiveName=b"}));
     Start();
-    QListWidget* list = List("clsAliases");
+    QAbstractItemView* list = List("clsAliases");
     list->doItemsLayout();
     const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
     EXPECT_GT(reach, list->fontMetrics().horizontalAdvance(QString::fromStdString(longName)));
-    EXPECT_EQ(list->visualItemRect(list->item(0)).height(), list->sizeHintForRow(0));
+    EXPECT_EQ(list->visualRect(Row("clsAliases", 0)).height(), list->sizeHintForRow(0));
 }
 
 TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
@@ -205,6 +206,44 @@ TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
     EXPECT_EQ(desktop.errors, QStringList{broken});
     for (const char* list : {"clsAliases", "clsBindings", "clsSettings"})
         EXPECT_TRUE(Texts(list).isEmpty()) << list;
+}
+
+// Loading a profile sets the marks of its entries: none of that is stored.
+TEST_F(GamesPageTest, ShowingAProfileWritesNothing)
+{
+    StartWithProfiles();
+    SelectGame("mymod");
+    Click("cbxGlobalSettings");
+    SelectGame("mymod");
+    EXPECT_EQ(Checks("clsSettings"), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(Profile("mymod"), kMymod);
+    EXPECT_EQ(Profile("Global Aliases"), kGlobal);
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+// A click on an entry's text only selects it; the arrow keys and the space
+// bar tick the next one. Entries keep the file's bytes, so the mark is stored
+// against the entry the file holds and a question names it as shown.
+TEST_F(GamesPageTest, OnlyTheTickedEntryIsStoredUnderItsOwnText)
+{
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=Jump",
+                                        "[Alias2]", "DescriptiveName=Caf\xE9", "[Alias3]", "DescriptiveName=Fire"}));
+    Start();
+    const QString cafe = QString::fromLatin1("Caf\xE9");
+    EXPECT_EQ(Texts("clsAliases"), (QStringList{"Jump", cafe, "Fire"}));
+    const std::string before = Profile("Global Aliases");
+    Select("clsAliases", 0);
+    EXPECT_EQ(Profile("Global Aliases"), before);
+
+    QTest::keyClick(List("clsAliases"), Qt::Key_Down);
+    QTest::keyClick(List("clsAliases"), Qt::Key_Space);
+    EXPECT_EQ(Checks("clsAliases"), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(IniFile::Load(ProfileFile("Global Aliases")).ReadString("Alias2", "Checked", ""), "true");
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join("\n").toStdString();
+
+    desktop.confirmAnswers = {false};
+    Click("btnDeleteAlias");
+    EXPECT_EQ(desktop.confirmations, QStringList{"Delete Alias " + cafe + "?"});
 }
 
 TEST_F(GamesPageTest, CheckMarksAreStoredTheMomentTheyChange)
