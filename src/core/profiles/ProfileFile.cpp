@@ -17,36 +17,48 @@ namespace {
 // text replaced so far gives its descriptive name, so the last match wins.
 // Comparing every binding with every alias would let a damaged count (a
 // million of each) hang the load for hours: aliases are found by name, and
-// each bound value is worked out once.
+// where each alias's replacement leads is worked out once.
 class AliasNames {
 public:
-    explicit AliasNames(std::vector<ProfileAlias> aliases) : aliases_(std::move(aliases))
+    explicit AliasNames(std::vector<ProfileAlias> aliases)
+        : aliases_(std::move(aliases)), resolved_(aliases_.size(), nullptr)
     {
         for (std::size_t i = 0; i < aliases_.size(); ++i)
             positions_[aliases_[i].aliasName].push_back(i);
     }
 
-    const std::string& Shown(std::string_view bound)
+    std::string_view Shown(std::string_view value)
     {
-        std::string value(bound);
-        if (const auto known = shown_.find(value); known != shown_.end())
-            return known->second;
-        std::string text = value;
-        std::size_t next = 0;
-        for (auto named = positions_.find(text); named != positions_.end(); named = positions_.find(text)) {
-            const auto match = std::lower_bound(named->second.begin(), named->second.end(), next);
-            if (match == named->second.end())
-                break;
-            text = aliases_[*match].descriptiveName;
-            next = *match + 1;
-        }
-        return shown_.emplace(value, std::move(text)).first->second;
+        const auto named = positions_.find(value);
+        return named == positions_.end() ? value : Resolved(named->second.front());
     }
 
 private:
+    // The text alias `match` leads to: its descriptive name, replaced in
+    // turn by later aliases of that name.
+    const std::string& Resolved(std::size_t match)
+    {
+        std::vector<std::size_t> path;
+        std::size_t at = match;
+        while (!resolved_[at]) {
+            path.push_back(at);
+            const auto named = positions_.find(aliases_[at].descriptiveName);
+            if (named == positions_.end())
+                break;
+            const auto later = std::upper_bound(named->second.begin(), named->second.end(), at);
+            if (later == named->second.end())
+                break;
+            at = *later;
+        }
+        const std::string* shown = resolved_[at] ? resolved_[at] : &aliases_[at].descriptiveName;
+        for (const std::size_t step : path)
+            resolved_[step] = shown;
+        return *shown;
+    }
+
     std::vector<ProfileAlias> aliases_;
-    std::unordered_map<std::string, std::vector<std::size_t>> positions_; // ascending, per alias name
-    std::unordered_map<std::string, std::string> shown_;
+    std::unordered_map<std::string_view, std::vector<std::size_t>> positions_; // ascending, per alias name
+    std::vector<const std::string*> resolved_;
 };
 
 // An entry's values as its list item shows them: the item's keys, then

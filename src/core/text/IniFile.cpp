@@ -47,8 +47,10 @@ bool IsQuoted(std::string_view text)
 std::optional<std::string_view> HeaderName(std::string_view line)
 {
     // Most lines are keys: they are told apart by their first character.
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] != '[')
+    std::size_t first = 0;
+    while (first < line.size() && IsBlank(line[first]))
+        ++first;
+    if (first == line.size() || line[first] != '[')
         return std::nullopt;
     const auto text = TrimBlanks(line);
     const auto close = text.find(']');
@@ -118,9 +120,12 @@ char Folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' 
 // Names already trimmed.
 bool SameName(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Folded(x) == Folded(y);
-           });
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Folded(a[i]) != Folded(b[i]))
+            return false;
+    return true;
 }
 
 // Above this many lines a section indexes its keys in a hash map.
@@ -300,11 +305,14 @@ void IniFile::ReadValues(std::span<const std::string_view> lines, std::span<cons
                          std::span<std::optional<std::string_view>> values)
 {
     std::fill(values.begin(), values.end(), std::nullopt);
-    for (const std::string_view line : lines) {
-        const auto name = KeyName(line);
+    std::size_t missing = keys.size();
+    for (auto line = lines.begin(); missing > 0 && line != lines.end(); ++line) {
+        const auto name = KeyName(*line);
         for (std::size_t i = 0; name && i < keys.size(); ++i)
-            if (!values[i] && SameName(*name, keys[i]))
-                values[i] = StoredValue(line);
+            if (!values[i] && name->size() == keys[i].size() && (*name == keys[i] || SameName(*name, keys[i]))) {
+                values[i] = StoredValue(*line);
+                --missing;
+            }
     }
 }
 
