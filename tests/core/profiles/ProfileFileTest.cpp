@@ -51,6 +51,32 @@ TEST(ProfileFile, BindingsShowTheAliasTheyRun)
               std::vector<std::string>{"MOUSE1 = +attack"});
 }
 
+// The lists go through the sections in file order instead of looking each
+// entry up: they must find what a lookup finds. Names in any case and with
+// blanks, the first of two sections and the first of two keys count;
+// "Alias01" is no entry's section; the counts may stand last; a value
+// changed after loading is read as changed.
+TEST(ProfileFile, ListsFindTheSectionsALookupFinds)
+{
+    IniFile profile = IniFile::Parse(
+        "[ alias2 ]\nDescriptiveName = Duck \nChecked=true\n[Alias01]\nDescriptiveName=Zero\n"
+        "[ALIAS1]\ndescriptivename=\"  Jump \"\nDescriptiveName=Later\n[Alias2]\nDescriptiveName=Second\n"
+        "[bind1]\nBindKey=F\nBindValue=jump\nCHECKED=true\n[Setting2]\nSetting=fov\n"
+        "[NumberOfSections]\nAliases=3\nBindings=1\nSettings=2\n");
+    profile.WriteString("Setting2", "SettingValue", "90");
+    for (const ProfileEntryKind kind : kProfileEntryKinds) {
+        const ProfileList list = LoadEntryList(profile, kind);
+        for (std::size_t index = 0; index < list.size(); ++index)
+            EXPECT_EQ(list[index].checked,
+                      profile.ReadString(EntrySection(kind, index), "Checked", "false") == "true");
+    }
+    EXPECT_EQ(Texts(LoadAliasList(profile)), (std::vector<std::string>{"  Jump ", "Duck", "didn't load"}));
+    EXPECT_EQ(Checks(LoadAliasList(profile)), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(Texts(LoadBindingList(profile)), std::vector<std::string>{"F = jump"});
+    EXPECT_EQ(Checks(LoadBindingList(profile)), std::vector<bool>{true});
+    EXPECT_EQ(Texts(LoadSettingList(profile)), (std::vector<std::string>{"didn't load = didn't load", "fov = 90"}));
+}
+
 // Damaged counts may name as many aliases and bindings as a profile can hold;
 // comparing every binding with every alias would keep the load busy for hours
 // (the suite's time limit catches that), and the substitution must still
