@@ -114,83 +114,6 @@ const KindRow& Row(ProfileEntryKind kind)
     return kKindRows[static_cast<std::size_t>(kind)];
 }
 
-// The sections of a profile's entries, found in one pass through the file
-// rather than looked up by name one by one: an entry is the first section
-// named prefix + N (N written without leading zeros), counted by the
-// first [NumberOfSections].
-class EntrySections {
-public:
-    explicit EntrySections(const IniFile& profile)
-    {
-        profile.ForEachSection([this](std::string_view name, std::span<const std::string_view> lines) {
-            if (!counts_ && SameIniName(name, kNumberOfSections))
-                counts_ = lines;
-            else if (const auto entry = EntryOf(name))
-                found_.push_back(Found{entry->first, entry->second, lines});
-        });
-    }
-
-    // The count's stored text, "0" when it is missing.
-    std::string CountText(ProfileEntryKind kind) const
-    {
-        std::optional<std::string_view> value;
-        if (counts_)
-            IniFile::ReadValues(*counts_, std::array{CountKey(kind)}, std::span(&value, 1));
-        return std::string(value.value_or("0"));
-    }
-
-    // The lines of entries 1 to `count` of a kind; none for an entry whose
-    // section is missing.
-    std::vector<std::optional<std::span<const std::string_view>>> Entries(ProfileEntryKind kind, long long count) const
-    {
-        std::vector<std::optional<std::span<const std::string_view>>> entries(
-            static_cast<std::size_t>(std::max(0LL, count)));
-        for (const Found& found : found_)
-            if (found.kind == kind && found.number <= entries.size() && !entries[found.number - 1])
-                entries[found.number - 1] = found.lines;
-        return entries;
-    }
-
-private:
-    struct Found {
-        ProfileEntryKind kind;
-        std::size_t number;
-        std::span<const std::string_view> lines;
-    };
-
-    static std::optional<std::pair<ProfileEntryKind, std::size_t>> EntryOf(std::string_view name)
-    {
-        const auto kind = KindOfPrefix(name);
-        if (!kind)
-            return std::nullopt;
-        const std::string_view digits = name.substr(Row(*kind).prefix.size());
-        std::size_t number = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-        if (digits.front() == '0' || error != std::errc() || end != digits.data() + digits.size())
-            return std::nullopt;
-        return std::pair{*kind, number};
-    }
-
-    // The kind whose prefix a section name starts with, followed by more.
-    static std::optional<ProfileEntryKind> KindOfPrefix(std::string_view name)
-    {
-        const char first = static_cast<char>(name.empty() ? 0 : name.front() & ~0x20);
-        const auto kind = first == 'A' ? ProfileEntryKind::Alias
-            : first == 'B'             ? ProfileEntryKind::Binding
-            : first == 'S'             ? ProfileEntryKind::Setting
-                                       : std::optional<ProfileEntryKind>();
-        if (!kind)
-            return std::nullopt;
-        const std::string_view prefix = Row(*kind).prefix;
-        if (name.size() <= prefix.size() || !SameIniName(name.substr(0, prefix.size()), prefix))
-            return std::nullopt;
-        return kind;
-    }
-
-    std::optional<std::span<const std::string_view>> counts_;
-    std::vector<Found> found_;
-};
-
 constexpr std::array kListMembers{&ProfileLists::aliases, &ProfileLists::bindings,
                                   &ProfileLists::settings};
 
@@ -260,8 +183,8 @@ std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile, const Entry
     aliases.reserve(static_cast<std::size_t>(std::max(0LL, count)));
     constexpr std::array<std::string_view, 2> keys{"AliasName", "DescriptiveName"};
     std::array<std::optional<std::string_view>, 2> values;
-    for (const auto& lines : sections.Entries(ProfileEntryKind::Alias, count)) {
-        IniFile::ReadValues(lines.value_or(std::span<const std::string_view>()), keys, values);
+    for (const EntrySections::Lines lines : sections.Entries(ProfileEntryKind::Alias, count)) {
+        IniFile::ReadValues(lines, keys, values);
         aliases.push_back(ProfileAlias{std::string(values[0].value_or("")), std::string(values[1].value_or(""))});
     }
     return aliases;
@@ -269,7 +192,7 @@ std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile, const Entry
 
 ProfileList LoadEntryList(const IniFile& profile, const EntrySections& sections, ProfileEntryKind kind)
 {
-    const long long count = ParseEntryCount(profile, kind, sections.CountText(kind));
+    const long long count = sections.Count(kind);
     // Only bindings show aliases; reading them once serves every binding.
     AliasNames aliases(kind == ProfileEntryKind::Binding ? ReadProfileAliases(profile, sections)
                                                          : std::vector<ProfileAlias>());
@@ -277,8 +200,8 @@ ProfileList LoadEntryList(const IniFile& profile, const EntrySections& sections,
     ProfileList list;
     list.reserve(static_cast<std::size_t>(std::max(0LL, count)));
     EntryValues values;
-    for (const auto& lines : sections.Entries(kind, count)) {
-        IniFile::ReadValues(lines.value_or(std::span<const std::string_view>()), row.keys, values);
+    for (const EntrySections::Lines lines : sections.Entries(kind, count)) {
+        IniFile::ReadValues(lines, row.keys, values);
         list.push_back(ProfileListItem{row.itemText(values, aliases), values[2] == "true"});
     }
     return list;
@@ -296,6 +219,81 @@ long long LimitEntryCount(const IniFile& profile, long long count)
     if (count > kMaxProfileEntries)
         throw Error("Too many entries (" + std::to_string(count) + ") in " + profile.path());
     return count;
+}
+
+namespace {
+
+// A name that is `prefix` (in any case) followed by a whole number
+// written without leading zeros.
+std::optional<std::size_t> NumberAfter(std::string_view name, std::string_view prefix)
+{
+    const auto folded = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (name.size() <= prefix.size())
+        return std::nullopt;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (folded(name[i]) != folded(prefix[i]))
+            return std::nullopt;
+    const std::string_view digits = name.substr(prefix.size());
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (digits.front() == '0' || error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+EntrySections::EntrySections(const IniFile& profile) : profile_(profile)
+{
+    profile.ForEachSection([this](std::string_view name, Lines lines) {
+        if (!counts_ && SameIniName(name, kNumberOfSections)) {
+            counts_ = lines;
+            return;
+        }
+        for (const ProfileEntryKind kind : kProfileEntryKinds)
+            if (const auto number = NumberAfter(name, SectionPrefix(kind))) {
+                found_.push_back(Found{kind, *number, lines});
+                return;
+            }
+    });
+}
+
+std::string EntrySections::CountText(ProfileEntryKind kind) const
+{
+    std::optional<std::string_view> value;
+    if (counts_)
+        IniFile::ReadValues(*counts_, std::array{CountKey(kind)}, std::span(&value, 1));
+    return std::string(value.value_or("0"));
+}
+
+long long EntrySections::Count(ProfileEntryKind kind) const
+{
+    return ParseEntryCount(profile_, kind, CountText(kind));
+}
+
+std::vector<EntrySections::Lines> EntrySections::Entries(ProfileEntryKind kind, long long count) const
+{
+    std::vector<Lines> entries(static_cast<std::size_t>(std::max(0LL, count)));
+    std::vector<bool> found(entries.size());
+    for (const Found& section : found_)
+        if (section.kind == kind && section.number <= entries.size() && !found[section.number - 1]) {
+            entries[section.number - 1] = section.lines;
+            found[section.number - 1] = true;
+        }
+    return entries;
+}
+
+std::vector<std::optional<std::string_view>> EntrySections::NumberedValues(Lines lines, std::string_view prefix,
+                                                                           std::size_t count)
+{
+    std::vector<std::optional<std::string_view>> values(count);
+    for (const std::string_view line : lines) {
+        const auto key = IniFile::KeyOf(line);
+        const auto number = key ? NumberAfter(*key, prefix) : std::nullopt;
+        if (number && *number <= count && !values[*number - 1])
+            values[*number - 1] = IniFile::ValueOf(line);
+    }
+    return values;
 }
 
 std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile)

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,39 @@ using ProfileList = std::vector<ProfileListItem>;
 long long ReadEntryCount(const IniFile& profile, ProfileEntryKind kind);
 // Refuses a count read leniently (ReadInteger) that no profile can hold.
 long long LimitEntryCount(const IniFile& profile, long long count);
+
+// The sections of a profile's entries, found in one pass through the file,
+// for reading every entry without looking each section up by name: an
+// entry is the first section named prefix + N (N written without leading
+// zeros), as a lookup finds it, counted by the first [NumberOfSections].
+class EntrySections {
+public:
+    using Lines = std::span<const std::string_view>;
+
+    explicit EntrySections(const IniFile& profile);
+    // The count's stored text, "0" when it is missing, and the count as
+    // ReadEntryCount reads it (and throws).
+    std::string CountText(ProfileEntryKind kind) const;
+    long long Count(ProfileEntryKind kind) const;
+    // The lines of entries 1 to `count` of a kind; none for an entry whose
+    // section is missing.
+    std::vector<Lines> Entries(ProfileEntryKind kind, long long count) const;
+    // The values of keys prefix + 1 to prefix + count ("ALine1"...) in an
+    // entry's lines, each the first of its name, as lookups read them.
+    static std::vector<std::optional<std::string_view>> NumberedValues(Lines lines, std::string_view prefix,
+                                                                       std::size_t count);
+
+private:
+    struct Found {
+        ProfileEntryKind kind;
+        std::size_t number;
+        Lines lines;
+    };
+
+    const IniFile& profile_;
+    std::optional<Lines> counts_;
+    std::vector<Found> found_;
+};
 
 // An alias as bindings refer to it: "AliasName" and "DescriptiveName" of
 // sections 1 to the alias count (read leniently: not a number counts as 0),

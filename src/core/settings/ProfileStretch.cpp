@@ -4,6 +4,8 @@
 #include "core/text/Error.h"
 #include "core/text/IniFile.h"
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 namespace tesk {
@@ -47,53 +49,59 @@ constexpr PairGroup kPairGroups[] = {
     {"//--Settings--", ProfileEntryKind::Setting, "Set ", "Setting", "SettingValue"},
 };
 
-// A check mark counts only when it is exactly "true".
-bool IsChecked(const IniFile& profile, const std::string& section)
+// Each entry's keys are read in one pass through its lines; a check mark
+// counts only when it is exactly "true".
+bool IsChecked(const std::optional<std::string_view>& mark)
 {
-    return profile.ReadString(section, "checked", "false") == "true";
+    return mark == "true";
 }
 
-long long AliasLineCount(const IniFile& profile, const std::string& section)
+// An alias over kMaxAliasLines counts as one without lines.
+std::size_t AliasLineCount(const std::optional<std::string_view>& count)
 {
-    const long long count = profile.ReadInteger(section, "AliasLines", 0);
-    return count <= kMaxAliasLines ? count : 0;
+    const long long lines = IniFile::IntegerValue(count.value_or("0"), 0);
+    return lines > 0 && lines <= kMaxAliasLines ? static_cast<std::size_t>(lines) : 0;
 }
 
-void AppendAliases(const IniFile& profile, Profile kind, ProfileBudget& budget, std::vector<std::string>& lines)
+void AppendAliases(const EntrySections& sections, Profile kind, ProfileBudget& budget, std::vector<std::string>& lines)
 {
     lines.emplace_back();
     lines.emplace_back("//--Aliases--");
-    const long long count = ReadEntryCount(profile, ProfileEntryKind::Alias);
+    const long long count = sections.Count(ProfileEntryKind::Alias);
     // A game profile's alias lines are stored without their closing quote.
     const std::string_view ending = kind == Profile::Game ? "\"" : "";
-    for (long long n = 1; n <= count; ++n) {
-        const std::string section = "Alias" + std::to_string(n);
-        if (!IsChecked(profile, section))
+    constexpr std::array<std::string_view, 3> keys{"checked", "DescriptiveName", "AliasLines"};
+    std::array<std::optional<std::string_view>, 3> values;
+    for (const EntrySections::Lines entry : sections.Entries(ProfileEntryKind::Alias, count)) {
+        IniFile::ReadValues(entry, keys, values);
+        if (!IsChecked(values[0]))
             continue;
         if (kind == Profile::Global) {
-            lines.push_back("//...." + profile.ReadString(section, "DescriptiveName", "Unknown Alias") + "....");
+            lines.push_back("//...." + std::string(values[1].value_or("Unknown Alias")) + "....");
             budget.Spend(lines.back());
         }
-        const long long aliasLines = AliasLineCount(profile, section);
-        for (long long k = 1; k <= aliasLines; ++k) {
-            lines.push_back(profile.ReadString(section, "ALine" + std::to_string(k), "").append(ending));
+        for (const auto& aliasLine : EntrySections::NumberedValues(entry, "ALine", AliasLineCount(values[2]))) {
+            lines.push_back(std::string(aliasLine.value_or("")).append(ending));
             budget.Spend(lines.back());
         }
     }
 }
 
-void AppendPairs(const IniFile& profile, const PairGroup& group, ProfileBudget& budget,
+void AppendPairs(const EntrySections& sections, const PairGroup& group, ProfileBudget& budget,
                  std::vector<std::string>& lines)
 {
     lines.emplace_back();
     lines.emplace_back(group.header);
-    const long long count = ReadEntryCount(profile, group.kind);
-    for (long long n = 1; n <= count; ++n) {
-        const std::string section = std::string(SectionPrefix(group.kind)) + std::to_string(n);
-        if (!IsChecked(profile, section))
+    const long long count = sections.Count(group.kind);
+    const std::array<std::string_view, 3> keys{"checked", group.nameKey, group.valueKey};
+    std::array<std::optional<std::string_view>, 3> values;
+    for (const EntrySections::Lines entry : sections.Entries(group.kind, count)) {
+        IniFile::ReadValues(entry, keys, values);
+        if (!IsChecked(values[0]))
             continue;
-        lines.push_back(std::string(group.command) + profile.ReadString(section, group.nameKey, "") + " \""
-                        + profile.ReadString(section, group.valueKey, "") + "\"");
+        std::string line(group.command);
+        line.append(values[1].value_or("")).append(" \"").append(values[2].value_or("")).append("\"");
+        lines.push_back(std::move(line));
         budget.Spend(lines.back());
     }
 }
@@ -101,10 +109,11 @@ void AppendPairs(const IniFile& profile, const PairGroup& group, ProfileBudget& 
 void AppendProfile(const std::string& path, Profile kind, std::vector<std::string>& lines)
 {
     const IniFile profile = IniFile::Load(path);
+    const EntrySections sections(profile);
     ProfileBudget budget(path);
-    AppendAliases(profile, kind, budget, lines);
+    AppendAliases(sections, kind, budget, lines);
     for (const PairGroup& group : kPairGroups)
-        AppendPairs(profile, group, budget, lines);
+        AppendPairs(sections, group, budget, lines);
 }
 
 } // namespace

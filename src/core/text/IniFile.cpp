@@ -283,6 +283,16 @@ long long IniFile::ReadInteger(std::string_view section, std::string_view key,
     return line ? IntegerValue(StoredValue(*line), defaultValue) : defaultValue;
 }
 
+std::optional<std::string_view> IniFile::KeyOf(std::string_view line)
+{
+    return KeyName(line);
+}
+
+std::string_view IniFile::ValueOf(std::string_view line)
+{
+    return StoredValue(line);
+}
+
 long long IniFile::IntegerValue(std::string_view value, long long defaultValue)
 {
     return ParseWholeNumber(value).value_or(defaultValue);

@@ -63,6 +63,10 @@ public:
             if (section.named)
                 visit(section.name, Lines(section));
     }
+    // A line's key, and its value as ReadString reads it: for going through
+    // a section's lines given by ForEachSection.
+    static std::optional<std::string_view> KeyOf(std::string_view line);
+    static std::string_view ValueOf(std::string_view line);
     // A stored value as ReadInteger reads it.
     static long long IntegerValue(std::string_view value, long long defaultValue);
     bool SectionExists(std::string_view section) const;
