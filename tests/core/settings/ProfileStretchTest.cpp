@@ -71,6 +71,19 @@ TEST_F(ProfileStretchTest, GlobalEntriesAreWrittenWhenCheckedExactlyTrue)
                                 "", "//--Settings--", "Set cl_maxfps \"say \"hi\"\""}));
 }
 
+// Alias lines are found by their numbers in one pass through the section:
+// "ALine01" is no line 1, the first of two lines of a number counts, a
+// missing line is written empty, lines beyond the count are not written.
+TEST_F(ProfileStretchTest, AliasLinesAreTakenByTheirNumbers)
+{
+    Profile("Global Aliases.tesk",
+            "[NumberOfSections]\r\nAliases=1\r\n[Alias1]\r\nALine01=zero\r\naline2=two\r\nALine1=one\r\n"
+            "ALine1=again\r\nChecked=true\r\nAliasLines=3\r\nALine4=four\r\nDescriptiveName=Numbers\r\n");
+    const Lines stretch = Stretch();
+    EXPECT_EQ(Lines(stretch.begin(), stretch.begin() + 6),
+              (Lines{"", "//--Aliases--", "//....Numbers....", "one", "two", ""}));
+}
+
 TEST_F(ProfileStretchTest, GameProfileFollowsWithItsNameAndClosingQuotes)
 {
     Profile("Global Aliases.tesk", "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nchecked=true\r\n"
