@@ -153,12 +153,7 @@ bool SameIniName(std::string_view a, std::string_view b)
 
 IniFile IniFile::Load(const std::string& path)
 {
-    auto bytes = ReadFileIfExists(path);
-    IniFile ini;
-    ini.path_ = path;
-    ini.bytes_ = std::make_unique<const std::string>(bytes ? std::move(*bytes) : std::string());
-    ini.ParseLines(*ini.bytes_, {});
-    return ini;
+    return FromFile(path, {});
 }
 
 IniFile IniFile::Parse(std::string_view text, std::string path)
@@ -172,11 +167,16 @@ IniFile IniFile::Parse(std::string_view text, std::string path)
 
 IniFile IniFile::LoadSection(const std::string& path, std::string_view section)
 {
+    return FromFile(path, section);
+}
+
+IniFile IniFile::FromFile(const std::string& path, std::string_view onlySection)
+{
     auto bytes = ReadFileIfExists(path);
     IniFile ini;
     ini.path_ = path;
     ini.bytes_ = std::make_unique<const std::string>(bytes ? std::move(*bytes) : std::string());
-    ini.ParseLines(*ini.bytes_, section);
+    ini.ParseLines(*ini.bytes_, onlySection);
     return ini;
 }
 
@@ -296,18 +296,6 @@ std::string_view IniFile::ValueOf(std::string_view line)
 long long IniFile::IntegerValue(std::string_view value, long long defaultValue)
 {
     return ParseWholeNumber(value).value_or(defaultValue);
-}
-
-void IniFile::ReadValues(std::string_view section, std::span<const std::string_view> keys,
-                         std::span<std::optional<std::string_view>> values) const
-{
-    const NameIndex& index = SectionIndex();
-    const auto found = index.find(section);
-    if (found == index.end()) {
-        std::fill(values.begin(), values.end(), std::nullopt);
-        return;
-    }
-    ReadValues(Lines(sections_[found->second]), keys, values);
 }
 
 // One pass through the lines serves every key.

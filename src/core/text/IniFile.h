@@ -12,15 +12,17 @@
 
 namespace tesk {
 
-// An INI file (tesk.ini, the profiles) kept as its lines, so that a change
-// touches only the line it concerns. The lines are views into the bytes
-// read: loading a profile of thousands of entries makes no string per line. Section and key names are matched
-// without regard to ASCII case and surrounding blanks; where a name occurs
-// twice, the first occurrence counts. A leading UTF-8 byte-order mark is
-// skipped when reading and kept when writing.
 // Section and key names as the files compare them: without regard to ASCII
 // case and surrounding blanks.
 bool SameIniName(std::string_view a, std::string_view b);
+
+// An INI file (tesk.ini, the profiles) kept as its lines, so that a change
+// touches only the line it concerns. The lines are views into the bytes
+// read: loading a profile of thousands of entries makes no string per line.
+// Section and key names are matched without regard to ASCII case and
+// surrounding blanks; where a name occurs twice, the first occurrence
+// counts. A leading UTF-8 byte-order mark is skipped when reading and kept
+// when writing.
 
 class IniFile {
 public:
@@ -45,12 +47,10 @@ public:
     // The value as a whole decimal number, else the default.
     long long ReadInteger(std::string_view section, std::string_view key,
                           long long defaultValue) const;
-    // The values of several keys (spelt without surrounding blanks) of one
-    // section, found in one pass: each the value ReadString gives, or none
-    // where the key is missing. The views last as long as this file.
-    void ReadValues(std::string_view section, std::span<const std::string_view> keys,
-                    std::span<std::optional<std::string_view>> values) const;
-    // The same for lines of a section given by ForEachSection.
+    // The values of several keys (spelt without surrounding blanks) in the
+    // lines of a section given by ForEachSection, found in one pass: each
+    // the value ReadString gives, or none where the key is missing. The
+    // views last as long as this file.
     static void ReadValues(std::span<const std::string_view> lines, std::span<const std::string_view> keys,
                            std::span<std::optional<std::string_view>> values);
     // Every section in file order (a name given twice is visited twice) with
@@ -116,6 +116,7 @@ private:
     std::span<const std::string_view> Lines(const Section& section) const;
     std::vector<std::string_view>& OwnLines(Section& section);
     const std::string_view* FindKey(const Section& section, std::string_view key) const;
+    static IniFile FromFile(const std::string& path, std::string_view onlySection);
     void ParseLines(std::string_view text, std::string_view onlySection);
     const NameIndex& SectionIndex() const;
     const std::string_view* FindLine(std::string_view section, std::string_view key) const;
