@@ -23,6 +23,7 @@ public:
     explicit AliasNames(std::vector<ProfileAlias> aliases)
         : aliases_(std::move(aliases)), resolved_(aliases_.size(), nullptr)
     {
+        positions_.reserve(aliases_.size());
         for (std::size_t i = 0; i < aliases_.size(); ++i)
             positions_[aliases_[i].aliasName].push_back(i);
     }
@@ -38,10 +39,10 @@ private:
     // turn by later aliases of that name.
     const std::string& Resolved(std::size_t match)
     {
-        std::vector<std::size_t> path;
+        path_.clear();
         std::size_t at = match;
         while (!resolved_[at]) {
-            path.push_back(at);
+            path_.push_back(at);
             const auto named = positions_.find(aliases_[at].descriptiveName);
             if (named == positions_.end())
                 break;
@@ -51,7 +52,7 @@ private:
             at = *later;
         }
         const std::string* shown = resolved_[at] ? resolved_[at] : &aliases_[at].descriptiveName;
-        for (const std::size_t step : path)
+        for (const std::size_t step : path_)
             resolved_[step] = shown;
         return *shown;
     }
@@ -59,6 +60,7 @@ private:
     std::vector<ProfileAlias> aliases_;
     std::unordered_map<std::string_view, std::vector<std::size_t>> positions_; // ascending, per alias name
     std::vector<const std::string*> resolved_;
+    std::vector<std::size_t> path_;
 };
 
 // An entry's values as its list item shows them: the item's keys, then
