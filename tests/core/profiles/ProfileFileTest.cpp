@@ -44,6 +44,16 @@ TEST(ProfileFile, BindingsShowTheAliasTheyRun)
         "[Alias3]\nAliasName=b\nDescriptiveName=c\n");
     EXPECT_EQ(Texts(LoadBindingList(chained)), std::vector<std::string>{"F = c"});
 
+    // Where a chain leads is remembered per alias: a later binding whose
+    // chain joins it there reads the same end, one that must continue from
+    // a later alias of the same name does not take the earlier one's end.
+    const auto shared = IniFile::Parse(
+        "[NumberOfSections]\nAliases=4\nBindings=3\n"
+        "[Alias1]\nAliasName=b\nDescriptiveName=first b\n[Alias2]\nAliasName=a\nDescriptiveName=b\n"
+        "[Alias3]\nAliasName=b\nDescriptiveName=c\n[Alias4]\nAliasName=c\nDescriptiveName=end\n"
+        "[Bind1]\nBindKey=K1\nBindValue=b\n[Bind2]\nBindKey=K2\nBindValue=a\n[Bind3]\nBindKey=K3\nBindValue=c\n");
+    EXPECT_EQ(Texts(LoadBindingList(shared)), (std::vector<std::string>{"K1 = first b", "K2 = end", "K3 = end"}));
+
     // An alias count that is no number takes no part, and is no error here.
     EXPECT_EQ(Texts(LoadBindingList(IniFile::Parse(
                   "[NumberOfSections]\nAliases=two\nBindings=1\n[Bind1]\nBindKey=MOUSE1\nBindValue=+attack\n"

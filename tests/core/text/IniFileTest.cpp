@@ -86,6 +86,35 @@ TEST(IniFile, ValuesReadBackAsWritten)
     EXPECT_EQ(reread.ReadString("s", "lines", ""), "one  two three");
 }
 
+// Lines are views into the bytes read, and a section keeps its own lines
+// once one is added; a section of many lines indexes its keys when one is
+// first looked up. Changes in any order must read back and serialize as if
+// every line were a string of its own, the loaded file gone meanwhile.
+TEST(IniFile, ChangesAfterReadingKeepEveryLineInItsPlace)
+{
+    std::string text = "[Alias1]\nAliasLines=20\n";
+    for (int k = 1; k <= 20; ++k)
+        text += "Aline" + std::to_string(k) + "=line " + std::to_string(k) + "\n";
+    text += "Aline7=not this one\n\n[Alias2]\nDescriptiveName=Duck\n";
+    IniFile ini = [&text] { return IniFile::Parse(std::string(text)); }();
+    EXPECT_EQ(ini.ReadString("Alias1", "ALINE7", ""), "line 7");
+    ini.WriteString("Alias1", "Checked", "true");
+    ini.WriteString("Alias1", "Aline20", "last");
+    ini.WriteString("Alias2", "DescriptiveName", "Crouch");
+    ini.RenameSections({{"Alias2", "Alias1"}, {"Alias1", "Alias2"}});
+    IniFile moved = std::move(ini);
+    EXPECT_EQ(moved.ReadString("Alias2", "checked", ""), "true");
+    EXPECT_EQ(moved.ReadString("Alias2", "Aline20", ""), "last");
+    EXPECT_EQ(moved.ReadString("Alias2", "Aline7", ""), "line 7");
+    EXPECT_EQ(moved.ReadString("Alias1", "DescriptiveName", ""), "Crouch");
+    const std::string out = moved.Serialize();
+    EXPECT_TRUE(out.starts_with("[Alias2]\r\nAliasLines=20\r\nAline1=line 1\r\n")) << out;
+    EXPECT_NE(out.find("Aline20=last\r\nAline7=not this one\r\nChecked=true\r\n\r\n[Alias1]\r\n"
+                       "DescriptiveName=Crouch\r\n"),
+              std::string::npos)
+        << out;
+}
+
 TEST(IniFile, EraseSectionRemovesEveryOccurrence)
 {
     IniFile ini = IniFile::Parse(kProfile);
