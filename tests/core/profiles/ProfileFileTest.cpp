@@ -74,12 +74,6 @@ TEST(ProfileFile, ListsFindTheSectionsALookupFinds)
         "[bind1]\nBindKey=F\nBindValue=jump\nCHECKED=true\n[Setting2]\nSetting=fov\n"
         "[NumberOfSections]\nAliases=3\nBindings=1\nSettings=2\n");
     profile.WriteString("Setting2", "SettingValue", "90");
-    for (const ProfileEntryKind kind : kProfileEntryKinds) {
-        const ProfileList list = LoadEntryList(profile, kind);
-        for (std::size_t index = 0; index < list.size(); ++index)
-            EXPECT_EQ(list[index].checked,
-                      profile.ReadString(EntrySection(kind, index), "Checked", "false") == "true");
-    }
     EXPECT_EQ(Texts(LoadAliasList(profile)), (std::vector<std::string>{"  Jump ", "Duck", "didn't load"}));
     EXPECT_EQ(Checks(LoadAliasList(profile)), (std::vector<bool>{false, true, false}));
     EXPECT_EQ(Texts(LoadBindingList(profile)), std::vector<std::string>{"F = jump"});

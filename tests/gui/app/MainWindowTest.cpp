@@ -2,7 +2,6 @@
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
 #include "gui/app/ProjectInfo.h"
-#include "gui/app/Resources.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
@@ -169,7 +168,7 @@ TEST(StartupTest, ListsComeFromTheGameAndWorkingDirectories)
 
 // Started from a terminal elsewhere, Tesk still finds the player's profiles
 // and lists: they live in its own data directory, which it works in for the
-// whole run and creates on the first start.
+// whole run (its creation is the core's test).
 TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
 {
     TestWorld world;
@@ -180,25 +179,14 @@ TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
     world.Write(world.inWork("servers.txt"), "192.0.2.7:27910\r\n");
     std::filesystem::current_path(world.gameDir());
     FakeDesktop desktop;
-    {
-        TfrmTeskMain window(desktop, world.iniPath());
-        EXPECT_EQ(CurrentDirectory(), world.workDir());
-        EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
-        EXPECT_EQ(window.model().Items("cboClientStartMap"), std::vector<std::string>{"base1"});
-        EXPECT_EQ(window.model().Items("cboServerList"), std::vector<std::string>{"192.0.2.7:27910"});
-        const QAbstractItemModel* settings = Find<QAbstractItemView>(window, "clsSettings")->model();
-        ASSERT_EQ(settings->rowCount(), 1);
-        EXPECT_EQ(settings->index(0, 0).data().toString(), "fov = 90");
-    }
-
-    // The first start makes the directory.
-    std::filesystem::current_path(world.gameDir());
-    std::filesystem::remove_all(world.workDir());
     TfrmTeskMain window(desktop, world.iniPath());
-    EXPECT_TRUE(std::filesystem::is_directory(world.workDir()));
     EXPECT_EQ(CurrentDirectory(), world.workDir());
     EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
-    EXPECT_FALSE(window.startupProblems().join("\n").contains(QString::fromStdString(world.workDir())));
+    EXPECT_EQ(window.model().Items("cboClientStartMap"), std::vector<std::string>{"base1"});
+    EXPECT_EQ(window.model().Items("cboServerList"), std::vector<std::string>{"192.0.2.7:27910"});
+    const QAbstractItemModel* settings = Find<QAbstractItemView>(window, "clsSettings")->model();
+    ASSERT_EQ(settings->rowCount(), 1);
+    EXPECT_EQ(settings->index(0, 0).data().toString(), "fov = 90");
 }
 
 TEST(StartupTest, BrokenFilesNeverStopStartUpAndAreReportedOnce)
@@ -500,14 +488,6 @@ TEST(HintLineTest, ShowsTheHintOfTheControlOrOfItsFrame)
     window.Refresh();
     Hover(Find(window, "barSensitivity"));
     EXPECT_EQ(HintText(window), "Default : 3   (The mouse sensitivity)");
-}
-
-TEST(MainWindowTest, ThePicturesAreInTheProgram)
-{
-    InitResources();
-    EXPECT_EQ(LogoPicture().size(), QSize(371, 428));
-    EXPECT_EQ(LogoPicture(90, 104).size(), QSize(90, 104));
-    EXPECT_FALSE(IconPicture().isNull());
 }
 
 TEST(HintLineTest, FollowsTheKeyboardFocusAndIsNeverTabbedTo)
