@@ -202,15 +202,6 @@ TEST_F(ConfigWriterTest, InitialSettingsGiveTheWholeFileByteForByte)
     EXPECT_EQ(JoinCrlf(tokens), kInitialFile) << "the written lines stay in the token list, and only they";
 }
 
-TEST_F(ConfigWriterTest, SettingLinesAreTheFileWithoutTheProfileEntries)
-{
-    std::vector<std::string> withoutProfiles = Lines();
-    const auto stretch = std::find(withoutProfiles.begin(), withoutProfiles.end(), "//--Aliases--");
-    ASSERT_NE(stretch, withoutProfiles.end());
-    withoutProfiles.erase(stretch - 1, stretch + 5);
-    EXPECT_EQ(BuildSettingLines(model), withoutProfiles);
-}
-
 TEST_F(ConfigWriterTest, FileBeginsWithPlayerAndDisplayLines)
 {
     model.SetText("cboModel", "male");

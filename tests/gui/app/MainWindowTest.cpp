@@ -490,30 +490,9 @@ TEST(HintLineTest, ShowsTheHintOfTheControlOrOfItsFrame)
     EXPECT_EQ(HintText(window), "Default : 3   (The mouse sensitivity)");
 }
 
-TEST(HintLineTest, FollowsTheKeyboardFocusAndIsNeverTabbedTo)
-{
-    TestWorld world;
-    world.StoreGameDirectory();
-    FakeDesktop desktop;
-    auto window = testing::OpenMainWindow(desktop, world);
-    testing::DropStartupReport(desktop);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-
-    auto* hint = Find<QLineEdit>(*window, "txtHint");
-    EXPECT_TRUE(hint->isReadOnly());
-    Find(*window, "txtPlayer")->setFocus();
-    EXPECT_EQ(HintText(*window), "Default : Player  (The Players Name)");
-    // Tabbing through the lower area reaches the file fields, never the hint line.
-    Find(*window, "cbxSaveFilesonRun")->setFocus();
-    for (int i = 0; i < 60; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_NE(QApplication::focusWidget(), hint);
-    }
-    window->hide();
-}
-
-TEST(MainWindowTest, TheUsualShortcutsRunTheirCommands)
+// The hint line follows the keyboard focus and is never tabbed to; the
+// usual shortcuts run their commands.
+TEST(MainWindowTest, TheKeyboardReachesEveryCommandButNeverTheHintLine)
 {
     TestWorld world;
     world.StoreGameDirectory("[tesk]\r\nCloseOnExit=false\r\nsaveAllOnRun=false\r\n");
@@ -525,8 +504,16 @@ TEST(MainWindowTest, TheUsualShortcutsRunTheirCommands)
     testing::DropStartupReport(desktop);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* hint = Find<QLineEdit>(*window, "txtHint");
+    EXPECT_TRUE(hint->isReadOnly());
+    Find(*window, "cbxSaveFilesonRun")->setFocus();
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), hint);
+    }
     QWidget* focus = Find(*window, "txtPlayer");
     focus->setFocus();
+    EXPECT_EQ(HintText(*window), "Default : Player  (The Players Name)");
 
     desktop.confirmAnswers.push_back(true);
     QTest::keyClick(focus, Qt::Key_S, Qt::ControlModifier);
