@@ -229,12 +229,8 @@ namespace {
 // written without leading zeros.
 std::optional<std::size_t> NumberAfter(std::string_view name, std::string_view prefix)
 {
-    const auto folded = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (name.size() <= prefix.size())
+    if (name.size() <= prefix.size() || !StartsWithIniName(name, prefix))
         return std::nullopt;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (folded(name[i]) != folded(prefix[i]))
-            return std::nullopt;
     const std::string_view digits = name.substr(prefix.size());
     std::size_t number = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);

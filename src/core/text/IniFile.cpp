@@ -151,6 +151,11 @@ bool SameIniName(std::string_view a, std::string_view b)
     return SameName(TrimBlanks(a), TrimBlanks(b));
 }
 
+bool StartsWithIniName(std::string_view name, std::string_view prefix)
+{
+    return name.size() >= prefix.size() && SameName(name.substr(0, prefix.size()), prefix);
+}
+
 IniFile IniFile::Load(const std::string& path)
 {
     return FromFile(path, {});

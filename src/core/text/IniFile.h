@@ -15,6 +15,8 @@ namespace tesk {
 // Section and key names as the files compare them: without regard to ASCII
 // case and surrounding blanks.
 bool SameIniName(std::string_view a, std::string_view b);
+// Whether a trimmed name begins with `prefix` compared that way.
+bool StartsWithIniName(std::string_view name, std::string_view prefix);
 
 // An INI file (tesk.ini, the profiles) kept as its lines, so that a change
 // touches only the line it concerns. The lines are views into the bytes
