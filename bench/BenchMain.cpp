@@ -28,8 +28,8 @@ const Target kTargets[] = {
      "WriteConfigWithFullProfiles/1000", 12},
     {"loading the three lists of a 1,000-entry profile / parsing it", "LoadListsOfLargeProfile/1000",
      "ParseLargeProfile", 3},
-    {"loading the three lists, 10,000 entries / 1,000", "LoadListsOfLargeProfile/10000",
-     "LoadListsOfLargeProfile/1000", 12},
+    {"loading the three lists, 10,000 entries / 1,000", "LoadListsOfLargeProfile/10000", "LoadListsOfLargeProfile/1000",
+     12},
     {"deleting its first binding / parsing and writing it once", "DeleteFirstBindingOfLargeProfile",
      "ParseAndWriteLargeProfile", 3},
 };

@@ -40,10 +40,10 @@ inline std::vector<std::string> ProfileLines(int entries)
     std::vector<std::string> lines{"[NumberOfSections]", "Aliases=" + n, "Bindings=" + n, "Settings=" + n};
     for (int i = 1; i <= entries; ++i) {
         const auto id = std::to_string(i);
-        lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
-                                   "AliasLines=1", "Aline1=+forward", "Checked=true", "[Bind" + id + "]",
-                                   "BindKey=K" + id, "BindValue=a" + id, "Checked=true", "[Setting" + id + "]",
-                                   "Setting=var" + id, "SettingValue=" + id});
+        lines.insert(lines.end(),
+                     {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id, "AliasLines=1",
+                      "Aline1=+forward", "Checked=true", "[Bind" + id + "]", "BindKey=K" + id, "BindValue=a" + id,
+                      "Checked=true", "[Setting" + id + "]", "Setting=var" + id, "SettingValue=" + id});
     }
     return lines;
 }

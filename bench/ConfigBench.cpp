@@ -1,10 +1,10 @@
 // Writing a config file with large profiles, and reading a large config file.
+#include "BenchSupport.h"
 #include "core/settings/ConfigReader.h"
 #include "core/settings/ConfigWriter.h"
-#include "core/text/Paths.h"
 #include "core/text/IniFile.h"
+#include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,11 +12,11 @@
 //                                 --toggle-collect='*ShowGamesPage*' (or
 //                                 '*ChooseGame*') it counts one step
 
+#include "BenchSupport.h"
+#include "SilentDesktop.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 #include "gui/app/TfrmTeskMain.h"
-#include "BenchSupport.h"
-#include "SilentDesktop.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -84,10 +84,7 @@ void WatchLists(QWidget& window, FrameWatch& watch)
 
 using Clock = std::chrono::steady_clock;
 
-double Since(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double Since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 // The two measured steps, each a function of its own for callgrind's
 // --toggle-collect.
@@ -141,9 +138,8 @@ double Median(std::vector<double> values)
 bool Target(const char* what, const std::vector<double>& big, const std::vector<double>& small)
 {
     const double ratio = Median(big) / Median(small);
-    std::printf("%s: %.1f ms with %d entries, %.1f ms with %d; ratio %.2f (at most 5) %s\n", what,
-                Median(big) * 1000, kBigEntries, Median(small) * 1000, kSmallEntries, ratio,
-                ratio <= 5 ? "met" : "MISSED");
+    std::printf("%s: %.1f ms with %d entries, %.1f ms with %d; ratio %.2f (at most 5) %s\n", what, Median(big) * 1000,
+                kBigEntries, Median(small) * 1000, kSmallEntries, ratio, ratio <= 5 ? "met" : "MISSED");
     return ratio <= 5;
 }
 

@@ -1,11 +1,11 @@
 // Loading the three check lists of a large profile, and deleting its first
 // binding, which moves every other binding down.
+#include "BenchSupport.h"
 #include "core/profiles/ProfileEntries.h"
 #include "core/profiles/ProfileFile.h"
-#include "core/text/Paths.h"
 #include "core/text/IniFile.h"
+#include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,9 +29,9 @@ std::vector<std::string> LargeProfile(int entries = kEntriesPerKind)
     for (int i = 1; i <= entries; ++i) {
         const auto id = std::to_string(i);
         lines.insert(lines.end(), {"[Alias" + id + "]", "DescriptiveName=Alias " + id, "AliasName=a" + id,
-                                   "AliasLines=2", "Aline1=+forward", "Aline2=wait", "Checked=true",
-                                   "[Bind" + id + "]", "BindKey=K" + id, "BindValue=a" + id, "Checked=true",
-                                   "[Setting" + id + "]", "Setting=var" + id, "SettingValue=" + id});
+                                   "AliasLines=2", "Aline1=+forward", "Aline2=wait", "Checked=true", "[Bind" + id + "]",
+                                   "BindKey=K" + id, "BindValue=a" + id, "Checked=true", "[Setting" + id + "]",
+                                   "Setting=var" + id, "SettingValue=" + id});
     }
     return lines;
 }

@@ -20,17 +20,17 @@
 //                                 50 unless told) and keeps it, for profiling
 //                                 "full" (run it with XDG_DATA_HOME=<dir>/data)
 
+#include "BenchSupport.h"
+#include "SilentDesktop.h"
 #include "core/settings/ConfigWriter.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmTeskMain.h"
-#include "BenchSupport.h"
-#include "SilentDesktop.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QLabel>
+#include <QMainWindow>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -184,7 +184,8 @@ T Median(std::vector<T> values)
 // machine; none without valgrind.
 std::optional<double> Instructions(const std::vector<std::string>& arguments, const std::string& world)
 {
-    std::string command = "cd '" + WorkDirectory(world) + "' && XDG_DATA_HOME='" + DataHome(world) + "' valgrind --tool=callgrind --callgrind-out-file=/dev/null";
+    std::string command = "cd '" + WorkDirectory(world) + "' && XDG_DATA_HOME='" + DataHome(world)
+                          + "' valgrind --tool=callgrind --callgrind-out-file=/dev/null";
     for (const std::string& argument : arguments)
         command += " '" + argument + "'";
     command += " 2>&1";

@@ -31,8 +31,7 @@ inline std::string_view AsText(const std::uint8_t* data, std::size_t size)
 // removed when the process ends normally.
 class ScratchDirectory {
 public:
-    ScratchDirectory()
-        : path_(std::filesystem::temp_directory_path() / ("tesk-fuzz-" + std::to_string(::getpid())))
+    ScratchDirectory() : path_(std::filesystem::temp_directory_path() / ("tesk-fuzz-" + std::to_string(::getpid())))
     {
         std::filesystem::create_directories(path_);
     }

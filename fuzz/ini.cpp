@@ -28,8 +28,9 @@ struct Name {
 // Names the program itself uses, in other letter cases as well, plus one that
 // no file has yet.
 const std::vector<Name> kProgramNames = {
-    {"NumberOfSections", "Aliases"}, {"numberofsections", "BINDINGS"}, {"Alias1", "DescriptiveName"},
-    {"Bind2", "checked"}, {"tesk", "configfile"}, {"New Section", "New Key"},
+    {"NumberOfSections", "Aliases"}, {"numberofsections", "BINDINGS"},
+    {"Alias1", "DescriptiveName"},   {"Bind2", "checked"},
+    {"tesk", "configfile"},          {"New Section", "New Key"},
 };
 constexpr std::size_t kMaxFileNames = 6;
 
@@ -41,10 +42,7 @@ std::string Upper(std::string text)
     return text;
 }
 
-std::pair<std::string, std::string> Identity(const Name& name)
-{
-    return {Upper(name.section), Upper(name.key)};
-}
+std::pair<std::string, std::string> Identity(const Name& name) { return {Upper(name.section), Upper(name.key)}; }
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -59,7 +57,7 @@ std::string_view Trimmed(std::string_view text)
 bool IsPlainName(std::string_view name)
 {
     return !name.empty() && name.find_first_of("[]=\r\n") == std::string_view::npos && name.front() != ';'
-        && Trimmed(name) == name;
+           && Trimmed(name) == name;
 }
 
 // Section and key names that the file seems to hold, found by a rough scan:

@@ -13,8 +13,8 @@ namespace {
 
 using tesk::ProfileLists;
 
-constexpr std::optional<tesk::ProfileList> ProfileLists::*kMembers[] = {
-    &ProfileLists::aliases, &ProfileLists::bindings, &ProfileLists::settings};
+constexpr std::optional<tesk::ProfileList> ProfileLists::*kMembers[] = {&ProfileLists::aliases, &ProfileLists::bindings,
+                                                                        &ProfileLists::settings};
 
 // The number of items a list of this kind must have, or nothing when its
 // count is refused.

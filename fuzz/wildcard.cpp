@@ -14,10 +14,7 @@ namespace {
 // The lookups compare at most this much; the reference is quadratic.
 constexpr std::size_t kReferenceLength = 255;
 
-char Upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // matches[t][p]: the last t characters of the text match the last p of the
 // pattern.

@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     }
     // Each dialog is saved by the desktop when it opens; the text editor is a
     // window of its own.
-    const char* openers[] = {"btnAddGame", "btnAddAlias", "btnAddBinding", "btnAddSetting",
+    const char* openers[] = {"btnAddGame", "btnAddAlias",   "btnAddBinding", "btnAddSetting",
                              "btnMapList", "btnServerList", "btnEditConfig"};
     for (const char* name : openers) {
         if (auto* button = window.findChild<QAbstractButton*>(name))

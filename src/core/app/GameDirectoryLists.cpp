@@ -57,10 +57,7 @@ std::string AsciiLower(std::string_view text)
     return lower;
 }
 
-bool IsHiddenEntry(std::string_view name)
-{
-    return !name.empty() && name.front() == '.';
-}
+bool IsHiddenEntry(std::string_view name) { return !name.empty() && name.front() == '.'; }
 
 bool HasDotFourthFromEnd(std::string_view name)
 {
@@ -122,9 +119,7 @@ std::vector<std::string> ReadListLines(const std::string& path)
 std::vector<std::string> ReadListEntries(const std::string& path)
 {
     std::vector<std::string> entries = ReadListLines(path);
-    std::erase_if(entries, [](const std::string& line) {
-        return line.find_first_not_of(" \t") == std::string::npos;
-    });
+    std::erase_if(entries, [](const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; });
     return entries;
 }
 

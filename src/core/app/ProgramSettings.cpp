@@ -27,10 +27,7 @@ std::string ConfigurationDirectory()
 
 } // namespace
 
-ProgramSettings::ProgramSettings(std::string path)
-    : path_(std::move(path))
-{
-}
+ProgramSettings::ProgramSettings(std::string path) : path_(std::move(path)) {}
 
 std::string ProgramSettings::DefaultPath()
 {
@@ -52,8 +49,7 @@ std::string ProgramSettings::ReadString(std::string_view section, std::string_vi
     }
 }
 
-bool ProgramSettings::ReadBool(std::string_view section, std::string_view key,
-                               bool defaultValue) const
+bool ProgramSettings::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
 {
     return ReadString(section, key, defaultValue ? kTrue : kFalse) == kTrue;
 }
@@ -82,8 +78,7 @@ void ProgramSettings::Update(Change change)
     }
 }
 
-void ProgramSettings::WriteString(std::string_view section, std::string_view key,
-                                  std::string_view value)
+void ProgramSettings::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     Update([&](IniFile& ini) { ini.WriteString(section, key, value); });
 }

@@ -18,8 +18,7 @@ public:
     const std::string& path() const { return path_; }
 
     // A missing or unreadable file reads as the defaults.
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // True exactly when the stored text is "true".
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 

@@ -3,7 +3,6 @@
 #include "core/app/GameDirectoryLists.h"
 #include "core/settings/SettingsTable.h"
 
-
 namespace tesk {
 namespace {
 

@@ -62,9 +62,6 @@ std::optional<KeyName> KeyNameOfButton(std::string_view control)
     return std::nullopt;
 }
 
-std::string KeyCaptureTitle(std::string_view name)
-{
-    return "Bind " + std::string(name) + " to Key:";
-}
+std::string KeyCaptureTitle(std::string_view name) { return "Bind " + std::string(name) + " to Key:"; }
 
 } // namespace tesk

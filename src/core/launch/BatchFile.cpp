@@ -28,8 +28,7 @@ std::string BatchDirectory(const std::string& batchPath)
     return directory.empty() ? CurrentDirectory() : directory;
 }
 
-void WriteBatchFile(const std::string& batchPath, const std::string& directory,
-                    const std::string& commandLine)
+void WriteBatchFile(const std::string& batchPath, const std::string& directory, const std::string& commandLine)
 {
     if (batchPath.empty())
         throw Error(FormatText(kCannotCreate, batchPath));

@@ -23,7 +23,6 @@ std::string BatchDirectory(const std::string& batchPath);
 // Replaces the batch file by its one line, ended by CR LF. The old file stays
 // as it was when that fails: throws Error("Cannot create file <path>"), also
 // for an empty path.
-void WriteBatchFile(const std::string& batchPath, const std::string& directory,
-                    const std::string& commandLine);
+void WriteBatchFile(const std::string& batchPath, const std::string& directory, const std::string& commandLine);
 
 } // namespace tesk

@@ -45,16 +45,14 @@ constexpr BatchRow kBatchRows[] = {
      nullptr},
     {"set deathMatch", [](SettingsModel& m, const std::string&) { m.SetChecked("rbDeathMatch", true); }, nullptr},
     {"set coop", [](SettingsModel& m, const std::string&) { m.SetChecked("rbCooperative", true); }, nullptr},
-    {"Load", [](SettingsModel& m, const std::string& v) { Choose(m, "rbLoadSavedGame", "cboSaveGames", v); },
-     nullptr},
+    {"Load", [](SettingsModel& m, const std::string& v) { Choose(m, "rbLoadSavedGame", "cboSaveGames", v); }, nullptr},
     {"connect", [](SettingsModel& m, const std::string& v) { Choose(m, "rbConnectToServer", "cboServerList", v); },
      nullptr},
 };
 
 } // namespace
 
-void ReadBatchFile(SettingsModel& model, TokenList& tokens, const std::string& directory,
-                   const std::string& fileName)
+void ReadBatchFile(SettingsModel& model, TokenList& tokens, const std::string& directory, const std::string& fileName)
 {
     const std::string path = JoinPath(directory, fileName);
     const auto text = ReadFileIfExists(path);

@@ -15,7 +15,6 @@ namespace tesk {
 // ignored) and every start option found there is set; a drop-down's text is
 // set with none of its entries selected. Throws Error naming the path when the
 // file cannot be read or created; the options are then unchanged.
-void ReadBatchFile(SettingsModel& model, TokenList& tokens, const std::string& directory,
-                   const std::string& fileName);
+void ReadBatchFile(SettingsModel& model, TokenList& tokens, const std::string& directory, const std::string& fileName);
 
 } // namespace tesk

@@ -10,8 +10,7 @@ namespace {
 
 // A drop-down's text counts only while one of its entries is picked: typed
 // text, or text read back from a batch file, may name nothing the game has.
-void AppendPicked(std::string& line, const SettingsModel& model, std::string_view combo,
-                  std::string_view option)
+void AppendPicked(std::string& line, const SettingsModel& model, std::string_view combo, std::string_view option)
 {
     if (model.SelectedIndex(combo) >= 0)
         line.append(option).append(model.SelectedText(combo));

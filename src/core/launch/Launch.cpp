@@ -89,7 +89,7 @@ bool NeedsQuotes(const std::string& word)
         return true;
     for (const char c : word) {
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-                        || std::string_view("+-_./:,@%=").find(c) != std::string_view::npos;
+                           || std::string_view("+-_./:,@%=").find(c) != std::string_view::npos;
         if (!plain)
             return true;
     }

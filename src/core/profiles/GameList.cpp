@@ -19,17 +19,14 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kLeftOutCandidates{".", "baseu2", "docs", "tesk"};
 
-bool IsBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 // A game name is one directory name: it must not lead the profile file
 // out of the profile directory.
 void CheckGameName(const std::string& name)
 {
     const bool valid = !name.empty() && name.find('/') == std::string::npos
-        && name.find(kPathSeparator) == std::string::npos && name.find('\0') == std::string::npos;
+                       && name.find(kPathSeparator) == std::string::npos && name.find('\0') == std::string::npos;
     if (!valid)
         throw Error(FormatText("'%s' is not a valid game name", name));
 }
@@ -46,7 +43,7 @@ bool IsWritableDirectory(const std::string& directory)
 {
     struct stat info {};
     return ::stat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0222) != 0
-        && ::access(directory.c_str(), W_OK | X_OK) == 0;
+           && ::access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
 Error CannotRename(const std::string& from, const std::string& to, const std::string& reason)
@@ -104,8 +101,8 @@ std::vector<std::string> ListGameCandidates(const std::string& gameDirectory)
     std::vector<std::string> candidates;
     for (const std::string& entry : ListDirectory(gameDirectory, "*.*")) {
         std::string name = AsciiLower(entry);
-        const bool leftOut = std::find(kLeftOutCandidates.begin(), kLeftOutCandidates.end(), name)
-                != kLeftOutCandidates.end()
+        const bool leftOut =
+            std::find(kLeftOutCandidates.begin(), kLeftOutCandidates.end(), name) != kLeftOutCandidates.end()
             || IsHiddenEntry(name) || HasDotFourthFromEnd(name);
         if (!leftOut)
             candidates.push_back(std::move(name));
@@ -152,10 +149,7 @@ AddGameResult AddGame(const std::string& profileDirectory, const std::string& na
     return AddGameResult::Created;
 }
 
-std::string DeleteGameQuestion(const std::string& name)
-{
-    return "Delete Game Setting for " + name + "?";
-}
+std::string DeleteGameQuestion(const std::string& name) { return "Delete Game Setting for " + name + "?"; }
 
 DeleteGameResult DeleteGame(const std::string& profileDirectory, const std::string& name)
 {

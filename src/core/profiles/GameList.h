@@ -34,13 +34,12 @@ std::string PickedGameName(const std::string& comboText);
 
 // "Use this Game": the selected game, else the first one; none for an empty
 // list.
-std::optional<std::string> GameToUse(const std::vector<std::string>& games,
-                                     std::optional<std::size_t> selected);
+std::optional<std::string> GameToUse(const std::vector<std::string>& games, std::optional<std::size_t> selected);
 
 enum class AddGameResult {
-    Restored,  // the backup became the profile again, entries and all
-    Kept,      // a profile of that name already existed and is used as it is
-    Created,   // a new profile with all three counts 0
+    Restored, // the backup became the profile again, entries and all
+    Kept,     // a profile of that name already existed and is used as it is
+    Created,  // a new profile with all three counts 0
 };
 
 // A name the game list cannot take: the global profile's name or one listed
@@ -56,8 +55,8 @@ AddGameResult AddGame(const std::string& profileDirectory, const std::string& na
 std::string DeleteGameQuestion(const std::string& name);
 
 enum class DeleteGameResult {
-    BackedUp,      // the profile is now the backup
-    ProfileGone,   // there was no profile left to back up
+    BackedUp,    // the profile is now the backup
+    ProfileGone, // there was no profile left to back up
 };
 
 // Moves the game's profile to its backup. When the backup already exists or

@@ -11,10 +11,7 @@ namespace {
 
 constexpr std::string_view kAliasLinesKey = "AliasLines";
 
-std::string AlineKey(std::size_t line)
-{
-    return "Aline" + std::to_string(line);
-}
+std::string AlineKey(std::size_t line) { return "Aline" + std::to_string(line); }
 
 std::optional<std::size_t> FindItemIgnoringCase(const std::vector<std::string>& items, const std::string& text)
 {
@@ -151,8 +148,7 @@ SettingEntry ReadSettingEntry(const std::string& path, std::size_t index)
 {
     const IniFile profile = IniFile::Load(path);
     const std::string section = EntrySection(ProfileEntryKind::Setting, index);
-    return SettingEntry{profile.ReadString(section, "Setting", ""),
-                        profile.ReadString(section, "SettingValue", "")};
+    return SettingEntry{profile.ReadString(section, "Setting", ""), profile.ReadString(section, "SettingValue", "")};
 }
 
 void WriteSettingEntry(const std::string& path, const EntryTarget& target, const SettingEntry& entry)
@@ -164,14 +160,10 @@ void WriteSettingEntry(const std::string& path, const EntryTarget& target, const
     profile.Save();
 }
 
-std::string DeleteEntryQuestion(const std::string& listText)
-{
-    return "Delete Alias " + listText + "?";
-}
+std::string DeleteEntryQuestion(const std::string& listText) { return "Delete Alias " + listText + "?"; }
 
 // Renaming the sections moves each entry whole, whatever keys it holds.
-void DeleteProfileEntry(const std::string& path, ProfileEntryKind kind, std::size_t index,
-                        const std::string& shownText)
+void DeleteProfileEntry(const std::string& path, ProfileEntryKind kind, std::size_t index, const std::string& shownText)
 {
     IniFile profile = IniFile::Load(path);
     const long long count = ReadEntryCount(profile, kind);

@@ -30,8 +30,7 @@ struct EntryTarget {
 // Throws unless list item `index` can be edited: ProfileChanged when it is
 // no longer shown as `shownText`, an Error naming the file and the entry
 // when it is an alias of more than kMaxAliasLines lines.
-void CheckEntryToEdit(const std::string& path, ProfileEntryKind kind, std::size_t index,
-                      const std::string& shownText);
+void CheckEntryToEdit(const std::string& path, ProfileEntryKind kind, std::size_t index, const std::string& shownText);
 
 struct AliasEntry {
     std::string descriptiveName;
@@ -56,8 +55,8 @@ void WriteAliasEntry(const std::string& path, const EntryTarget& target, const A
 // What the binding editor shows for an existing binding. The window's combo
 // lists aliasItems, the texts of the alias list.
 struct BindingEditorState {
-    std::string key;    // "BindKey"
-    std::string value;  // "BindValue" as stored
+    std::string key;   // "BindKey"
+    std::string value; // "BindValue" as stored
     // The combo item to select: the item equal, ignoring case, to the
     // descriptive name of the last alias whose alias name equals the value
     // with case. Without one, the combo's text is the value.
@@ -73,7 +72,7 @@ void WriteBindingEntry(const std::string& path, const EntryTarget& target, const
                        const std::string& comboText);
 
 struct SettingEntry {
-    std::string setting;  // the console variable
+    std::string setting; // the console variable
     std::string value;
 };
 // Both fields default to empty.

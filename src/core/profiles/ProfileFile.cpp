@@ -68,10 +68,7 @@ private:
 using EntryValues = std::array<std::optional<std::string_view>, 3>;
 using ItemTextFunction = std::string (*)(const EntryValues& values, AliasNames& aliases);
 
-std::string_view Shown(const std::optional<std::string_view>& value)
-{
-    return value.value_or(kNotLoaded);
-}
+std::string_view Shown(const std::optional<std::string_view>& value) { return value.value_or(kNotLoaded); }
 
 std::string PairText(std::string_view name, std::string_view value)
 {
@@ -80,10 +77,7 @@ std::string PairText(std::string_view name, std::string_view value)
     return text.append(name).append(" = ").append(value);
 }
 
-std::string AliasItemText(const EntryValues& values, AliasNames&)
-{
-    return std::string(Shown(values[0]));
-}
+std::string AliasItemText(const EntryValues& values, AliasNames&) { return std::string(Shown(values[0])); }
 
 // A bound alias is shown by its descriptive name.
 std::string BindingItemText(const EntryValues& values, AliasNames& aliases)
@@ -111,13 +105,9 @@ constexpr std::array<KindRow, 3> kKindRows{{
     {"Setting", "Settings", {"Setting", "SettingValue", "Checked"}, SettingItemText},
 }};
 
-const KindRow& Row(ProfileEntryKind kind)
-{
-    return kKindRows[static_cast<std::size_t>(kind)];
-}
+const KindRow& Row(ProfileEntryKind kind) { return kKindRows[static_cast<std::size_t>(kind)]; }
 
-constexpr std::array kListMembers{&ProfileLists::aliases, &ProfileLists::bindings,
-                                  &ProfileLists::settings};
+constexpr std::array kListMembers{&ProfileLists::aliases, &ProfileLists::bindings, &ProfileLists::settings};
 
 // Names the key and the file, so that the player knows what to mend.
 std::string CountKeyAndFile(const IniFile& profile, std::string_view key)
@@ -132,15 +122,9 @@ std::string TooManyEntries(const IniFile& profile, std::string_view key, std::st
 
 } // namespace
 
-std::string_view SectionPrefix(ProfileEntryKind kind)
-{
-    return Row(kind).prefix;
-}
+std::string_view SectionPrefix(ProfileEntryKind kind) { return Row(kind).prefix; }
 
-std::string_view CountKey(ProfileEntryKind kind)
-{
-    return Row(kind).countKey;
-}
+std::string_view CountKey(ProfileEntryKind kind) { return Row(kind).countKey; }
 
 std::string EntrySection(ProfileEntryKind kind, std::size_t index)
 {
@@ -179,8 +163,8 @@ long long ParseEntryCount(const IniFile& profile, ProfileEntryKind kind, const s
 // The aliases as bindings show them, their count read leniently.
 std::vector<ProfileAlias> ReadProfileAliases(const IniFile& profile, const EntrySections& sections)
 {
-    const long long count = LimitEntryCount(
-        profile, IniFile::IntegerValue(sections.CountText(ProfileEntryKind::Alias), 0));
+    const long long count =
+        LimitEntryCount(profile, IniFile::IntegerValue(sections.CountText(ProfileEntryKind::Alias), 0));
     std::vector<ProfileAlias> aliases;
     aliases.reserve(static_cast<std::size_t>(std::max(0LL, count)));
     constexpr std::array<std::string_view, 2> keys{"AliasName", "DescriptiveName"};
@@ -264,10 +248,7 @@ std::string EntrySections::CountText(ProfileEntryKind kind) const
     return std::string(value.value_or("0"));
 }
 
-long long EntrySections::Count(ProfileEntryKind kind) const
-{
-    return ParseEntryCount(profile_, kind, CountText(kind));
-}
+long long EntrySections::Count(ProfileEntryKind kind) const { return ParseEntryCount(profile_, kind, CountText(kind)); }
 
 std::vector<EntrySections::Lines> EntrySections::Entries(ProfileEntryKind kind, long long count) const
 {
@@ -304,20 +285,11 @@ ProfileList LoadEntryList(const IniFile& profile, ProfileEntryKind kind)
     return LoadEntryList(profile, EntrySections(profile), kind);
 }
 
-ProfileList LoadAliasList(const IniFile& profile)
-{
-    return LoadEntryList(profile, ProfileEntryKind::Alias);
-}
+ProfileList LoadAliasList(const IniFile& profile) { return LoadEntryList(profile, ProfileEntryKind::Alias); }
 
-ProfileList LoadBindingList(const IniFile& profile)
-{
-    return LoadEntryList(profile, ProfileEntryKind::Binding);
-}
+ProfileList LoadBindingList(const IniFile& profile) { return LoadEntryList(profile, ProfileEntryKind::Binding); }
 
-ProfileList LoadSettingList(const IniFile& profile)
-{
-    return LoadEntryList(profile, ProfileEntryKind::Setting);
-}
+ProfileList LoadSettingList(const IniFile& profile) { return LoadEntryList(profile, ProfileEntryKind::Setting); }
 
 void LoadProfileLists(const IniFile& profile, ProfileLists& lists)
 {

@@ -147,15 +147,14 @@ void CheckEntryCounts(const std::string& path);
 // Commands act on the file as it is now: each one first makes sure that the
 // entries it touches are still the ones the list shows (by their list
 // texts), else throws ProfileChanged.
-void CheckShownEntry(const IniFile& profile, ProfileEntryKind kind, std::size_t index,
-                     const std::string& shownText);
+void CheckShownEntry(const IniFile& profile, ProfileEntryKind kind, std::size_t index, const std::string& shownText);
 void CheckShownList(const IniFile& profile, ProfileEntryKind kind, const std::vector<std::string>& shownTexts);
 
 // Stores the check mark of list item `index`, shown as `shownText`, as key
 // "checked" ("true" or "false"). A failed save throws Error("Unable to
 // write to <path>") and leaves the file as it was.
-void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index,
-                     const std::string& shownText, bool checked);
+void StoreEntryCheck(const std::string& path, ProfileEntryKind kind, std::size_t index, const std::string& shownText,
+                     bool checked);
 // Stores the same check mark for every entry of the list shown as
 // `shownTexts`, in one save; an empty list writes nothing.
 void SelectAllEntries(const std::string& path, ProfileEntryKind kind, const std::vector<std::string>& shownTexts,

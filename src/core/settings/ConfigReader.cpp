@@ -80,8 +80,8 @@ constexpr ReadRow K(std::string_view command, std::string_view id)
     return {.lookup = Lookup::K, .key = command, .id = id, .missing = Empty, .fresh = HintText};
 }
 
-constexpr ReadRow Box(std::string_view key, std::string_view id, Rule rule, std::string_view value,
-                      Default missing, Default fresh)
+constexpr ReadRow Box(std::string_view key, std::string_view id, Rule rule, std::string_view value, Default missing,
+                      Default fresh)
 {
     return {.key = key, .rule = rule, .id = id, .extra = value, .missing = missing, .fresh = fresh};
 }
@@ -103,15 +103,24 @@ constexpr ReadRow Spin(std::string_view key, std::string_view id, long long fres
 
 constexpr ReadRow Bar(std::string_view key, std::string_view id, int perUnit, long long fallback)
 {
-    return {.key = key, .rule = Rule::TrackBar, .id = id, .perUnit = perUnit, .missing = Position(fallback),
+    return {.key = key,
+            .rule = Rule::TrackBar,
+            .id = id,
+            .perUnit = perUnit,
+            .missing = Position(fallback),
             .fresh = Position(fallback)};
 }
 
 constexpr ReadRow Message(std::string_view alias, std::string_view command, std::string_view textId,
                           std::string_view keyId)
 {
-    return {.key = alias, .rule = Rule::Message, .id = textId, .id2 = keyId, .extra = command,
-            .missing = ClearBoth, .fresh = Keep};
+    return {.key = alias,
+            .rule = Rule::Message,
+            .id = textId,
+            .id2 = keyId,
+            .extra = command,
+            .missing = ClearBoth,
+            .fresh = Keep};
 }
 
 constexpr ReadRow Limit(std::string_view key, std::string_view boxId, std::string_view numberId)
@@ -122,10 +131,16 @@ constexpr ReadRow Limit(std::string_view key, std::string_view boxId, std::strin
 constexpr ReadRow kRows[] = {
     P("set name", "txtPlayer", Empty, TextOf("Player")),
     {.key = "set skin", .rule = Rule::Skin, .id = "cboModel", .id2 = "cboSkin"},
-    {.key = "set hand", .rule = Rule::Radio, .extra = "rbRight|rbLeft|rbCenter", .missing = On("rbRight"),
+    {.key = "set hand",
+     .rule = Rule::Radio,
+     .extra = "rbRight|rbLeft|rbCenter",
+     .missing = On("rbRight"),
      .fresh = On("rbRight")},
-    {.key = "set crosshair", .rule = Rule::Radio, .extra = "rbCrossNone|rbCrossX|rbCrossDot|rbCrossAngle",
-     .missing = On("rbCrossX"), .fresh = On("rbCrossX")},
+    {.key = "set crosshair",
+     .rule = Rule::Radio,
+     .extra = "rbCrossNone|rbCrossX|rbCrossDot|rbCrossAngle",
+     .missing = On("rbCrossX"),
+     .fresh = On("rbCrossX")},
     P("set bob_pitch", "txtWalkPitch", TextOf("0.002"), HintText),
     P("set bob_roll", "txtWalkRoll", TextOf("0.002"), HintText),
     P("set bob_up", "txtBobStart", TextOf("0.005"), TextOf("0.005")),
@@ -139,9 +154,15 @@ constexpr ReadRow kRows[] = {
     Box("set cd_nocd", "cbxCdAudio", Rule::OnUnless, "1", On(), On()),
     Box("set s_initsound", "cbxSound", Rule::OnUnless, "0", On(), On()),
     Box("set s_primary", "cbxDPrimary", Rule::OffUnless, "1", Off(), Off()),
-    {.key = "set s_khz", .rule = Rule::SoundQuality, .id = "cboSndQuality", .missing = Item("Low"),
+    {.key = "set s_khz",
+     .rule = Rule::SoundQuality,
+     .id = "cboSndQuality",
+     .missing = Item("Low"),
      .fresh = Item("Low")},
-    {.key = "set s_mixahead", .rule = Rule::MixAhead, .id = "txtSndDelay", .missing = TextOf("0.2"),
+    {.key = "set s_mixahead",
+     .rule = Rule::MixAhead,
+     .id = "txtSndDelay",
+     .missing = TextOf("0.2"),
      .fresh = TextOf("0.2")},
     Box("set cl_footsteps", "cbxFootSteps", Rule::OnUnless, "0", On(), On()),
     Box("set s_loadas8bit", "cbx8Bit", Rule::OffUnless, "1", Off(), Off()),
@@ -246,8 +267,13 @@ constexpr ReadRow kRows[] = {
     Limit("Set TimeLimit", "cbxTimeLimit", "edtTimeLimit"),
     OneOrKeep("set Cheats", "cbxAllowCheats", Off()),
     OneOrKeep("Set Allow_download", "cbxAllowDownloads", Off()),
-    {.key = "Set Public", .rule = Rule::Public, .id = "cbxPublicServer", .id2 = "edtMasterServer",
-     .extra = "Set Master", .missing = Keep, .fresh = Off()},
+    {.key = "Set Public",
+     .rule = Rule::Public,
+     .id = "cbxPublicServer",
+     .id2 = "edtMasterServer",
+     .extra = "Set Master",
+     .missing = Keep,
+     .fresh = Off()},
     Spin("Set MaxClients", "edtMaxClients", 16),
     Spin("Set sv_MaxVelocity", "edtMaxVelocity", 2000),
     Spin("Set sv_Gravity", "edtGravity", 800),
@@ -360,7 +386,8 @@ long long NearestPosition(const Decimal& number, int perUnit)
         carry = product / 10;
     }
     long long nearest = whole * perUnit + carry;
-    const bool aboveHalf = !fraction.empty()
+    const bool aboveHalf =
+        !fraction.empty()
         && (fraction[0] > '5' || (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos));
     const bool half = !fraction.empty() && fraction[0] == '5' && !aboveHalf;
     if (aboveHalf || (half && nearest % 2 != 0))
@@ -368,10 +395,7 @@ long long NearestPosition(const Decimal& number, int perUnit)
     return number.negative ? -nearest : nearest;
 }
 
-char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -542,8 +566,7 @@ void ApplyNewSettings(SettingsModel& model)
         ApplyDefault(model, row, row.fresh);
 }
 
-void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& directory,
-                    const std::string& fileName)
+void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& directory, const std::string& fileName)
 {
     if (directory == kNewFileDirectory && fileName == kNewFileName) {
         ApplyNewSettings(model);

@@ -30,7 +30,6 @@ void ApplyNewSettings(SettingsModel& model);
 //
 // With kNewFileDirectory and kNewFileName it applies ApplyNewSettings and
 // leaves tokens alone: emptying them is the New command's own step.
-void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& directory,
-                    const std::string& fileName);
+void ReadConfigFile(SettingsModel& model, TokenList& tokens, const std::string& directory, const std::string& fileName);
 
 } // namespace tesk

@@ -75,8 +75,7 @@ constexpr auto kServer = IfChecked("cbxStartServer");
 
 constexpr LineRow ServerBox(std::string_view prefix, std::string_view offPrefix, std::string_view id)
 {
-    return {.prefix = prefix, .source = Source::Check, .id = id, .offPrefix = offPrefix,
-            .when = kServer};
+    return {.prefix = prefix, .source = Source::Check, .id = id, .offPrefix = offPrefix, .when = kServer};
 }
 
 constexpr LineRow Bind(std::string_view keyId, std::string_view command)
@@ -286,8 +285,8 @@ bool Holds(const SettingsModel& model, const Condition& condition)
 std::string ScaledDecimal(long long units, int decimals)
 {
     const bool negative = units < 0;
-    const auto magnitude = negative ? 0ULL - static_cast<unsigned long long>(units)
-                                    : static_cast<unsigned long long>(units);
+    const auto magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
     std::string digits = std::to_string(magnitude);
     const auto places = static_cast<std::size_t>(decimals);
     if (digits.size() <= places)

@@ -51,10 +51,7 @@ constexpr PairGroup kPairGroups[] = {
 
 // Each entry's keys are read in one pass through its lines; a check mark
 // counts only when it is exactly "true".
-bool IsChecked(const std::optional<std::string_view>& mark)
-{
-    return mark == "true";
-}
+bool IsChecked(const std::optional<std::string_view>& mark) { return mark == "true"; }
 
 // An alias over kMaxAliasLines counts as one without lines.
 std::size_t AliasLineCount(const std::optional<std::string_view>& count)

@@ -94,12 +94,13 @@ void SettingsModel::ResetToInitial()
     for (std::size_t i = 0; i < table.size(); ++i) {
         const SettingDef& def = table[i];
         State& state = states_[i];
-        state.text = def.kind == SettingKind::MaskedDecimal ? FitMaskedDecimal(def.initial, def.mask)
-                                                            : std::string(def.initial);
+        state.text =
+            def.kind == SettingKind::MaskedDecimal ? FitMaskedDecimal(def.initial, def.mask) : std::string(def.initial);
         state.on = def.initial == "1";
         long long position = 0;
         state.position = def.kind == SettingKind::TrackBar && ParseWholeNumber(def.initial, position)
-                             ? static_cast<int>(position) : 0;
+                             ? static_cast<int>(position)
+                             : 0;
         state.items = SplitItems(def.items);
         state.selected = -1;
         ++state.revision;

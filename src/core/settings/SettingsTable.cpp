@@ -66,6 +66,7 @@ constexpr std::array kFrames{
 
 // Rows stand in the order of the controls on their page, top to bottom and
 // left to right, grouped by frame.
+// clang-format off
 constexpr std::array kSettings{
     // Page "General"
     SettingDef{.id = "txtPlayer", .kind = K::Text, .page = P::General, .frame = "gbxPlayerInfo",
@@ -471,6 +472,7 @@ constexpr std::array kSettings{
     SettingDef{.id = "txtBatchFile", .kind = K::Text, .page = P::Lower, .caption = "Batch File", .path = true},
     SettingDef{.id = "txtU2Dir", .kind = K::Text, .page = P::Lower, .caption = "Ulvex2 Directory: ", .path = true},
 };
+// clang-format on
 
 template <typename Def, std::size_t N>
 std::unordered_map<std::string_view, const Def*> IndexById(const std::array<Def, N>& table)

@@ -49,23 +49,23 @@ struct FrameDef {
 };
 
 struct SettingDef {
-    std::string_view id = {};      // the control's name, the setting's identifier everywhere
+    std::string_view id = {}; // the control's name, the setting's identifier everywhere
     SettingKind kind = SettingKind::Text;
     Page page = Page::General;
     std::string_view frame = {};   // enclosing frame or radio group; empty when none
     std::string_view caption = {}; // caption of the control or of its label
     std::string_view initial = {}; // text; "1"/"0" for checks and radio members; number for spins and track bars
-    int minimum = 0;          // spins and track bars; a spin with minimum == maximum has no limits
+    int minimum = 0;               // spins and track bars; a spin with minimum == maximum has no limits
     int maximum = 0;
     int step = 1;
-    int maxLength = 0;        // longest text the user can type; 0: no limit
-    std::string_view mask = {};    // masked decimals: "9.999" or "9.9"
-    std::string_view items = {};   // combos with fixed items, separated by '|'
-    std::string_view hint = {};    // "default   (meaning)"; empty when none
+    int maxLength = 0;                 // longest text the user can type; 0: no limit
+    std::string_view mask = {};        // masked decimals: "9.999" or "9.9"
+    std::string_view items = {};       // combos with fixed items, separated by '|'
+    std::string_view hint = {};        // "default   (meaning)"; empty when none
     std::string_view captureName = {}; // key fields: the name in the key-capture title
-    long bit = 0;             // deathmatch flag boxes: the bit the box stands for
-    std::string_view labelHint = {}; // hint of the setting's own label, when it has one
-    bool path = false;        // the text names a file or directory of this system, not bytes of a game file
+    long bit = 0;                      // deathmatch flag boxes: the bit the box stands for
+    std::string_view labelHint = {};   // hint of the setting's own label, when it has one
+    bool path = false;                 // the text names a file or directory of this system, not bytes of a game file
 };
 
 std::span<const PageDef> PageTable();

@@ -16,10 +16,7 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view TrimBlanks(std::string_view text)
 {
@@ -39,10 +36,7 @@ std::string OneLine(std::string_view text)
     return line;
 }
 
-bool IsQuoted(std::string_view text)
-{
-    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
-}
+bool IsQuoted(std::string_view text) { return text.size() >= 2 && text.front() == '"' && text.back() == '"'; }
 
 std::optional<std::string_view> HeaderName(std::string_view line)
 {
@@ -87,8 +81,7 @@ std::string_view StoredValue(std::string_view line)
 std::string ValueText(std::string_view value)
 {
     std::string text = OneLine(value);
-    const bool strippable = !text.empty()
-        && (IsBlank(text.front()) || IsBlank(text.back()) || IsQuoted(text));
+    const bool strippable = !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()) || IsQuoted(text));
     return strippable ? '"' + text + '"' : text;
 }
 
@@ -141,25 +134,16 @@ std::size_t IniFile::FoldedHash::operator()(std::string_view name) const
     return hash;
 }
 
-bool IniFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const
-{
-    return SameIniName(a, b);
-}
+bool IniFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const { return SameIniName(a, b); }
 
-bool SameIniName(std::string_view a, std::string_view b)
-{
-    return SameName(TrimBlanks(a), TrimBlanks(b));
-}
+bool SameIniName(std::string_view a, std::string_view b) { return SameName(TrimBlanks(a), TrimBlanks(b)); }
 
 bool StartsWithIniName(std::string_view name, std::string_view prefix)
 {
     return name.size() >= prefix.size() && SameName(name.substr(0, prefix.size()), prefix);
 }
 
-IniFile IniFile::Load(const std::string& path)
-{
-    return FromFile(path, {});
-}
+IniFile IniFile::Load(const std::string& path) { return FromFile(path, {}); }
 
 IniFile IniFile::Parse(std::string_view text, std::string path)
 {
@@ -170,10 +154,7 @@ IniFile IniFile::Parse(std::string_view text, std::string path)
     return ini;
 }
 
-IniFile IniFile::LoadSection(const std::string& path, std::string_view section)
-{
-    return FromFile(path, section);
-}
+IniFile IniFile::LoadSection(const std::string& path, std::string_view section) { return FromFile(path, section); }
 
 IniFile IniFile::FromFile(const std::string& path, std::string_view onlySection)
 {
@@ -274,29 +255,21 @@ const std::string_view* IniFile::FindLine(std::string_view section, std::string_
     return found == index.end() ? nullptr : FindKey(sections_[found->second], key);
 }
 
-std::string IniFile::ReadString(std::string_view section, std::string_view key,
-                                std::string_view defaultValue) const
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     const std::string_view* line = FindLine(section, key);
     return std::string(line ? StoredValue(*line) : defaultValue);
 }
 
-long long IniFile::ReadInteger(std::string_view section, std::string_view key,
-                               long long defaultValue) const
+long long IniFile::ReadInteger(std::string_view section, std::string_view key, long long defaultValue) const
 {
     const std::string_view* line = FindLine(section, key);
     return line ? IntegerValue(StoredValue(*line), defaultValue) : defaultValue;
 }
 
-std::optional<std::string_view> IniFile::KeyOf(std::string_view line)
-{
-    return KeyName(line);
-}
+std::optional<std::string_view> IniFile::KeyOf(std::string_view line) { return KeyName(line); }
 
-std::string_view IniFile::ValueOf(std::string_view line)
-{
-    return StoredValue(line);
-}
+std::string_view IniFile::ValueOf(std::string_view line) { return StoredValue(line); }
 
 long long IniFile::IntegerValue(std::string_view value, long long defaultValue)
 {
@@ -319,20 +292,14 @@ void IniFile::ReadValues(std::span<const std::string_view> lines, std::span<cons
     }
 }
 
-bool IniFile::SectionExists(std::string_view section) const
-{
-    return SectionIndex().contains(section);
-}
+bool IniFile::SectionExists(std::string_view section) const { return SectionIndex().contains(section); }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const
 {
     return FindLine(section, key) != nullptr;
 }
 
-std::string_view IniFile::Keep(std::string text)
-{
-    return written_.emplace_back(std::move(text));
-}
+std::string_view IniFile::Keep(std::string text) { return written_.emplace_back(std::move(text)); }
 
 IniFile::Section& IniFile::SectionForWriting(std::string_view section)
 {
@@ -372,9 +339,8 @@ void IniFile::EraseSection(std::string_view section)
 {
     if (!SectionIndex().contains(section))
         return;
-    std::erase_if(sections_, [section](const Section& lines) {
-        return lines.named && FoldedEqual()(lines.name, section);
-    });
+    std::erase_if(sections_,
+                  [section](const Section& lines) { return lines.named && FoldedEqual()(lines.name, section); });
     indexed_ = false;
 }
 
@@ -412,9 +378,6 @@ std::string IniFile::Serialize() const
     return text;
 }
 
-void IniFile::Save() const
-{
-    WriteFileAtomically(path_, Serialize(), "Unable to write to %s");
-}
+void IniFile::Save() const { WriteFileAtomically(path_, Serialize(), "Unable to write to %s"); }
 
 } // namespace tesk

@@ -44,11 +44,9 @@ public:
 
     const std::string& path() const { return path_; }
 
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // The value as a whole decimal number, else the default.
-    long long ReadInteger(std::string_view section, std::string_view key,
-                          long long defaultValue) const;
+    long long ReadInteger(std::string_view section, std::string_view key, long long defaultValue) const;
     // The values of several keys (spelt without surrounding blanks) in the
     // lines of a section given by ForEachSection, found in one pass: each
     // the value ReadString gives, or none where the key is missing. The
@@ -106,8 +104,8 @@ private:
     // going through its lines; a section of many lines (an alias of
     // thousands) indexes its keys the first time one is looked up.
     struct Section {
-        bool named = false;        // false for the lines before the first header
-        std::string_view name;     // trimmed, as spelt
+        bool named = false;    // false for the lines before the first header
+        std::string_view name; // trimmed, as spelt
         std::string_view header;
         std::size_t first = 0;
         std::size_t count = 0;

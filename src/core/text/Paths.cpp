@@ -47,8 +47,7 @@ std::size_t LastDirectoryMark(const std::string& path)
 std::string TakeDrive([[maybe_unused]] std::string& path)
 {
 #ifdef _WIN32
-    const bool hasDrive = path.size() >= 2 && path[1] == ':'
-        && std::isalpha(static_cast<unsigned char>(path[0]));
+    const bool hasDrive = path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
     if (hasDrive) {
         std::string drive = path.substr(0, 2);
         path.erase(0, 2);
@@ -80,10 +79,7 @@ PathParts DirectoryParts(std::string directory)
     return parts;
 }
 
-char UpperCase(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The order of a Windows folder: names compared as upper case, byte by byte;
 // names that differ only in case keep a fixed order.
@@ -112,16 +108,13 @@ std::size_t LastSeparator(const std::string& path)
 PathParts SplitPath(const std::string& path)
 {
     const auto last = LastSeparator(path);
-    PathParts parts = last == std::string::npos ? DirectoryParts(CurrentDirectory())
-                                                : DirectoryParts(path.substr(0, last + 1));
+    PathParts parts =
+        last == std::string::npos ? DirectoryParts(CurrentDirectory()) : DirectoryParts(path.substr(0, last + 1));
     parts.name = path.substr(last + 1);
     return parts;
 }
 
-std::string DriveAndDirectory(const PathParts& parts)
-{
-    return parts.drive + parts.directory;
-}
+std::string DriveAndDirectory(const PathParts& parts) { return parts.drive + parts.directory; }
 
 std::string JoinPath(const std::string& directory, const std::string& name)
 {
@@ -137,8 +130,7 @@ std::string DirectoryPart(const std::string& path)
     const auto last = LastDirectoryMark(path);
     if (last == std::string::npos)
         return {};
-    const bool keepMark = last == 0 || !IsSeparator(path[last]) || path[last - 1] == ':'
-        || IsSeparator(path[last - 1]);
+    const bool keepMark = last == 0 || !IsSeparator(path[last]) || path[last - 1] == ':' || IsSeparator(path[last - 1]);
     return path.substr(0, keepMark ? last + 1 : last);
 }
 
@@ -173,9 +165,8 @@ void EnterDataDirectory()
 #ifndef _WIN32
     namespace fs = std::filesystem;
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    const fs::path base = dataHome && fs::path(dataHome).is_absolute()
-        ? fs::path(dataHome)
-        : fs::path(HomeDirectory()) / ".local" / "share";
+    const fs::path base = dataHome && fs::path(dataHome).is_absolute() ? fs::path(dataHome)
+                                                                       : fs::path(HomeDirectory()) / ".local" / "share";
     const fs::path directory = base / "tesk";
     std::error_code ec;
     fs::create_directories(directory, ec);

@@ -18,10 +18,7 @@ namespace tesk {
 
 namespace {
 
-Error CannotOpen(const std::string& path)
-{
-    return Error("Cannot open file " + path);
-}
+Error CannotOpen(const std::string& path) { return Error("Cannot open file " + path); }
 
 // Replacing a symbolic link must replace the file it names, not the link.
 std::string ResolveLinks(std::string path)
@@ -51,8 +48,8 @@ std::string DirectoryOf(const std::string& path)
 bool IsWritableDirectory(const std::string& directory)
 {
     struct stat info {};
-    return ::stat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode)
-        && (info.st_mode & 0222) != 0 && ::access(directory.c_str(), W_OK | X_OK) == 0;
+    return ::stat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0222) != 0
+           && ::access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
 struct Target {
@@ -66,8 +63,7 @@ std::optional<Target> InspectTarget(const std::string& path)
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return errno == ENOENT ? std::optional<Target>(Target{false, 0}) : std::nullopt;
-    const bool writable = S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0
-        && ::access(path.c_str(), W_OK) == 0;
+    const bool writable = S_ISREG(info.st_mode) && (info.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
     return writable ? std::optional<Target>(Target{true, info.st_mode & 07777}) : std::nullopt;
 }
 
@@ -257,14 +253,12 @@ std::vector<std::string> ReadTextLines(const std::string& path)
     return SplitLines(*bytes);
 }
 
-void WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
-                    const std::string& errorFormat)
+void WriteTextLines(const std::string& path, const std::vector<std::string>& lines, const std::string& errorFormat)
 {
     WriteFileAtomically(path, JoinCrlf(lines), errorFormat);
 }
 
-void WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         const std::string& errorFormat)
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const std::string& errorFormat)
 {
     const std::string target = ResolveLinks(path);
     const std::string directory = DirectoryOf(target);

@@ -62,7 +62,6 @@ void WriteTextLines(const std::string& path, const std::vector<std::string>& lin
 // file is left as it was and Error(errorFormat with %s = path) is thrown.
 // Temporary files that earlier writes of the same file left behind (their
 // writer was killed part way) are removed first.
-void WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         const std::string& errorFormat);
+void WriteFileAtomically(const std::string& path, std::string_view bytes, const std::string& errorFormat);
 
 } // namespace tesk

@@ -70,7 +70,7 @@ struct TransparentHash {
 
 struct LookupKeys::Tables {
     KeyTree tree;
-    std::unordered_map<std::string, int> prefixKeys; // a key → its group of keys equal but for letter case
+    std::unordered_map<std::string, int> prefixKeys;   // a key → its group of keys equal but for letter case
     std::unordered_map<std::string, int> prefixGroups; // upper-cased key → group
     std::unordered_map<std::string, int, TransparentHash, std::equal_to<>> commandTexts; // upper text inside the quotes
     std::unordered_map<std::string, int> commands;
@@ -99,8 +99,8 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
     for (const std::string_view command : commands) {
         // A command with wild cards can only match lines that hold its last
         // quoted piece: those lines are its candidates.
-        const std::string_view indexed = command.substr(command.rfind('*') == std::string_view::npos
-                                                            ? 0 : command.rfind('*') + 1);
+        const std::string_view indexed =
+            command.substr(command.rfind('*') == std::string_view::npos ? 0 : command.rfind('*') + 1);
         if (!IsPlainQuoted(indexed) || tables_->commands.count(std::string(command)))
             continue;
         const std::string inner = UpperText(indexed.substr(1, indexed.size() - 2));
@@ -115,7 +115,9 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
 LookupKeys::~LookupKeys() = default;
 
 TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
-    : tokens_(tokens), keys_(keys), prefixLines_(keys.tables_->prefixGroups.size()),
+    : tokens_(tokens),
+      keys_(keys),
+      prefixLines_(keys.tables_->prefixGroups.size()),
       commandLines_(keys.tables_->commandTexts.size())
 {
     const LookupKeys::Tables& tables = *keys.tables_;
@@ -138,9 +140,9 @@ TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
             if (close == std::string_view::npos)
                 break;
             const std::size_t length = close - open - 1;
-            const bool mayBeCommand =
-                length == 0 ? tables.commandTexts.count("") != 0
-                            : tables.commandStarts[static_cast<unsigned char>(Upper(line[open + 1]))];
+            const bool mayBeCommand = length == 0
+                                          ? tables.commandTexts.count("") != 0
+                                          : tables.commandStarts[static_cast<unsigned char>(Upper(line[open + 1]))];
             if (mayBeCommand && length <= tables.longestCommand) {
                 inner.assign(line.substr(open + 1, length));
                 std::transform(inner.begin(), inner.end(), inner.begin(), Upper);

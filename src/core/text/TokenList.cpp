@@ -8,15 +8,9 @@ namespace {
 
 constexpr std::size_t kMaxValueLength = 64;
 
-char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool IsBlankOrControl(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
+bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 std::string_view Trim(std::string_view text)
 {
@@ -27,10 +21,7 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-std::string_view LookupPart(const std::string& token)
-{
-    return std::string_view(token).substr(0, kMaxLookupLength);
-}
+std::string_view LookupPart(const std::string& token) { return std::string_view(token).substr(0, kMaxLookupLength); }
 
 bool HasWildcards(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
 
@@ -92,8 +83,7 @@ bool WildcardMatch(std::string_view text, std::string_view pattern)
         if (p < pattern.size() && pattern[p] == '*') {
             starAt = p++;
             starText = t;
-        } else if (p < pattern.size()
-                   && (pattern[p] == '?' || UpperAscii(pattern[p]) == UpperAscii(text[t]))) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || UpperAscii(pattern[p]) == UpperAscii(text[t]))) {
             ++p;
             ++t;
         } else if (starAt != std::string_view::npos) {

@@ -29,8 +29,7 @@ public:
         std::function<void(const QString&)> setStatusText;
     };
 
-    CommandContext(SettingsModel& model, TokenList& tokens, ProgramSettings& settings, Desktop& desktop,
-                   Window window);
+    CommandContext(SettingsModel& model, TokenList& tokens, ProgramSettings& settings, Desktop& desktop, Window window);
 
     SettingsModel& model() const { return model_; }
     TokenList& tokenList() const { return tokens_; }

@@ -51,16 +51,15 @@ void QtDesktop::ShowMessage(QWidget* parent, const QString& text)
 
 bool QtDesktop::Confirm(QWidget* parent, const QString& text)
 {
-    return QMessageBox::question(parent, QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return QMessageBox::question(parent, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 SaveChoice QtDesktop::AskToSave(QWidget* parent, const QString& text)
 {
     switch (QMessageBox::question(parent, QApplication::applicationName(), text,
-                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                  QMessageBox::Save)) {
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save: return SaveChoice::Save;
     case QMessageBox::Discard: return SaveChoice::Discard;
     default: return SaveChoice::Stay;
@@ -79,8 +78,7 @@ QString ExistingDirectory(const QString& path)
     return directory.exists() ? directory.path() : QDir::homePath();
 }
 
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                     QFileDialog::AcceptMode mode)
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title, ExistingDirectory(request.initialDirectory),
                        ToQtNameFilter(request.filter));

@@ -16,9 +16,9 @@ class QWidget;
 namespace tesk {
 
 struct FileDialogRequest {
-    QString title;            // empty: the toolkit's own title
+    QString title; // empty: the toolkit's own title
     QString initialDirectory;
-    QString filter;           // "description|pattern", e.g. "Config Files (*.cfg)|*.cfg"
+    QString filter; // "description|pattern", e.g. "Config Files (*.cfg)|*.cfg"
 };
 
 // The answers to "save first?": save, go on without saving, or stay.
@@ -60,8 +60,7 @@ public:
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     int ExecDialog(QDialog& dialog) override;
-    bool StartProgram(const QString& program, const QStringList& arguments,
-                      const QString& workingDirectory) override;
+    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
 };
 
 // "Config Files (*.cfg)|*.cfg" as the toolkit's name filter "Config Files (*.cfg)".

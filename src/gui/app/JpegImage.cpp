@@ -13,10 +13,7 @@ struct ErrorManager {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void JumpOnError(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
-}
+[[noreturn]] void JumpOnError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1); }
 
 void IgnoreMessage(j_common_ptr) {}
 
@@ -31,8 +28,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                   QImage::Format_RGB888);
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
     if (image.isNull())
         return false;
     while (info.output_scanline < info.output_height) {

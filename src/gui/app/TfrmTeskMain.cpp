@@ -8,8 +8,8 @@
 #include "gui/app/NoteColor.h"
 #include "gui/app/PictureButton.h"
 #include "gui/app/Resources.h"
-#include "gui/app/TfrmAbout.h"
 #include "gui/app/Text.h"
+#include "gui/app/TfrmAbout.h"
 #include "gui/auxwin/AuxCommands.h"
 #include "gui/keys/KeyCommands.h"
 #include "gui/keys/KeyConflictMarks.h"
@@ -17,8 +17,8 @@
 #include "gui/profiles/GamesPage.h"
 #include "gui/profiles/ProfileCommands.h"
 #include "gui/settings/ConfigCommands.h"
-#include "gui/settings/SettingsPages.h"
 #include "gui/settings/SettingWidgets.h"
+#include "gui/settings/SettingsPages.h"
 #include "gui/settings/SettingsView.h"
 
 #include <QApplication>
@@ -33,8 +33,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -160,9 +160,8 @@ void TfrmTeskMain::BuildWindow()
     status_->setObjectName(QStringLiteral("sbrCommonText"));
     statusBar()->addWidget(status_, 1);
 
-    profiles_ = new ProfileCommands(*context_, *findChild<GamesPage*>(), [this] {
-        BuildPage(*findChild<GamesPage*>());
-    });
+    profiles_ =
+        new ProfileCommands(*context_, *findChild<GamesPage*>(), [this] { BuildPage(*findChild<GamesPage*>()); });
     BuildMenu();
     ConnectCommands(*central);
 
@@ -304,10 +303,7 @@ void TfrmTeskMain::BuildPendingPage(int index)
 
 void TfrmTeskMain::BuildPage(QWidget& page) { BuildPendingPage(pages_->indexOf(&page)); }
 
-void TfrmTeskMain::FitWindowToPages()
-{
-    FitWindowTo(ClientNeeded(true).expandedTo(kDesignClientSize));
-}
+void TfrmTeskMain::FitWindowToPages() { FitWindowTo(ClientNeeded(true).expandedTo(kDesignClientSize)); }
 
 // The client area the window needs with the pages at the room they would
 // like (or, `wanted` false, the room they need), whatever the screen allows.
@@ -453,9 +449,8 @@ std::string TfrmTeskMain::StartupReadProgramSettings()
     const std::string batchFile = settings_.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat"));
     model_.SetText("txtBatchFile", batchFile);
     RunStartupStep([this] { settings_.WriteString("tesk", "batchfile", model_.Text("txtBatchFile")); });
-    model_.SetText("txtConfigFile",
-                   settings_.ReadString("tesk", "configfile",
-                                        JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
+    model_.SetText("txtConfigFile", settings_.ReadString("tesk", "configfile",
+                                                         JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
     model_.SetChecked("cbxSaveFilesonRun", settings_.ReadBool("tesk", "saveAllOnRun", true));
     model_.SetChecked("cbxCloseOnRun", settings_.ReadBool("tesk", "CloseOnExit", true));
     model_.SetChecked("cbxMinimize", settings_.ReadBool("tesk", "minimize", false));
@@ -476,7 +471,8 @@ void TfrmTeskMain::StartupFillLists(const std::string& gameDirectory)
         model_.SetItems("cboServerStartMap", std::move(maps));
     });
     RunStartupStep([&] { model_.SetItems("cboSaveGames", ListSavedGames(gameDirectory)); });
-    RunStartupStep([&] { model_.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
+    RunStartupStep(
+        [&] { model_.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
 }
 
 void TfrmTeskMain::Timer1Timer()
@@ -599,12 +595,9 @@ bool TfrmTeskMain::MayClose()
         return true;
     switch (desktop_.AskToSave(
         this, QStringLiteral("The settings have changed. Save them to the config file before closing?"))) {
-    case SaveChoice::Discard:
-        return true;
-    case SaveChoice::Stay:
-        return false;
-    case SaveChoice::Save:
-        break;
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Stay: return false;
+    case SaveChoice::Save: break;
     }
     // A save that failed or was cancelled leaves the changes unsaved.
     context_->RunCommand([this] { config_->SaveConfig1Click(); });

@@ -1,9 +1,9 @@
 #include "gui/auxwin/ListEditor.h"
 
 #include "core/app/GameDirectoryLists.h"
+#include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "core/settings/SettingsModel.h"
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Text.h"
@@ -11,15 +11,17 @@
 
 #include <QPlainTextEdit>
 
-#include <algorithm>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tesk {
 
 ListEditor::ListEditor(const CommandContext& context, const Design& design)
     : QDialog(&context.window(),
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      context_(context), fileName_(design.fileName), sample_(design.initialLines)
+      context_(context),
+      fileName_(design.fileName),
+      sample_(design.initialLines)
 {
     setObjectName(QString::fromLatin1(design.objectName));
     setWindowTitle(QString::fromLatin1(design.caption));
@@ -71,8 +73,8 @@ void ListEditor::reject()
 {
     const auto closeWithoutSaving = [this] {
         return context_.desktop().Confirm(
-            this, QStringLiteral("Close the %1 without saving? %2 stays as it was.")
-                      .arg(windowTitle(), ToQ(FilePath())));
+            this,
+            QStringLiteral("Close the %1 without saving? %2 stays as it was.").arg(windowTitle(), ToQ(FilePath())));
     };
     if (FormClose() || closeWithoutSaving())
         QDialog::reject();
@@ -95,8 +97,11 @@ void RefillKeepingChoice(SettingsModel& model, const char* id, std::vector<std::
 } // namespace
 
 TfrmMapList::TfrmMapList(const CommandContext& context)
-    : ListEditor(context, {"frmMapList", "Map List", "mmoMapList",
-                         {"Type Here to Add Maps.", "example:", "exMap \"My Map\""}, "maps.lst"})
+    : ListEditor(context, {"frmMapList",
+                           "Map List",
+                           "mmoMapList",
+                           {"Type Here to Add Maps.", "example:", "exMap \"My Map\""},
+                           "maps.lst"})
 {
     resize(230, 195);
 }
@@ -109,8 +114,11 @@ void TfrmMapList::Refill(const std::string& path)
 }
 
 TfrmServerList::TfrmServerList(const CommandContext& context)
-    : ListEditor(context, {"frmServerList", "Server List", "mmoServerList",
-                         {"Type Here to Add Servers.", "example:", "192.0.2.10:27910"}, "servers.txt"})
+    : ListEditor(context, {"frmServerList",
+                           "Server List",
+                           "mmoServerList",
+                           {"Type Here to Add Servers.", "example:", "192.0.2.10:27910"},
+                           "servers.txt"})
 {
     setFixedSize(222, 165);
 }

@@ -27,8 +27,7 @@ TfrmEdit* TfrmEdit::Open(const CommandContext& context, const std::string& path,
 
 TfrmEdit::TfrmEdit(const CommandContext& context, std::string path, const std::vector<std::string>& lines,
                    ReadBack readBack)
-    : QWidget(&context.window(), Qt::Window), context_(context),
-      readBack_(std::move(readBack)), path_(std::move(path))
+    : QWidget(&context.window(), Qt::Window), context_(context), readBack_(std::move(readBack)), path_(std::move(path))
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("frmEdit"));

@@ -35,8 +35,7 @@ public:
     static TfrmEdit* Open(const CommandContext& context, const std::string& path, const QString& caption,
                           ReadBack readBack);
 
-    TfrmEdit(const CommandContext& context, std::string path, const std::vector<std::string>& lines,
-             ReadBack readBack);
+    TfrmEdit(const CommandContext& context, std::string path, const std::vector<std::string>& lines, ReadBack readBack);
 
     const std::string& path() const { return path_; }
     bool changed() const { return changed_; }

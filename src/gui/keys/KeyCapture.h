@@ -20,7 +20,7 @@ using KeyUsers = std::function<std::vector<std::string>(const std::string& key)>
 // over parent, and returns the key it closed with: a key button's name, the
 // key pressed or typed in the box, or currentKey on Cancel. The caller puts
 // the result into its field in every case.
-std::string CaptureKey(Desktop& desktop, QWidget* parent, const std::string& name,
-                       const std::string& currentKey, KeyUsers users = {});
+std::string CaptureKey(Desktop& desktop, QWidget* parent, const std::string& name, const std::string& currentKey,
+                       KeyUsers users = {});
 
 } // namespace tesk

@@ -22,8 +22,8 @@ QPalette MarkedPalette(const QPalette& inherited)
     const QColor amber(255, 160, 0);
     constexpr double share = 0.4;
     const auto mix = [&](int own, int mark) { return static_cast<int>(own * (1 - share) + mark * share); };
-    palette.setColor(QPalette::Base,
-                     QColor(mix(base.red(), amber.red()), mix(base.green(), amber.green()), mix(base.blue(), amber.blue())));
+    palette.setColor(QPalette::Base, QColor(mix(base.red(), amber.red()), mix(base.green(), amber.green()),
+                                            mix(base.blue(), amber.blue())));
     return palette;
 }
 

@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringList>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStringList>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,13 +28,12 @@ struct Cell {
 };
 
 constexpr Cell kKeyCells[] = {
-    {"Esc", 0, 0, 2},    {"F1", 0, 3},       {"F2", 0, 4},           {"F3", 0, 5},          {"F4", 0, 6},
-    {"F5", 0, 7},        {"F6", 0, 8},       {"F7", 0, 9},           {"F8", 0, 10},         {"F9", 0, 11},
-    {"F10", 0, 12},      {"F11", 0, 13},     {"F12", 0, 14},         {"btnPause", 0, 18},
-    {"Tab", 1, 0, 2},    {"btnIns", 1, 16},  {"BtnHome", 1, 17},     {"btnPageUp", 1, 18},
-    {"RShift", 2, 0, 2}, {"btnDel", 2, 16},  {"btnEnd", 2, 17},      {"btnPageDown", 2, 18},
-    {"RCtrl", 3, 0, 2},  {"RAlt", 3, 3, 2},  {"Space", 3, 5, 7},     {"Enter", 3, 12, 3},
-    {"Up", 3, 17},       {"Left", 4, 16},    {"Down", 4, 17},        {"Right", 4, 18},
+    {"Esc", 0, 0, 2},    {"F1", 0, 3},           {"F2", 0, 4},         {"F3", 0, 5},        {"F4", 0, 6},
+    {"F5", 0, 7},        {"F6", 0, 8},           {"F7", 0, 9},         {"F8", 0, 10},       {"F9", 0, 11},
+    {"F10", 0, 12},      {"F11", 0, 13},         {"F12", 0, 14},       {"btnPause", 0, 18}, {"Tab", 1, 0, 2},
+    {"btnIns", 1, 16},   {"BtnHome", 1, 17},     {"btnPageUp", 1, 18}, {"RShift", 2, 0, 2}, {"btnDel", 2, 16},
+    {"btnEnd", 2, 17},   {"btnPageDown", 2, 18}, {"RCtrl", 3, 0, 2},   {"RAlt", 3, 3, 2},   {"Space", 3, 5, 7},
+    {"Enter", 3, 12, 3}, {"Up", 3, 17},          {"Left", 4, 16},      {"Down", 4, 17},     {"Right", 4, 18},
 };
 
 // The mouse buttons, from left to right, stand apart above their label.
@@ -47,16 +46,36 @@ struct PressedKey {
 };
 
 constexpr PressedKey kPressedKeys[] = {
-    {Qt::Key_F1, "F1"},          {Qt::Key_F2, "F2"},          {Qt::Key_F3, "F3"},
-    {Qt::Key_F4, "F4"},          {Qt::Key_F5, "F5"},          {Qt::Key_F6, "F6"},
-    {Qt::Key_F7, "F7"},          {Qt::Key_F8, "F8"},          {Qt::Key_F9, "F9"},
-    {Qt::Key_F10, "F10"},        {Qt::Key_F11, "F11"},        {Qt::Key_F12, "F12"},
-    {Qt::Key_Up, "Up"},          {Qt::Key_Down, "Down"},      {Qt::Key_Left, "Left"},
-    {Qt::Key_Right, "Right"},    {Qt::Key_Return, "Enter"},   {Qt::Key_Enter, "Enter"},
-    {Qt::Key_Tab, "Tab"},        {Qt::Key_Backtab, "Tab"},    {Qt::Key_Space, "Space"},
-    {Qt::Key_Shift, "RShift"},   {Qt::Key_Control, "RCtrl"},  {Qt::Key_Alt, "RAlt"},
-    {Qt::Key_Insert, "btnIns"},  {Qt::Key_Delete, "btnDel"},  {Qt::Key_Home, "BtnHome"},
-    {Qt::Key_End, "btnEnd"},     {Qt::Key_PageUp, "btnPageUp"}, {Qt::Key_PageDown, "btnPageDown"},
+    {Qt::Key_F1, "F1"},
+    {Qt::Key_F2, "F2"},
+    {Qt::Key_F3, "F3"},
+    {Qt::Key_F4, "F4"},
+    {Qt::Key_F5, "F5"},
+    {Qt::Key_F6, "F6"},
+    {Qt::Key_F7, "F7"},
+    {Qt::Key_F8, "F8"},
+    {Qt::Key_F9, "F9"},
+    {Qt::Key_F10, "F10"},
+    {Qt::Key_F11, "F11"},
+    {Qt::Key_F12, "F12"},
+    {Qt::Key_Up, "Up"},
+    {Qt::Key_Down, "Down"},
+    {Qt::Key_Left, "Left"},
+    {Qt::Key_Right, "Right"},
+    {Qt::Key_Return, "Enter"},
+    {Qt::Key_Enter, "Enter"},
+    {Qt::Key_Tab, "Tab"},
+    {Qt::Key_Backtab, "Tab"},
+    {Qt::Key_Space, "Space"},
+    {Qt::Key_Shift, "RShift"},
+    {Qt::Key_Control, "RCtrl"},
+    {Qt::Key_Alt, "RAlt"},
+    {Qt::Key_Insert, "btnIns"},
+    {Qt::Key_Delete, "btnDel"},
+    {Qt::Key_Home, "BtnHome"},
+    {Qt::Key_End, "btnEnd"},
+    {Qt::Key_PageUp, "btnPageUp"},
+    {Qt::Key_PageDown, "btnPageDown"},
     {Qt::Key_Pause, "btnPause"},
 };
 
@@ -77,15 +96,11 @@ constexpr int kKeyHeight = 24;
 QStyle::StandardPixmap ArrowPicture(KeyArrow arrow)
 {
     switch (arrow) {
-    case KeyArrow::Up:
-        return QStyle::SP_ArrowUp;
-    case KeyArrow::Down:
-        return QStyle::SP_ArrowDown;
-    case KeyArrow::Left:
-        return QStyle::SP_ArrowLeft;
+    case KeyArrow::Up: return QStyle::SP_ArrowUp;
+    case KeyArrow::Down: return QStyle::SP_ArrowDown;
+    case KeyArrow::Left: return QStyle::SP_ArrowLeft;
     case KeyArrow::Right:
-    case KeyArrow::None:
-        break;
+    case KeyArrow::None: break;
     }
     return QStyle::SP_ArrowRight;
 }

@@ -40,11 +40,15 @@ void LaunchCommands::SaveBatch1Click()
     context_.SetStatusText(QStringLiteral("Batch file Saved"));
 }
 
-void LaunchCommands::SpeedButton3Click() { context_.RunCommand([this] { SaveBatch1Click(); }); }
+void LaunchCommands::SpeedButton3Click()
+{
+    context_.RunCommand([this] { SaveBatch1Click(); });
+}
 
 void LaunchCommands::SaveBatchAs1Click()
 {
-    const auto chosen = context_.desktop().ChooseFileToSave(&context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToSave(
+        &context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
     const std::string path = PathFromQ(*chosen);
@@ -64,7 +68,8 @@ void LaunchCommands::SaveAll1Click()
 
 void LaunchCommands::OpenBatch1Click()
 {
-    const auto chosen = context_.desktop().ChooseFileToOpen(&context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
+    const auto chosen = context_.desktop().ChooseFileToOpen(
+        &context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
     const PathParts parts = SplitPath(PathFromQ(*chosen));
@@ -83,8 +88,7 @@ void LaunchCommands::ReadBatchInto(const std::string& path)
 
 ProgramStart LaunchCommands::PlanStart(const std::optional<std::string>& batchLine) const
 {
-    return PlanGameStart(context_.model(), batchLine,
-                         context_.programSettings().ReadString("tesk", kRunnerKey, ""));
+    return PlanGameStart(context_.model(), batchLine, context_.programSettings().ReadString("tesk", kRunnerKey, ""));
 }
 
 std::optional<std::string> LaunchCommands::UpcomingBatchLine() const
@@ -106,8 +110,9 @@ bool LaunchCommands::StartGame(bool runBatchFile)
     } catch (const std::exception& error) {
         problem = error.what();
     }
-    if (!problem && !context_.desktop().StartProgram(PathToQ(start.program), ToQList(start.arguments),
-                                                     PathToQ(start.workingDirectory)))
+    if (!problem
+        && !context_.desktop().StartProgram(PathToQ(start.program), ToQList(start.arguments),
+                                            PathToQ(start.workingDirectory)))
         problem = "The system cannot run " + start.program + ".";
     if (!problem)
         return true;

@@ -32,13 +32,13 @@ TfrmRunner::TfrmRunner(const std::string& runner, QWidget* parent) : QDialog(par
 {
     setObjectName(QStringLiteral("frmRunner"));
     setWindowTitle(QStringLiteral("Game Runner"));
-    auto* explanation = Named(
-        new QLabel(QStringLiteral("Ulvex 2 is a Windows program. On Linux it runs through a compatibility tool. "
-                                  "Enter the command that starts Windows programs, for example \"wine\": Run "
-                                  "then starts that command with the game and its options.\n\n"
-                                  "Leave the field empty to start the game directly."),
-                   this),
-        "lblRunner");
+    auto* explanation =
+        Named(new QLabel(QStringLiteral("Ulvex 2 is a Windows program. On Linux it runs through a compatibility tool. "
+                                        "Enter the command that starts Windows programs, for example \"wine\": Run "
+                                        "then starts that command with the game and its options.\n\n"
+                                        "Leave the field empty to start the game directly."),
+                         this),
+              "lblRunner");
     explanation->setWordWrap(true);
     edtRunner_ = Named(new QLineEdit(PathToQ(runner), this), "edtRunner");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -78,8 +78,8 @@ TfrmCommandLine::TfrmCommandLine(const ProgramStart& start, const std::string& b
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     Named(buttons->button(QDialogButtonBox::Close), "btnClose");
-    auto* copy = Named(buttons->addButton(QStringLiteral("Copy Command"), QDialogButtonBox::ActionRole),
-                       "btnCopyCommand");
+    auto* copy =
+        Named(buttons->addButton(QStringLiteral("Copy Command"), QDialogButtonBox::ActionRole), "btnCopyCommand");
     const QString command = PathToQ(CommandText(start));
     connect(copy, &QPushButton::clicked, this, [command] { QGuiApplication::clipboard()->setText(command); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

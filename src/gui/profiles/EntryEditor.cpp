@@ -7,10 +7,10 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QHBoxLayout>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -18,8 +18,8 @@
 
 namespace tesk {
 
-EntryEditor::EntryEditor(Desktop& desktop, const char* objectName, const QString& caption,
-                         const char* newFieldName, const QString& newFieldCaption, QWidget* parent)
+EntryEditor::EntryEditor(Desktop& desktop, const char* objectName, const QString& caption, const char* newFieldName,
+                         const QString& newFieldCaption, QWidget* parent)
     : QDialog(parent), desktop_(desktop)
 {
     setObjectName(QString::fromLatin1(objectName));
@@ -58,7 +58,10 @@ EntryEditorContext EntryEditor::Context() const
                               shownText_};
 }
 
-std::string EntryEditor::ProfileFile() const { return ProfilePath(CurrentDirectory(), PathFromQ(txtCurrentGame_->text())); }
+std::string EntryEditor::ProfileFile() const
+{
+    return ProfilePath(CurrentDirectory(), PathFromQ(txtCurrentGame_->text()));
+}
 
 EntryTarget EntryEditor::Target() const
 {

@@ -24,11 +24,11 @@ namespace tesk {
 class Desktop;
 
 struct EntryEditorContext {
-    std::size_t lineNumber = 0;     // the entry's list index, from 0
-    std::size_t numberOfLines = 0;  // the list's entry count
+    std::size_t lineNumber = 0;    // the entry's list index, from 0
+    std::size_t numberOfLines = 0; // the list's entry count
     bool isNew = true;
-    std::string profileName;        // "Global Aliases" or a game's name
-    std::string shownText;          // an edited entry's list text
+    std::string profileName; // "Global Aliases" or a game's name
+    std::string shownText;   // an edited entry's list text
 };
 
 class EntryEditor : public QDialog {
@@ -66,8 +66,7 @@ protected:
     QWidget* hiddenItems() const { return hiddenItems_; }
     // The one-line editors' layout: verb, subject, "to", value on one row,
     // then an optional note with OK and Cancel, then the hidden items.
-    void LayOutOneLine(const QString& verb, QWidget* subject, QWidget* value, QWidget* note,
-                       const QString& okCaption);
+    void LayOutOneLine(const QString& verb, QWidget* subject, QWidget* value, QWidget* note, const QString& okCaption);
 
     Desktop& desktop() { return desktop_; }
 

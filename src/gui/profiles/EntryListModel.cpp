@@ -30,7 +30,7 @@ std::vector<std::string> EntryListModel::Texts() const
 bool EntryListModel::AllChecked() const
 {
     return !entries_.empty()
-        && std::all_of(entries_.begin(), entries_.end(), [](const ProfileListItem& entry) { return entry.checked; });
+           && std::all_of(entries_.begin(), entries_.end(), [](const ProfileListItem& entry) { return entry.checked; });
 }
 
 void EntryListModel::SetChecked(int row, bool checked)
@@ -89,16 +89,13 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
         return {};
     const ProfileListItem& entry = entries_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Qt::DisplayRole:
-        return ToQ(entry.text);
-    case Qt::CheckStateRole:
-        return static_cast<int>(entry.checked ? Qt::Checked : Qt::Unchecked);
+    case Qt::DisplayRole: return ToQ(entry.text);
+    case Qt::CheckStateRole: return static_cast<int>(entry.checked ? Qt::Checked : Qt::Unchecked);
     case Qt::SizeHintRole:
         if (lastRowSize_ && index.row() == rowCount() - 1)
             return *lastRowSize_;
         break;
-    default:
-        break;
+    default: break;
     }
     return {};
 }

@@ -172,9 +172,9 @@ QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const c
     entries.list->setModel(entries.model);
     entries.list->setObjectName(QStringLiteral("cls") + pluralName);
     entries.add = NewPictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
-                                QStringLiteral("Add ") + kindName);
+                                   QStringLiteral("Add ") + kindName);
     entries.remove = NewPictureButton(qPrintable(QStringLiteral("btnDelete") + kindName), QStyle::SP_TrashIcon,
-                                   QStringLiteral("Delete ") + kindName);
+                                      QStringLiteral("Delete ") + kindName);
     entries.edit = new QPushButton(QStringLiteral("Edit ") + kindName);
     entries.edit->setObjectName(QStringLiteral("btnEdit") + kindName);
 

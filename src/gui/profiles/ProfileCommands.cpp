@@ -2,8 +2,8 @@
 
 #include "core/profiles/GameList.h"
 #include "core/profiles/ProfileEntries.h"
-#include "core/text/Paths.h"
 #include "core/settings/SettingsModel.h"
+#include "core/text/Paths.h"
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Text.h"
@@ -29,10 +29,7 @@ namespace tesk {
 namespace {
 
 // Profiles live in the working directory as it is when the command runs.
-std::string ProfileFileOf(const std::string& profileName)
-{
-    return ProfilePath(CurrentDirectory(), profileName);
-}
+std::string ProfileFileOf(const std::string& profileName) { return ProfilePath(CurrentDirectory(), profileName); }
 
 struct KindHandlers {
     void (ProfileCommands::*clickCheck)(int);
@@ -168,12 +165,9 @@ GamesPage::EntryList& ProfileCommands::Entries(ProfileEntryKind kind) const
 {
     GamesPage& page = Page();
     switch (kind) {
-    case ProfileEntryKind::Alias:
-        return page.aliases;
-    case ProfileEntryKind::Binding:
-        return page.bindings;
-    case ProfileEntryKind::Setting:
-        break;
+    case ProfileEntryKind::Alias: return page.aliases;
+    case ProfileEntryKind::Binding: return page.bindings;
+    case ProfileEntryKind::Setting: break;
     }
     return page.settings;
 }

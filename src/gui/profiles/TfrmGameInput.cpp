@@ -42,7 +42,8 @@ TfrmGameInput::TfrmGameInput(std::string gameDirectory, QWidget* parent)
     auto* game = Named(new QLabel(QStringLiteral("game"), this), "Label1");
     game->setBuddy(cboGames_);
     auto* note = WrappedLabel(
-        "Label3", QStringLiteral("Note:  This combo box has been provided to choose from games already installed on your system"),
+        "Label3",
+        QStringLiteral("Note:  This combo box has been provided to choose from games already installed on your system"),
         this);
     QPalette notePalette = note->palette();
     notePalette.setColor(QPalette::WindowText, NoteTextColor(notePalette));

@@ -12,8 +12,8 @@
 namespace tesk {
 
 TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
-    : EntryEditor(desktop, "frmTeskSetting", QStringLiteral("Setting"), "txtNewSetting",
-                  QStringLiteral("New Setting"), parent)
+    : EntryEditor(desktop, "frmTeskSetting", QStringLiteral("Setting"), "txtNewSetting", QStringLiteral("New Setting"),
+                  parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     txtSetting_ = Named(new KeyEdit(this), "txtSetting");

@@ -102,7 +102,10 @@ void ConfigCommands::New1Click()
     MarkSaved();
 }
 
-void ConfigCommands::SpeedButton1Click() { context_.RunCommand([this] { SaveConfig1Click(); }); }
+void ConfigCommands::SpeedButton1Click()
+{
+    context_.RunCommand([this] { SaveConfig1Click(); });
+}
 
 void ConfigCommands::ReadConfigInto(const std::string& path)
 {

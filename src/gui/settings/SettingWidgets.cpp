@@ -83,10 +83,7 @@ void TextSpinBox::stepBy(int steps)
     emit stepped();
 }
 
-QAbstractSpinBox::StepEnabled TextSpinBox::stepEnabled() const
-{
-    return StepUpEnabled | StepDownEnabled;
-}
+QAbstractSpinBox::StepEnabled TextSpinBox::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
 
 QValidator::State TextSpinBox::validate(QString& input, int& /*pos*/) const
 {

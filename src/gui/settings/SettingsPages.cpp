@@ -40,17 +40,12 @@ int TextWidth(const QWidget* widget, const char* sample)
 QWidget* Sized(QWidget* widget, const SettingDef& def)
 {
     switch (def.kind) {
-    case SettingKind::Key:
-        widget->setFixedWidth(TextWidth(widget, "RIGHTARROW") + 14);
-        break;
-    case SettingKind::MaskedDecimal:
-        widget->setFixedWidth(TextWidth(widget, "0.0000") + 14);
-        break;
+    case SettingKind::Key: widget->setFixedWidth(TextWidth(widget, "RIGHTARROW") + 14); break;
+    case SettingKind::MaskedDecimal: widget->setFixedWidth(TextWidth(widget, "0.0000") + 14); break;
     case SettingKind::Spin:
         widget->setFixedWidth(TextWidth(widget, def.maxLength > 0 && def.maxLength <= 3 ? "-000" : "-000000") + 34);
         break;
-    default:
-        break;
+    default: break;
     }
     return widget;
 }
@@ -71,10 +66,7 @@ QLabel* LabelFor(SettingsView& view, const char* id)
     return label;
 }
 
-QLabel* Text(const char* text)
-{
-    return new QLabel(QString::fromUtf8(text));
-}
+QLabel* Text(const char* text) { return new QLabel(QString::fromUtf8(text)); }
 
 QGroupBox* Group(SettingsView& view, const char* frameId, QLayout* layout)
 {
@@ -222,8 +214,8 @@ QWidget* PlayerDisplay(SettingsView& view)
 
     auto* gun = Row({Text("Gun Position "), LabelFor(view, "txtGunX"), W(view, "txtGunX"), LabelFor(view, "txtGunY"),
                      W(view, "txtGunY"), LabelFor(view, "txtGunZ"), W(view, "txtGunZ")});
-    auto* view2 = Row({LabelFor(view, "txtfov"), W(view, "txtfov"), W(view, "txtViewSize"),
-                       LabelFor(view, "txtViewSize")});
+    auto* view2 =
+        Row({LabelFor(view, "txtfov"), W(view, "txtfov"), W(view, "txtViewSize"), LabelFor(view, "txtViewSize")});
 
     auto* box = new QVBoxLayout;
     box->addWidget(Group(view, "gbxCrosshair", crosshair));
@@ -299,9 +291,8 @@ void BuildVideoSoundPage(QWidget* page, SettingsView& view)
 
 void BuildMenuCommPage(QWidget* page, SettingsView& view)
 {
-    auto* menu = KeyRows(view, {"txtToggleMenu", "txtHelp", "txtSaveGame", "txtLoadGame", "txtKeys",
-                                "txtStartServer", "txtQuickSave", "txtQuickLoad", "txtQuit", "txtScreenShot",
-                                "txtPause"});
+    auto* menu = KeyRows(view, {"txtToggleMenu", "txtHelp", "txtSaveGame", "txtLoadGame", "txtKeys", "txtStartServer",
+                                "txtQuickSave", "txtQuickLoad", "txtQuit", "txtScreenShot", "txtPause"});
     menu->setRowStretch(menu->rowCount(), 1);
 
     auto* console = KeyRows(view, {"txtToggleConsole"});
@@ -312,8 +303,8 @@ void BuildMenuCommPage(QWidget* page, SettingsView& view)
     }
     QGroupBox* consolePanel = Group(view, "pnlConsole", console);
 
-    auto* gestures = KeyRows(view, {"txtSalute", "txtTaunt", "txtFlipOff", "txtWave", "txtPoint", "txtTalk",
-                                    "txtScore"});
+    auto* gestures =
+        KeyRows(view, {"txtSalute", "txtTaunt", "txtFlipOff", "txtWave", "txtPoint", "txtTalk", "txtScore"});
     auto* middle = new QVBoxLayout;
     middle->addWidget(consolePanel);
     middle->addWidget(Group(view, "pnlGestures", gestures));
@@ -322,8 +313,11 @@ void BuildMenuCommPage(QWidget* page, SettingsView& view)
     auto* messages = new QGridLayout;
     messages->addWidget(Text("Key"), 0, 1);
     messages->addWidget(Text("Message"), 0, 2);
-    const char* pairs[][2] = {{"txtMsg1Key", "txtMsg1Msg"}, {"txtMsg2Key", "txtMsg2Msg"}, {"txtMsg3Key", "txtMsg3Msg"},
-                              {"txtMsg4Key", "txtMsg4Msg"}, {"txtMsg5Key", "txtMsg5Msg"}};
+    const char* pairs[][2] = {{"txtMsg1Key", "txtMsg1Msg"},
+                              {"txtMsg2Key", "txtMsg2Msg"},
+                              {"txtMsg3Key", "txtMsg3Msg"},
+                              {"txtMsg4Key", "txtMsg4Msg"},
+                              {"txtMsg5Key", "txtMsg5Msg"}};
     int row = 1;
     for (const auto& pair : pairs) {
         messages->addWidget(LabelFor(view, pair[0]), row, 0);
@@ -376,8 +370,8 @@ void BuildMovementPage(QWidget* page, SettingsView& view)
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(Group(view, "gbxPlayerMovement",
                             KeyRows(view, {"txtMoveForward", "txtMoveLeft", "txtMoveRight", "txtMoveBack"})));
-    bottom->addWidget(Group(view, "gbxStrafing",
-                            KeyRows(view, {"txtStrafe", "txtStrafeLeft", "txtStrafeRight", "txtStrafeSpeed"})));
+    bottom->addWidget(
+        Group(view, "gbxStrafing", KeyRows(view, {"txtStrafe", "txtStrafeLeft", "txtStrafeRight", "txtStrafeSpeed"})));
     bottom->addWidget(Group(view, "gbxRunning", running));
     bottom->addWidget(Group(view, "gbxClimbing", KeyRows(view, {"txtMoveUp", "txtMoveDown"})));
 
@@ -405,12 +399,12 @@ void BuildWeaponsPage(QWidget* page, SettingsView& view)
     top->addWidget(Picture("imgWeapons", 90, 104), 0, Qt::AlignTop);
 
     auto* items = new QHBoxLayout;
-    items->addWidget(Group(view, "gbxInventory",
-                           KeyRows(view, {"txtShowInventory", "txtUse", "txtDrop", "txtInventoryPrevious",
-                                          "txtInventoryNext"})));
+    items->addWidget(
+        Group(view, "gbxInventory",
+              KeyRows(view, {"txtShowInventory", "txtUse", "txtDrop", "txtInventoryPrevious", "txtInventoryNext"})));
     items->addWidget(Group(view, "gbxUseItem",
-                           KeyRows(view, {"txtEnvironmentSuit", "txtInvulnerability", "txtPowerShield",
-                                          "txtQuadDamage", "txtRebreather", "txtSilencer"})),
+                           KeyRows(view, {"txtEnvironmentSuit", "txtInvulnerability", "txtPowerShield", "txtQuadDamage",
+                                          "txtRebreather", "txtSilencer"})),
                      1);
 
     auto* right = new QVBoxLayout;

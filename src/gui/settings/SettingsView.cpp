@@ -121,20 +121,16 @@ QWidget* SettingsView::Create(const SettingDef& def, QWidget* parent)
             edit->setMaxLength(def.maxLength);
         return edit;
     }
-    case SettingKind::Key:
-        return new KeyEdit(parent);
-    case SettingKind::MaskedDecimal:
-        return new MaskedEdit(InputMaskFor(def.mask), kMaskBlank, parent);
+    case SettingKind::Key: return new KeyEdit(parent);
+    case SettingKind::MaskedDecimal: return new MaskedEdit(InputMaskFor(def.mask), kMaskBlank, parent);
     case SettingKind::Spin: {
         auto* spin = new TextSpinBox(model_, std::string(def.id), parent);
         if (def.maxLength > 0)
             spin->edit()->setMaxLength(def.maxLength);
         return spin;
     }
-    case SettingKind::Check:
-        return new QCheckBox(Caption(def.caption), parent);
-    case SettingKind::Radio:
-        return new QRadioButton(Caption(def.caption), parent);
+    case SettingKind::Check: return new QCheckBox(Caption(def.caption), parent);
+    case SettingKind::Radio: return new QRadioButton(Caption(def.caption), parent);
     case SettingKind::Combo: {
         auto* combo = new SettingCombo(parent);
         combo->setEditable(true);
@@ -163,10 +159,11 @@ void SettingsView::Connect(const SettingDef& def, QWidget* widget)
     switch (def.kind) {
     case SettingKind::Text:
     case SettingKind::Key:
-        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, row = &def, id](const QString& text) {
-            model_.SetText(id, Stored(*row, text));
-            StoreUserEdit(id);
-        });
+        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                [this, row = &def, id](const QString& text) {
+                    model_.SetText(id, Stored(*row, text));
+                    StoreUserEdit(id);
+                });
         break;
     case SettingKind::MaskedDecimal: {
         auto* edit = static_cast<QLineEdit*>(widget);
@@ -283,9 +280,7 @@ void SettingsView::Show(const Binding& binding)
         break;
     }
     case SettingKind::Check:
-    case SettingKind::Radio:
-        static_cast<QAbstractButton*>(widget)->setChecked(model_.Checked(def.id));
-        break;
+    case SettingKind::Radio: static_cast<QAbstractButton*>(widget)->setChecked(model_.Checked(def.id)); break;
     case SettingKind::Combo: {
         auto* combo = static_cast<QComboBox*>(widget);
         const QSignalBlocker editBlocker(combo->lineEdit());
@@ -294,9 +289,7 @@ void SettingsView::Show(const Binding& binding)
         combo->setEditText(ToQ(model_.Text(def.id)));
         break;
     }
-    case SettingKind::TrackBar:
-        static_cast<QSlider*>(widget)->setValue(model_.Position(def.id));
-        break;
+    case SettingKind::TrackBar: static_cast<QSlider*>(widget)->setValue(model_.Position(def.id)); break;
     }
 }
 

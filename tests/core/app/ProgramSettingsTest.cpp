@@ -15,13 +15,14 @@ using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-const std::string kIni = "; written by hand\n"
-                         "[Tesk]\n"
-                         "Path=/home/ann\n"
-                         "CloseOnExit=True\n"
-                         "\n"
-                         "[ulvex2]\n"
-                         "path=/home/ann/ulvex2\n";
+const std::string kIni =
+    "; written by hand\n"
+    "[Tesk]\n"
+    "Path=/home/ann\n"
+    "CloseOnExit=True\n"
+    "\n"
+    "[ulvex2]\n"
+    "path=/home/ann/ulvex2\n";
 
 TEST(ProgramSettings, ReadsDefaultsAndNamesWithoutRegardToCase)
 {
@@ -53,8 +54,7 @@ TEST(ProgramSettings, WritesOneKeyAndKeepsTheRest)
     EXPECT_TRUE(settings.ReadBool("tesk", "minimize", false));
 
     settings.EraseSection("TESK");
-    EXPECT_EQ(ReadFileBytes(settings.path()),
-              "; written by hand\r\n[ulvex2]\r\npath=/games/ulvex2\r\n");
+    EXPECT_EQ(ReadFileBytes(settings.path()), "; written by hand\r\n[ulvex2]\r\npath=/games/ulvex2\r\n");
 }
 
 TEST(ProgramSettings, CreatesItsDirectoryAndReportsAReadOnlyFile)

@@ -51,7 +51,10 @@ std::vector<Writer> Writers()
          true},
         {"profile check mark",
          [](const std::string& path) { StoreEntryCheck(path, ProfileEntryKind::Binding, 0, "x = didn't load", true); }},
-        {"list or edited text", [](const std::string& path) { WriteTextLines(path, {"exMap My Map", "base1"}); }},
+        {"list or edited text",
+         [](const std::string& path) {
+             WriteTextLines(path, {"exMap My Map", "base1"});
+         }},
     };
 }
 

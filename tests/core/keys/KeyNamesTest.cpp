@@ -23,9 +23,9 @@ TEST(KeyNamesTest, EveryButtonHasItsOwnControlAndKeyNameAndShowsSomething)
 TEST(KeyNamesTest, ButtonsGiveTheGamesKeyNames)
 {
     const std::pair<const char*, const char*> expected[] = {
-        {"Esc", "ESCAPE"},      {"RShift", "SHIFT"},     {"btnDel", "DEL"},      {"BtnHome", "HOME"},
-        {"btnPageUp", "PGUP"},  {"btnPageDown", "PGDN"}, {"btnPause", "PAUSE"},  {"F3", "F3"},
-        {"Up", "UPARROW"},      {"Right", "RIGHTARROW"}, {"RMCLick", "MOUSE1"},  {"CMClick", "MOUSE2"},
+        {"Esc", "ESCAPE"},     {"RShift", "SHIFT"},     {"btnDel", "DEL"},     {"BtnHome", "HOME"},
+        {"btnPageUp", "PGUP"}, {"btnPageDown", "PGDN"}, {"btnPause", "PAUSE"}, {"F3", "F3"},
+        {"Up", "UPARROW"},     {"Right", "RIGHTARROW"}, {"RMCLick", "MOUSE1"}, {"CMClick", "MOUSE2"},
         {"LMClick", "MOUSE3"},
     };
     for (const auto& [control, keyName] : expected) {

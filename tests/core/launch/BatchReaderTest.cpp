@@ -1,8 +1,8 @@
-#include "core/launch/BatchFile.h"
 #include "core/launch/BatchReader.h"
+#include "StartOptions.h"
+#include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
 #include "core/text/Error.h"
-#include "StartOptions.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +27,8 @@ std::string StartOptions(const SettingsModel& model)
     for (const char* id : {"cbxStartWithGame", "cbxDedicatedServer", "rbStartNewGame", "rbDeathMatch",
                            "rbLoadSavedGame", "rbConnectToServer"})
         state += std::string(id) + (model.Checked(id) ? "=1 " : "=0 ");
-    for (const char* id : {"txtCurrentGame", "cboServerStartMap", "cboClientStartMap", "cboSaveGames",
-                           "cboServerList", "txtConfigFile", "txtU2Dir"})
+    for (const char* id : {"txtCurrentGame", "cboServerStartMap", "cboClientStartMap", "cboSaveGames", "cboServerList",
+                           "txtConfigFile", "txtU2Dir"})
         state += std::string(id) + "=" + model.Text(id) + "|" + std::to_string(model.SelectedIndex(id)) + " ";
     return state;
 }
@@ -148,8 +148,7 @@ TEST_F(BatchReaderTest, MissingFileIsCreatedAndChangesNothing)
 TEST_F(BatchReaderTest, FileThatCannotBeCreatedOrReadIsAnErrorNamingIt)
 {
     const std::string before = StartOptions(model);
-    const auto expectError = [&](const std::string& directory, const std::string& name,
-                                 const std::string& message) {
+    const auto expectError = [&](const std::string& directory, const std::string& name, const std::string& message) {
         try {
             ReadBatchFile(model, tokens, directory, name);
             ADD_FAILURE() << "no error for " << name;

@@ -1,6 +1,6 @@
-#include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
 #include "StartOptions.h"
+#include "core/launch/BatchFile.h"
 
 #include <gtest/gtest.h>
 
@@ -80,8 +80,7 @@ TEST(BatchLineTest, ExecutableInTheGivenDirectory)
 
     // Save Batch names the batch file's own directory, Save Batch As the game's.
     const std::string batchPath = "/srv/batches/tesk.bat";
-    EXPECT_EQ(BatchLine(BatchDirectory(batchPath), " +exec config.cfg"),
-              "/srv/batches/ulvex2.exe  +exec config.cfg");
+    EXPECT_EQ(BatchLine(BatchDirectory(batchPath), " +exec config.cfg"), "/srv/batches/ulvex2.exe  +exec config.cfg");
     EXPECT_EQ(BatchDirectory("/tesk.bat"), "/");
     EXPECT_EQ(BatchDirectory("tesk.bat"), CurrentDirectory());
 }

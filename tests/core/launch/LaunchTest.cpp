@@ -1,8 +1,8 @@
+#include "core/launch/Launch.h"
+#include "StartOptions.h"
 #include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
-#include "core/launch/Launch.h"
 #include "core/text/Error.h"
-#include "StartOptions.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -45,8 +45,7 @@ int RunAndWait(const ProgramStart& start)
 // its working directory.
 class GameStub {
 public:
-    explicit GameStub(const std::string& gameName)
-        : game(JoinPath(dir.str(), gameName))
+    explicit GameStub(const std::string& gameName) : game(JoinPath(dir.str(), gameName))
     {
         WriteFileBytes(GameExecutablePath(game),
                        "#!/bin/sh\n"
@@ -96,7 +95,8 @@ TEST(PlanGameStartTest, TheBatchLineNamesTheGameWhosePathMayHoldBlanks)
     EXPECT_EQ(blanks.program, "/home/ann/My Games/ulvex2/ulvex2.exe");
     EXPECT_EQ(blanks.arguments, (Words{"+map", "exMap", "+exec", "config.cfg"}));
     // The name ends at a blank or the line's end, after a separator, in any case.
-    EXPECT_EQ(ParseBatchLine("/x/ulvex2.exe.old/a ulvex2.exe/ULVEX2.EXE").program, "/x/ulvex2.exe.old/a ulvex2.exe/ULVEX2.EXE");
+    EXPECT_EQ(ParseBatchLine("/x/ulvex2.exe.old/a ulvex2.exe/ULVEX2.EXE").program,
+              "/x/ulvex2.exe.old/a ulvex2.exe/ULVEX2.EXE");
     EXPECT_EQ(ParseBatchLine("  /x/myulvex2.exe +y").program, "/x/myulvex2.exe");
     // A hand-written line naming another program starts its first word.
     const BatchCommand other = ParseBatchLine("./start.sh +map  x ");
@@ -114,7 +114,7 @@ TEST(GameStartTest, NoValueReachesAShellOnEitherRoute)
     model.SetChecked("rbConnectToServer", true);
     Pick(model, "cboServerList", "1.2.3.4:27910 $(touch " + stub.dir.file("hit") + ")");
     const std::string expected = "[+connect]\n[1.2.3.4:27910]\n[$(touch]\n[" + stub.dir.file("hit")
-                               + ")]\n[+set]\n[game]\n[$HOME;*]\n[+exec]\n[config.cfg]\n";
+                                 + ")]\n[+set]\n[game]\n[$HOME;*]\n[+exec]\n[config.cfg]\n";
     const std::string cwd = std::filesystem::canonical(stub.game).string() + "\n";
 
     const ProgramStart direct = PlanGameStart(model, std::nullopt, "");

@@ -31,8 +31,8 @@ const std::string kMymod = "[NumberOfSections]\r\nAliases=1\r\n[Alias1]\r\nDescr
 TEST(GameList, ListsProfilesButTheGlobalOne)
 {
     TempDir dir;
-    for (const char* name : {"mymod.tesk", "Global Aliases.tesk", "global aliases.tesk", "OTHER.TESK",
-                             "readme.txt", "old.u2bk", "x.tesk.bak", ".hidden.tesk"})
+    for (const char* name : {"mymod.tesk", "Global Aliases.tesk", "global aliases.tesk", "OTHER.TESK", "readme.txt",
+                             "old.u2bk", "x.tesk.bak", ".hidden.tesk"})
         WriteFileBytes(dir.file(name), "");
     fs::create_directory(dir.file("folder.tesk"));
     EXPECT_EQ(Sorted(ListGames(dir.str())), (Names{"OTHER", "folder", "global aliases", "mymod"}));

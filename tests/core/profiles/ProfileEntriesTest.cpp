@@ -19,21 +19,19 @@ using Lines = std::vector<std::string>;
 
 const EntryTarget kNew{};
 
-EntryTarget Shown(std::size_t index, std::string text)
-{
-    return EntryTarget{false, index, std::move(text)};
-}
+EntryTarget Shown(std::size_t index, std::string text) { return EntryTarget{false, index, std::move(text)}; }
 
 std::string Read(const std::string& path, const std::string& section, const std::string& key)
 {
     return IniFile::Load(path).ReadString(section, key, "<missing>");
 }
 
-const std::string kThreeAliases = "[NumberOfSections]\nAliases=3\n"
-                                  "[Alias1]\nDescriptiveName=Fire\nAliasName=f\nChecked=true\n"
-                                  "[Alias2]\nDescriptiveName=Jump\nAliasName=j\nAliasLines=5\n"
-                                  "Aline1=a\nAline2=b\nAline3=c\nAline4=d\nAline5=e\n"
-                                  "[Alias3]\nDescriptiveName=Duck\nAliasName=d\nChecked=true\n";
+const std::string kThreeAliases =
+    "[NumberOfSections]\nAliases=3\n"
+    "[Alias1]\nDescriptiveName=Fire\nAliasName=f\nChecked=true\n"
+    "[Alias2]\nDescriptiveName=Jump\nAliasName=j\nAliasLines=5\n"
+    "Aline1=a\nAline2=b\nAline3=c\nAline4=d\nAline5=e\n"
+    "[Alias3]\nDescriptiveName=Duck\nAliasName=d\nChecked=true\n";
 
 TEST(AliasEditor, AddsAtTheEndAndEditsInPlace)
 {
@@ -67,9 +65,10 @@ TEST(AliasEditor, OpensWithDefaultsForMissingKeys)
 {
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
-    WriteFileBytes(path, "[Alias1]\nAliasName=x\nAliasLines=3\nAline1=one\nAline3=three\n"
-                         "[Alias2]\nDescriptiveName=Bad\nAliasLines=many\nAline1=hidden\n"
-                         "[Alias3]\nDescriptiveName=  padded \nDescription=text\nAline1=hidden\n");
+    WriteFileBytes(path,
+                   "[Alias1]\nAliasName=x\nAliasLines=3\nAline1=one\nAline3=three\n"
+                   "[Alias2]\nDescriptiveName=Bad\nAliasLines=many\nAline1=hidden\n"
+                   "[Alias3]\nDescriptiveName=  padded \nDescription=text\nAline1=hidden\n");
     const AliasEntry first = ReadAliasEntry(path, 0);
     EXPECT_EQ(first.descriptiveName, "No Name");
     EXPECT_EQ(first.lines, (Lines{"one", "", "three"}));
@@ -87,11 +86,12 @@ TEST(AliasEditor, OpensWithDefaultsForMissingKeys)
     EXPECT_EQ(padded.lines, Lines{"  say hi  "});
 }
 
-const std::string kRocketJump = "[NumberOfSections]\nAliases=3\nBindings=1\n"
-                                "[Alias1]\nDescriptiveName=Fire\nAliasName=+attack2\n"
-                                "[Alias2]\nDescriptiveName=Rocket jump\nAliasName=rj\n"
-                                "[Alias3]\nDescriptiveName=Rocket jump\nAliasName=rj2\n"
-                                "[Bind1]\nBindKey=MOUSE1\nBindValue=+attack2\nChecked=true\n";
+const std::string kRocketJump =
+    "[NumberOfSections]\nAliases=3\nBindings=1\n"
+    "[Alias1]\nDescriptiveName=Fire\nAliasName=+attack2\n"
+    "[Alias2]\nDescriptiveName=Rocket jump\nAliasName=rj\n"
+    "[Alias3]\nDescriptiveName=Rocket jump\nAliasName=rj2\n"
+    "[Bind1]\nBindKey=MOUSE1\nBindValue=+attack2\nChecked=true\n";
 
 TEST(BindingEditor, StoresTheAliasNameOfTheChosenDescriptiveName)
 {
@@ -125,11 +125,12 @@ TEST(BindingEditor, LastMatchingAliasDecidesTheSelection)
 {
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
-    WriteFileBytes(path, "[NumberOfSections]\nAliases=3\n"
-                         "[Alias1]\nDescriptiveName=One\nAliasName=x\n"
-                         "[Alias2]\nDescriptiveName=TWO\nAliasName=x\n"
-                         "[Alias3]\nDescriptiveName=Three\nAliasName=X\n"
-                         "[Bind1]\nBindKey=K\nBindValue=x\n");
+    WriteFileBytes(path,
+                   "[NumberOfSections]\nAliases=3\n"
+                   "[Alias1]\nDescriptiveName=One\nAliasName=x\n"
+                   "[Alias2]\nDescriptiveName=TWO\nAliasName=x\n"
+                   "[Alias3]\nDescriptiveName=Three\nAliasName=X\n"
+                   "[Bind1]\nBindKey=K\nBindValue=x\n");
     EXPECT_EQ(ReadBindingEntry(path, 0, {"One", "two", "Three"}).selectedAlias, std::optional<std::size_t>(1));
     EXPECT_EQ(ReadBindingEntry(path, 0, {"One", "Three"}).selectedAlias, std::nullopt)
         << "a last match missing from the combo selects nothing";
@@ -142,10 +143,11 @@ TEST(SettingEditor, EditKeepsCountAndCheckMarks)
 {
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
-    WriteFileBytes(path, "[NumberOfSections]\nSettings=3\n"
-                         "[Setting1]\nSetting=fov\nSettingValue=90\nChecked=true\n"
-                         "[Setting2]\nSetting=sensitivity\nSettingValue=3\nChecked=false\n"
-                         "[Setting3]\nSetting=name\nSettingValue=ann\nChecked=true\n");
+    WriteFileBytes(path,
+                   "[NumberOfSections]\nSettings=3\n"
+                   "[Setting1]\nSetting=fov\nSettingValue=90\nChecked=true\n"
+                   "[Setting2]\nSetting=sensitivity\nSettingValue=3\nChecked=false\n"
+                   "[Setting3]\nSetting=name\nSettingValue=ann\nChecked=true\n");
     EXPECT_EQ(ReadSettingEntry(path, 1).setting, "sensitivity");
     WriteSettingEntry(path, Shown(1, "sensitivity = 3"), SettingEntry{"sensitivity", "7"});
     EXPECT_EQ(Texts(LoadSettingList(IniFile::Load(path))), (Lines{"fov = 90", "sensitivity = 7", "name = ann"}));
@@ -158,11 +160,12 @@ TEST(SettingEditor, EditKeepsCountAndCheckMarks)
     EXPECT_EQ(ReadSettingEntry(path, 7).value, "");
 }
 
-const std::string kFourBindings = "[NumberOfSections]\nBindings=4\n"
-                                  "[Bind1]\nBindKey=B1\nBindValue=v1\nChecked=true\n"
-                                  "[Bind2]\nBindKey=B2\nBindValue=v2\nChecked=true\n"
-                                  "[Bind3]\nBindKey=B3\nBindValue=v3\nStray=old\n"
-                                  "[Bind4]\nBindKey=B4\nBindValue=v4\nChecked=true\n";
+const std::string kFourBindings =
+    "[NumberOfSections]\nBindings=4\n"
+    "[Bind1]\nBindKey=B1\nBindValue=v1\nChecked=true\n"
+    "[Bind2]\nBindKey=B2\nBindValue=v2\nChecked=true\n"
+    "[Bind3]\nBindKey=B3\nBindValue=v3\nStray=old\n"
+    "[Bind4]\nBindKey=B4\nBindValue=v4\nChecked=true\n";
 
 TEST(DeleteProfileEntry, MovesFollowingEntriesDownWithTheirCheckMarks)
 {
@@ -218,8 +221,7 @@ TEST(DeleteProfileEntry, StaleOrUnwritableDeletesChangeNothing)
     ::chmod(path.c_str(), 0444);
     EXPECT_EQ(testing::ErrorOf([&] { DeleteProfileEntry(path, ProfileEntryKind::Binding, 1, "B2 = v2"); }),
               "Unable to write to " + path);
-    EXPECT_EQ(testing::ErrorOf([&] { WriteAliasEntry(path, kNew, AliasEntry{}); }),
-              "Unable to write to " + path);
+    EXPECT_EQ(testing::ErrorOf([&] { WriteAliasEntry(path, kNew, AliasEntry{}); }), "Unable to write to " + path);
     EXPECT_EQ(ReadFileBytes(path), kFourBindings);
 }
 
@@ -227,17 +229,20 @@ TEST(DeleteProfileEntry, SectionsStayInPlaceAndTheLastOnlyIsErased)
 {
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
-    WriteFileBytes(path, "[NumberOfSections]\r\nSettings=3\r\n"
-                         "[Setting1]\r\nSetting=fov\r\nSettingValue=90\r\n"
-                         "[Setting2]\r\nSetting=name\r\nSettingValue=ann\r\n"
-                         "[Setting3]\r\nSetting=rate\r\nSettingValue=25000\r\n");
+    WriteFileBytes(path,
+                   "[NumberOfSections]\r\nSettings=3\r\n"
+                   "[Setting1]\r\nSetting=fov\r\nSettingValue=90\r\n"
+                   "[Setting2]\r\nSetting=name\r\nSettingValue=ann\r\n"
+                   "[Setting3]\r\nSetting=rate\r\nSettingValue=25000\r\n");
     DeleteProfileEntry(path, ProfileEntryKind::Setting, 0, "fov = 90");
-    EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nSettings=2\r\n"
-                                   "[Setting1]\r\nSetting=name\r\nSettingValue=ann\r\n"
-                                   "[Setting2]\r\nSetting=rate\r\nSettingValue=25000\r\n");
+    EXPECT_EQ(ReadFileBytes(path),
+              "[NumberOfSections]\r\nSettings=2\r\n"
+              "[Setting1]\r\nSetting=name\r\nSettingValue=ann\r\n"
+              "[Setting2]\r\nSetting=rate\r\nSettingValue=25000\r\n");
     DeleteProfileEntry(path, ProfileEntryKind::Setting, 1, "rate = 25000");
-    EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nSettings=1\r\n"
-                                   "[Setting1]\r\nSetting=name\r\nSettingValue=ann\r\n");
+    EXPECT_EQ(ReadFileBytes(path),
+              "[NumberOfSections]\r\nSettings=1\r\n"
+              "[Setting1]\r\nSetting=name\r\nSettingValue=ann\r\n");
     DeleteProfileEntry(path, ProfileEntryKind::Setting, 0, "name = ann");
     EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nSettings=0\r\n");
 }
@@ -248,8 +253,9 @@ TEST(AddProfileEntry, NumbersFromTheFileAndStartsFromAnEmptySection)
 {
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
-    WriteFileBytes(path, "[NumberOfSections]\nSettings=1\n[Setting1]\nSetting=fov\nSettingValue=90\n"
-                         "[Setting2]\nSetting=old\nChecked=true\n");
+    WriteFileBytes(path,
+                   "[NumberOfSections]\nSettings=1\n[Setting1]\nSetting=fov\nSettingValue=90\n"
+                   "[Setting2]\nSetting=old\nChecked=true\n");
     WriteSettingEntry(path, kNew, SettingEntry{"gamma", "1"});
     WriteSettingEntry(path, kNew, SettingEntry{"name", "Ann"});
     const IniFile profile = IniFile::Load(path);
@@ -263,9 +269,10 @@ TEST(AliasLines, OneLimitForEveryReaderAndWriter)
 {
     TempDir dir;
     const std::string path = dir.file("mymod.tesk");
-    WriteFileBytes(path, "[NumberOfSections]\r\nAliases=3\r\n[Alias1]\r\nDescriptiveName=Gone\r\n"
-                         "[Alias2]\r\nDescriptiveName=Long\r\nAliasLines=300000\r\nAline1=a\r\nAline2=b\r\n"
-                         "[Alias3]\r\nDescriptiveName=Plain\r\nAliasLines=10000\r\nChecked=true\r\n");
+    WriteFileBytes(path,
+                   "[NumberOfSections]\r\nAliases=3\r\n[Alias1]\r\nDescriptiveName=Gone\r\n"
+                   "[Alias2]\r\nDescriptiveName=Long\r\nAliasLines=300000\r\nAline1=a\r\nAline2=b\r\n"
+                   "[Alias3]\r\nDescriptiveName=Plain\r\nAliasLines=10000\r\nChecked=true\r\n");
     const std::string message = "Alias2 of " + path + " has 300000 lines; an alias holds at most 10000 (AliasLines)";
     EXPECT_EQ(testing::ErrorOf([&] { ReadAliasEntry(path, 1); }), message);
     EXPECT_EQ(testing::ErrorOf([&] { CheckEntryToEdit(path, ProfileEntryKind::Alias, 1, "Long"); }), message);
@@ -273,9 +280,10 @@ TEST(AliasLines, OneLimitForEveryReaderAndWriter)
     EXPECT_THROW(WriteAliasEntry(path, kNew, AliasEntry{"Big", "b", "", Lines(10001, "x")}), Error);
 
     DeleteProfileEntry(path, ProfileEntryKind::Alias, 0, "Gone");
-    EXPECT_EQ(ReadFileBytes(path), "[NumberOfSections]\r\nAliases=2\r\n"
-                                   "[Alias1]\r\nDescriptiveName=Long\r\nAliasLines=300000\r\nAline1=a\r\nAline2=b\r\n"
-                                   "[Alias2]\r\nDescriptiveName=Plain\r\nAliasLines=10000\r\nChecked=true\r\n");
+    EXPECT_EQ(ReadFileBytes(path),
+              "[NumberOfSections]\r\nAliases=2\r\n"
+              "[Alias1]\r\nDescriptiveName=Long\r\nAliasLines=300000\r\nAline1=a\r\nAline2=b\r\n"
+              "[Alias2]\r\nDescriptiveName=Plain\r\nAliasLines=10000\r\nChecked=true\r\n");
 }
 
 } // namespace

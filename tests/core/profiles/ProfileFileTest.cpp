@@ -28,9 +28,10 @@ TEST(ProfileFile, PathsAndSectionsFollowTheKinds)
 
 TEST(ProfileFile, BindingsShowTheAliasTheyRun)
 {
-    const std::string head = "[NumberOfSections]\nAliases=2\nBindings=1\n"
-                             "[Alias1]\nAliasName=jump\nDescriptiveName=Jump\n"
-                             "[Bind1]\nBindKey=MOUSE1\nBindValue=+attack\n";
+    const std::string head =
+        "[NumberOfSections]\nAliases=2\nBindings=1\n"
+        "[Alias1]\nAliasName=jump\nDescriptiveName=Jump\n"
+        "[Bind1]\nBindKey=MOUSE1\nBindValue=+attack\n";
     const auto fire = IniFile::Parse(head + "[Alias2]\nAliasName=+attack\nDescriptiveName=Fire\n");
     EXPECT_EQ(Texts(LoadBindingList(fire)), std::vector<std::string>{"MOUSE1 = Fire"});
 
@@ -87,11 +88,12 @@ TEST(ProfileFile, ListsFindTheSectionsALookupFinds)
 // chain exactly as the small case does.
 TEST(ProfileFile, BindingsUnderHugeCountsLoad)
 {
-    const auto profile = IniFile::Parse("[NumberOfSections]\nAliases=300000\nBindings=5000\n"
-                                        "[Alias1]\nAliasName=didn't load\nDescriptiveName=x\n"
-                                        "[Alias3]\nAliasName=Fire\nDescriptiveName=never\n"
-                                        "[Alias7]\nAliasName=x\nDescriptiveName=Fire\n"
-                                        "[Bind2]\nBindKey=MOUSE1\nBindValue=x\n");
+    const auto profile = IniFile::Parse(
+        "[NumberOfSections]\nAliases=300000\nBindings=5000\n"
+        "[Alias1]\nAliasName=didn't load\nDescriptiveName=x\n"
+        "[Alias3]\nAliasName=Fire\nDescriptiveName=never\n"
+        "[Alias7]\nAliasName=x\nDescriptiveName=Fire\n"
+        "[Bind2]\nBindKey=MOUSE1\nBindValue=x\n");
     const ProfileList bindings = LoadBindingList(profile);
 
     ASSERT_EQ(bindings.size(), 5000U);
@@ -112,8 +114,7 @@ TEST(ProfileFile, ListsReadOnlyCountedSectionsAndDefaultsForMissingOnes)
     EXPECT_EQ(Texts(LoadAliasList(profile)), (std::vector<std::string>{"Fire", "Jump"}));
     EXPECT_EQ(Checks(LoadAliasList(profile)), (std::vector<bool>{true, false})) << "only \"true\" checks";
     EXPECT_EQ(Texts(LoadBindingList(profile)), std::vector<std::string>{"didn't load = didn't load"});
-    EXPECT_EQ(Texts(LoadSettingList(profile)),
-              (std::vector<std::string>{"fov = 90", "didn't load = didn't load"}));
+    EXPECT_EQ(Texts(LoadSettingList(profile)), (std::vector<std::string>{"fov = 90", "didn't load = didn't load"}));
     EXPECT_EQ(Checks(LoadSettingList(profile)), (std::vector<bool>{true, false}));
 
     const auto none = IniFile::Parse("[NumberOfSections]\nAliases=-3\nBindings= 0 \n");
@@ -130,8 +131,10 @@ TEST(ProfileFile, ListsReadOnlyCountedSectionsAndDefaultsForMissingOnes)
 
 TEST(ProfileFile, BadCountStopsTheLoadWithTheLoadedListsKept)
 {
-    const auto profile = IniFile::Parse("[NumberOfSections]\nAliases=1\nBindings=two\nSettings=1\n"
-                                        "[Alias1]\nDescriptiveName=Fire\n", "p.tesk");
+    const auto profile = IniFile::Parse(
+        "[NumberOfSections]\nAliases=1\nBindings=two\nSettings=1\n"
+        "[Alias1]\nDescriptiveName=Fire\n",
+        "p.tesk");
     const std::string two = "'two' is not a valid integer value (\"Bindings\" under [NumberOfSections] in p.tesk)";
     EXPECT_EQ(ErrorOf([&] { LoadBindingList(profile); }), two);
 
@@ -156,16 +159,18 @@ TEST(ProfileFile, CheckMarksAreStoredAsCheckedInTheirOwnSection)
 {
     TempDir dir;
     const std::string global = ProfilePath(dir.str(), "Global Aliases");
-    const std::string text = "[NumberOfSections]\r\nBindings=2\r\n"
-                             "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
-                             "[Bind2]\r\nBindKey=F2\r\nChecked=True\r\n";
+    const std::string text =
+        "[NumberOfSections]\r\nBindings=2\r\n"
+        "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
+        "[Bind2]\r\nBindKey=F2\r\nChecked=True\r\n";
     WriteFileBytes(global, text);
     EXPECT_FALSE(LoadBindingList(IniFile::Load(global))[1].checked);
 
     StoreEntryCheck(global, ProfileEntryKind::Binding, 1, "F2 = didn't load", true);
-    EXPECT_EQ(ReadFileBytes(global), "[NumberOfSections]\r\nBindings=2\r\n"
-                                     "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
-                                     "[Bind2]\r\nBindKey=F2\r\nChecked=true\r\n");
+    EXPECT_EQ(ReadFileBytes(global),
+              "[NumberOfSections]\r\nBindings=2\r\n"
+              "[Bind1]\r\nBindKey=F1\r\nChecked=true\r\n"
+              "[Bind2]\r\nBindKey=F2\r\nChecked=true\r\n");
     StoreEntryCheck(global, ProfileEntryKind::Binding, 1, "F2 = didn't load", false);
     EXPECT_EQ(Checks(LoadBindingList(IniFile::Load(global))), (std::vector<bool>{true, false}));
 

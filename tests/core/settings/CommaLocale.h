@@ -12,8 +12,8 @@ namespace tesk::testing {
 class CommaLocale {
 public:
     CommaLocale()
-        : savedC_(std::setlocale(LC_ALL, nullptr))
-        , savedCpp_(std::locale::global(std::locale(std::locale::classic(), new CommaPunct)))
+        : savedC_(std::setlocale(LC_ALL, nullptr)),
+          savedCpp_(std::locale::global(std::locale(std::locale::classic(), new CommaPunct)))
     {
         for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "nl_NL.UTF-8"})
             if (std::setlocale(LC_ALL, name)) {

@@ -177,16 +177,24 @@ TEST_F(ConfigReaderTest, NumbersGoToTheNearestPositionWithHalvesToEven)
         const char* id;
         int position;
     } cases[] = {
-        {"set s_volume \"0.5\"", "barVolume", 20},    {"set s_volume \"1\"", "barVolume", 40},
-        {"set s_volume \"2\"", "barVolume", 40},      {"set s_volume \"-1\"", "barVolume", 0},
-        {"set s_volume \"0.0125\"", "barVolume", 0},  {"set s_volume \"1e300\"", "barVolume", 40},
-        {"set vid_gamma \"1\"", "barGamma", 4},       {"set vid_gamma \"0.1\"", "barGamma", 1},
-        {"set vid_gamma \"+2.625\"", "barGamma", 10}, {"set sensitivity \"2.5\"", "barSensitivity", 2},
+        {"set s_volume \"0.5\"", "barVolume", 20},
+        {"set s_volume \"1\"", "barVolume", 40},
+        {"set s_volume \"2\"", "barVolume", 40},
+        {"set s_volume \"-1\"", "barVolume", 0},
+        {"set s_volume \"0.0125\"", "barVolume", 0},
+        {"set s_volume \"1e300\"", "barVolume", 40},
+        {"set vid_gamma \"1\"", "barGamma", 4},
+        {"set vid_gamma \"0.1\"", "barGamma", 1},
+        {"set vid_gamma \"+2.625\"", "barGamma", 10},
+        {"set sensitivity \"2.5\"", "barSensitivity", 2},
         {"set sensitivity \"3.5\"", "barSensitivity", 4},
-        {"set s_volume \"0.0375\"", "barVolume", 2},   {"set s_volume \"2.5E-2\"", "barVolume", 1},
-        {"set s_volume \"0.037499999\"", "barVolume", 1}, {"set s_volume \"1e-99999999999999999999\"", "barVolume", 0},
+        {"set s_volume \"0.0375\"", "barVolume", 2},
+        {"set s_volume \"2.5E-2\"", "barVolume", 1},
+        {"set s_volume \"0.037499999\"", "barVolume", 1},
+        {"set s_volume \"1e-99999999999999999999\"", "barVolume", 0},
         {"set s_volume \"0.03750000000000000000001\"", "barVolume", 2},
-        {"set vid_gamma \"0.375\"", "barGamma", 2},    {"set vid_gamma \"0.625\"", "barGamma", 2},
+        {"set vid_gamma \"0.375\"", "barGamma", 2},
+        {"set vid_gamma \"0.625\"", "barGamma", 2},
     };
     for (const auto& c : cases) {
         Read({c.line});
@@ -401,22 +409,26 @@ void SetEverythingReadable(SettingsModel& model)
             model.SetText(def.id, "K" + std::to_string(++n));
     model.SetText("txtMouseForward", "MOUSE2");
     const std::pair<const char*, const char*> texts[] = {
-        {"txtPlayer", "Ann Slayer"}, {"txtWalkPitch", "1.234"}, {"txtWalkRoll", " . 1 "}, {"txtBobStart", "0.007"},
-        {"txtRunPitch", "9.999"}, {"txtRunRoll", "0.5"}, {"txtGunX", "-3"}, {"txtGunY", "4"}, {"txtGunZ", "10"},
-        {"txtfov", "110"}, {"txtViewSize", "80"}, {"txtSndDelay", "0.5"}, {"txtConsoleSpeed", "7"},
-        {"txtConNotifyTime", "9"}, {"txtMsg1Msg", "hello"}, {"txtMsg3Msg", ""}, {"txtMsg5Msg", "gg wp"},
-        {"txtStrafeSpeed", "300"}, {"txtRunSpeed", "350"}, {"edtTimeOut", "60"}, {"edtMaxPackets", "30"},
-        {"txtRate", "9000"}, {"edtServerName", "Arena"}, {"edtServerPassword", "pw"}, {"edtFragLimit", "50"},
-        {"edtTimeLimit", "30"}, {"edtMasterServer", "10.0.0.1:27900"}, {"edtMaxClients", "8"},
-        {"edtMaxVelocity", "3000"}, {"edtGravity", "400"}, {"edtClientTimeOut", "200"},
+        {"txtPlayer", "Ann Slayer"}, {"txtWalkPitch", "1.234"},  {"txtWalkRoll", " . 1 "},
+        {"txtBobStart", "0.007"},    {"txtRunPitch", "9.999"},   {"txtRunRoll", "0.5"},
+        {"txtGunX", "-3"},           {"txtGunY", "4"},           {"txtGunZ", "10"},
+        {"txtfov", "110"},           {"txtViewSize", "80"},      {"txtSndDelay", "0.5"},
+        {"txtConsoleSpeed", "7"},    {"txtConNotifyTime", "9"},  {"txtMsg1Msg", "hello"},
+        {"txtMsg3Msg", ""},          {"txtMsg5Msg", "gg wp"},    {"txtStrafeSpeed", "300"},
+        {"txtRunSpeed", "350"},      {"edtTimeOut", "60"},       {"edtMaxPackets", "30"},
+        {"txtRate", "9000"},         {"edtServerName", "Arena"}, {"edtServerPassword", "pw"},
+        {"edtFragLimit", "50"},      {"edtTimeLimit", "30"},     {"edtMasterServer", "10.0.0.1:27900"},
+        {"edtMaxClients", "8"},      {"edtMaxVelocity", "3000"}, {"edtGravity", "400"},
+        {"edtClientTimeOut", "200"},
     };
     for (const auto& [id, text] : texts)
         model.SetText(id, text);
-    for (const char* id : {"rbLeft", "rbCrossDot", "cbxDPrimary", "cbxWaveOnly", "cbxShowSnd", "cbxTestSnd",
-                           "cbxFullScreen", "cbxStippleAlpha", "cbxLookSpring", "cbxLookStrafe", "cbxMouseLook",
-                           "cbxAlwaysRun", "cbxEmptyWeapons", "cbxDisplayMissed", "cbxDisplayMapStats",
-                           "cbxDisplayLatInfo", "cbxNoWinTab", "cbxFixedTime", "cbxAllowCheats", "cbxAllowDownloads",
-                           "cbxPublicServer", "cbxNoHealth", "cbxQuadDrop", "cbxStartServer"})
+    for (const char* id : {"rbLeft",          "rbCrossDot",       "cbxDPrimary",        "cbxWaveOnly",
+                           "cbxShowSnd",      "cbxTestSnd",       "cbxFullScreen",      "cbxStippleAlpha",
+                           "cbxLookSpring",   "cbxLookStrafe",    "cbxMouseLook",       "cbxAlwaysRun",
+                           "cbxEmptyWeapons", "cbxDisplayMissed", "cbxDisplayMapStats", "cbxDisplayLatInfo",
+                           "cbxNoWinTab",     "cbxFixedTime",     "cbxAllowCheats",     "cbxAllowDownloads",
+                           "cbxPublicServer", "cbxNoHealth",      "cbxQuadDrop",        "cbxStartServer"})
         model.SetChecked(id, true);
     for (const char* id : {"cbxCdAudio", "cbxSound", "cbxFootSteps", "cbxUseMouse", "cbxVisibleWeapons",
                            "cbxPredictServer", "cbxCtfTechPowerups"})

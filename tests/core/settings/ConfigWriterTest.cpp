@@ -209,12 +209,12 @@ TEST_F(ConfigWriterTest, FileBeginsWithPlayerAndDisplayLines)
 
     const auto lines = Lines();
     const std::vector<std::string> begin(lines.begin(), lines.begin() + 19);
-    EXPECT_EQ(begin, (std::vector<std::string>{
-                         "//Player Info", "set name \"Player\"", "set skin \"male/grunt\"", "set hand \"0\"", "",
-                         "//Player Display", "set crosshair \"0\"", "set bob_pitch \"0.005\"",
-                         "set bob_roll \"0.002\"", "set bob_up \"0.000\"", "set run_pitch \"0.002\"",
-                         "set run_roll \"0.005\"", "set gun_x \"0\"", "set gun_y \"0\"", "set gun_z \"0\"",
-                         "set fov \"90\"", "set viewscreen \"100\"", "", "//Sound"}));
+    EXPECT_EQ(begin,
+              (std::vector<std::string>{
+                  "//Player Info", "set name \"Player\"", "set skin \"male/grunt\"", "set hand \"0\"", "",
+                  "//Player Display", "set crosshair \"0\"", "set bob_pitch \"0.005\"", "set bob_roll \"0.002\"",
+                  "set bob_up \"0.000\"", "set run_pitch \"0.002\"", "set run_roll \"0.005\"", "set gun_x \"0\"",
+                  "set gun_y \"0\"", "set gun_z \"0\"", "set fov \"90\"", "set viewscreen \"100\"", "", "//Sound"}));
 }
 
 TEST_F(ConfigWriterTest, BindingsAndMessagesNeedAKeyAndBlanksCountAsOne)
@@ -335,11 +335,10 @@ TEST_F(ConfigWriterTest, ServerVariablesOnlyWhenStartingAServer)
     model.SetText("edtMasterServer", "");
     EXPECT_EQ(Block("//Server Settings"),
               (std::vector<std::string>{"Set FragLimit \"0\"", "Set TimeLimit \"15\"", "Set HostName \"noname\"",
-                                        "Set Password \"s3cret\"",
-                                        "Set Dedicated \"0\"", "set Cheats \"1\"", "Set Allow_Download \"0\"",
-                                        "Set Public \"1\"", "Set Master \"\"", "Set MaxClients \"16\"",
-                                        "Set sv_MaxVelocity \"2000\"", "Set sv_Gravity \"800\"", "Set timeout \"125\"",
-                                        "Set dmFlags \"16\""}));
+                                        "Set Password \"s3cret\"", "Set Dedicated \"0\"", "set Cheats \"1\"",
+                                        "Set Allow_Download \"0\"", "Set Public \"1\"", "Set Master \"\"",
+                                        "Set MaxClients \"16\"", "Set sv_MaxVelocity \"2000\"",
+                                        "Set sv_Gravity \"800\"", "Set timeout \"125\"", "Set dmFlags \"16\""}));
 
     model.SetChecked("cbxPublicServer", false);
     model.SetChecked("cbxAllowCheats", false);

@@ -63,12 +63,10 @@ TEST_F(ProfileStretchTest, GlobalEntriesAreWrittenWhenCheckedExactlyTrue)
             "[Setting1]\r\nchecked=false\r\nSetting=never\r\nSettingValue=1\r\n"
             "[Setting2]\r\nchecked=true\r\nSetting=cl_maxfps\r\nSettingValue=say \"hi\"\r\n");
 
-    EXPECT_EQ(Stretch(), (Lines{"", "//--Aliases--",
-                                "//....Unknown Alias....", "alias +zoom \"fov 30\"", "alias -zoom",
-                                "//....Zoom out....",
-                                "//....Bad count....",
-                                "", "//--Bindings--", "Bind MOUSE1 \"+Attack\"", "Bind  \"\"",
-                                "", "//--Settings--", "Set cl_maxfps \"say \"hi\"\""}));
+    EXPECT_EQ(Stretch(),
+              (Lines{"", "//--Aliases--", "//....Unknown Alias....", "alias +zoom \"fov 30\"", "alias -zoom",
+                     "//....Zoom out....", "//....Bad count....", "", "//--Bindings--", "Bind MOUSE1 \"+Attack\"",
+                     "Bind  \"\"", "", "//--Settings--", "Set cl_maxfps \"say \"hi\"\""}));
 }
 
 // Alias lines are found by their numbers in one pass through the section:
@@ -86,22 +84,23 @@ TEST_F(ProfileStretchTest, AliasLinesAreTakenByTheirNumbers)
 
 TEST_F(ProfileStretchTest, GameProfileFollowsWithItsNameAndClosingQuotes)
 {
-    Profile("Global Aliases.tesk", "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nchecked=true\r\n"
-                                   "Setting=name\r\nSettingValue=Ann\r\n");
-    Profile("mymod.tesk", "[NumberOfSections]\r\nAliases=1\r\nBindings=-2\r\nSettings=2\r\n"
-                          "[Alias1]\r\nchecked=true\r\nDescriptiveName=Jump\r\nAliasLines=2\r\n"
-                          "ALine1=alias +hop \"+moveup\r\nALine2=\r\n"
-                          "[Bind1]\r\nchecked=true\r\nBindKey=J\r\nBindValue=never\r\n"
-                          "[Setting2]\r\nchecked=true\r\nSetting=sv_gravity\r\nSettingValue=400\r\n");
-    Profile("other.tesk", "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nchecked=true\r\n"
-                          "Setting=never\r\nSettingValue=1\r\n");
+    Profile("Global Aliases.tesk",
+            "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nchecked=true\r\n"
+            "Setting=name\r\nSettingValue=Ann\r\n");
+    Profile("mymod.tesk",
+            "[NumberOfSections]\r\nAliases=1\r\nBindings=-2\r\nSettings=2\r\n"
+            "[Alias1]\r\nchecked=true\r\nDescriptiveName=Jump\r\nAliasLines=2\r\n"
+            "ALine1=alias +hop \"+moveup\r\nALine2=\r\n"
+            "[Bind1]\r\nchecked=true\r\nBindKey=J\r\nBindValue=never\r\n"
+            "[Setting2]\r\nchecked=true\r\nSetting=sv_gravity\r\nSettingValue=400\r\n");
+    Profile("other.tesk",
+            "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nchecked=true\r\n"
+            "Setting=never\r\nSettingValue=1\r\n");
     model.SetText("txtCurrentGame", "mymod");
 
-    EXPECT_EQ(Stretch(), (Lines{"", "//--Aliases--", "", "//--Bindings--", "", "//--Settings--", "Set name \"Ann\"",
-                                "", "//mymodSettings",
-                                "", "//--Aliases--", "alias +hop \"+moveup\"", "\"",
-                                "", "//--Bindings--",
-                                "", "//--Settings--", "Set sv_gravity \"400\""}));
+    EXPECT_EQ(Stretch(), (Lines{"", "//--Aliases--", "", "//--Bindings--", "", "//--Settings--", "Set name \"Ann\"", "",
+                                "//mymodSettings", "", "//--Aliases--", "alias +hop \"+moveup\"", "\"", "",
+                                "//--Bindings--", "", "//--Settings--", "Set sv_gravity \"400\""}));
 }
 
 TEST_F(ProfileStretchTest, CountThatIsNoWholeNumberStopsTheWritingAndKeepsTheOldFile)
@@ -117,8 +116,9 @@ TEST_F(ProfileStretchTest, CountThatIsNoWholeNumberStopsTheWritingAndKeepsTheOld
         WriteConfigFile(model, tokens, target.str(), "config.cfg", profiles.str());
         FAIL() << "a count of 1x was taken";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "'1x' is not a valid integer value (\"Bindings\" under [NumberOfSections] in "
-                                                 + profiles.file("mymod.tesk") + ")");
+        EXPECT_EQ(std::string(error.what()),
+                  "'1x' is not a valid integer value (\"Bindings\" under [NumberOfSections] in "
+                      + profiles.file("mymod.tesk") + ")");
     }
     EXPECT_EQ(ReadFileBytes(path), "set name \"Old\"\n");
     EXPECT_TRUE(tokens.empty());

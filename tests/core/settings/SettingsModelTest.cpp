@@ -87,8 +87,8 @@ TEST(SpinTest, NumbersAreClampedButTextStaysAsSet)
 TEST(SpinTest, FieldsWithoutLimitsKeepAnyNumber)
 {
     SettingsModel model;
-    for (const char* id : {"edtTimeOut", "edtMaxPackets", "txtRate", "edtTimeLimit", "edtGravity",
-                           "edtMaxVelocity", "edtClientTimeOut"}) {
+    for (const char* id : {"edtTimeOut", "edtMaxPackets", "txtRate", "edtTimeLimit", "edtGravity", "edtMaxVelocity",
+                           "edtClientTimeOut"}) {
         model.SetNumber(id, -123456);
         EXPECT_EQ(model.Number(id), -123456) << id;
         model.CommitSpin(id);

@@ -14,19 +14,20 @@ using testing::TempDir;
 using testing::WriteFileBytes;
 
 // Comments, odd lines, blanks, a duplicate section and a lone CR on purpose.
-const std::string kProfile = "; profile\n"
-                             "[NumberOfSections]\r\n"
-                             "Aliases = 2\n"
-                             "garbage line\n"
-                             "aliases=9\n"
-                             "\n"
-                             "[Alias1]\r"
-                             "  DescriptiveName=\"  Fire \"\n"
-                             "Checked=True\n"
-                             "\n"
-                             "\n"
-                             "[alias1]\n"
-                             "Checked=true\n";
+const std::string kProfile =
+    "; profile\n"
+    "[NumberOfSections]\r\n"
+    "Aliases = 2\n"
+    "garbage line\n"
+    "aliases=9\n"
+    "\n"
+    "[Alias1]\r"
+    "  DescriptiveName=\"  Fire \"\n"
+    "Checked=True\n"
+    "\n"
+    "\n"
+    "[alias1]\n"
+    "Checked=true\n";
 
 TEST(IniFile, ReadsNamesWithoutRegardToCaseAndFirstOccurrenceWins)
 {
@@ -43,8 +44,7 @@ TEST(IniFile, ReadsNamesWithoutRegardToCaseAndFirstOccurrenceWins)
 
 TEST(IniFile, ReadIntegerTakesOnlyWholeNumbers)
 {
-    const IniFile ini =
-        IniFile::Parse("[s]\na= -12 \nb=+7\nc=1.5\nd=\ne=12x\nf=99999999999999999999\n");
+    const IniFile ini = IniFile::Parse("[s]\na= -12 \nb=+7\nc=1.5\nd=\ne=12x\nf=99999999999999999999\n");
     EXPECT_EQ(ini.ReadInteger("s", "a", 5), -12);
     EXPECT_EQ(ini.ReadInteger("s", "b", 5), 7);
     for (const char* key : {"c", "d", "e", "f", "missing"})
@@ -75,8 +75,8 @@ TEST(IniFile, WritesTouchOnlyTheirLine)
 TEST(IniFile, ValuesReadBackAsWritten)
 {
     IniFile ini;
-    const std::vector<std::string> values = {"", " lead", "trail\t", "\"quoted\"", "\"",
-                                             "a \"b\" c", "\"open", std::string(5000, 'v')};
+    const std::vector<std::string> values = {"",   " lead",     "trail\t", "\"quoted\"",
+                                             "\"", "a \"b\" c", "\"open",  std::string(5000, 'v')};
     for (std::size_t i = 0; i < values.size(); ++i)
         ini.WriteString("s", "k" + std::to_string(i), values[i]);
     ini.WriteString("s", "lines", "one\r\ntwo\nthree");
@@ -118,8 +118,9 @@ TEST(IniFile, EraseSectionRemovesEveryOccurrence)
     ini.EraseSection("ALIAS1");
     ini.EraseSection("missing");
     EXPECT_FALSE(ini.SectionExists("Alias1"));
-    EXPECT_EQ(ini.Serialize(), "; profile\r\n[NumberOfSections]\r\nAliases = 2\r\n"
-                               "garbage line\r\naliases=9\r\n\r\n");
+    EXPECT_EQ(ini.Serialize(),
+              "; profile\r\n[NumberOfSections]\r\nAliases = 2\r\n"
+              "garbage line\r\naliases=9\r\n\r\n");
     ini.WriteString("Alias1", "Checked", "true");
     EXPECT_EQ(ini.ReadString("alias1", "checked", ""), "true");
 }

@@ -53,8 +53,7 @@ TEST(Paths, ListDirectoryMatchesWithoutRegardToCase)
     EXPECT_EQ(Sorted(ListDirectory(dir.str(), "*.tesk")),
               (std::vector<std::string>{"Mymod.TESK", "Save0.tesk", "other.tesk"}));
     EXPECT_EQ(Sorted(ListDirectory(dir.str(), "*.*")),
-              (std::vector<std::string>{".", "..", "Mymod.TESK", "Save0.tesk", "other.tesk",
-                                        "readme"}));
+              (std::vector<std::string>{".", "..", "Mymod.TESK", "Save0.tesk", "other.tesk", "readme"}));
     EXPECT_TRUE(ListDirectory(dir.file("missing"), "*.*").empty());
 }
 

@@ -7,10 +7,10 @@
 namespace tesk {
 namespace {
 
-const std::vector<std::string_view> kKeys{"set fov", "SET NAME", "alias message1", "set s_volume", "x",
-                                          "SET FOV", "set name"};
-const std::vector<std::string_view> kCommands{"\"+forward\"", "\"+Left\"", "\"+left\"", "\"use grenade\"", "\"message1\"",
-                                              "\"cmd help\"", "MOUSE*\"+forward\""};
+const std::vector<std::string_view> kKeys{"set fov", "SET NAME", "alias message1", "set s_volume",
+                                          "x",       "SET FOV",  "set name"};
+const std::vector<std::string_view> kCommands{"\"+forward\"", "\"+Left\"",    "\"+left\"",         "\"use grenade\"",
+                                              "\"message1\"", "\"cmd help\"", "MOUSE*\"+forward\""};
 
 // The index must give exactly what the lookups over the whole list give.
 void ExpectSameAsLookups(const TokenList& tokens, const LookupKeys& keys)
@@ -28,7 +28,8 @@ void ExpectSameAsLookups(const TokenList& tokens, const LookupKeys& keys)
 TEST(TokenIndexTest, GivesWhatTheLookupsGiveOnTheReadersEdgeCases)
 {
     const LookupKeys keys(kKeys, kCommands);
-    ExpectSameAsLookups({"  set fov \"75\"", "//set fov \"1\"", "SET FOV \"75\"", "set fovx 5", "set fov \"80\""}, keys);
+    ExpectSameAsLookups({"  set fov \"75\"", "//set fov \"1\"", "SET FOV \"75\"", "set fovx 5", "set fov \"80\""},
+                        keys);
     ExpectSameAsLookups({"set fov \"\"", "set fov \"75\""}, keys);
     ExpectSameAsLookups({"bind UPARROW \"+forward\"", "bind MOUSE3 \"+forward\""}, keys);
     ExpectSameAsLookups({"bind MOUSE3 \"+forward\""}, keys);
@@ -44,8 +45,22 @@ TEST(TokenIndexTest, GivesWhatTheLookupsGiveOnRandomLines)
 {
     const LookupKeys keys(kKeys, kCommands);
     std::mt19937 random(7);
-    const std::vector<std::string> pieces{"set ", "SET ", "fov", "name", " ", "\"", "+forward", "+Left", "left",
-                                          "bind ", "MOUSE", "x", "alias message1 ", "\"\"", "use grenade", "\xe9"};
+    const std::vector<std::string> pieces{"set ",
+                                          "SET ",
+                                          "fov",
+                                          "name",
+                                          " ",
+                                          "\"",
+                                          "+forward",
+                                          "+Left",
+                                          "left",
+                                          "bind ",
+                                          "MOUSE",
+                                          "x",
+                                          "alias message1 ",
+                                          "\"\"",
+                                          "use grenade",
+                                          "\xe9"};
     for (int round = 0; round < 300; ++round) {
         TokenList tokens;
         const int lines = static_cast<int>(random() % 6);

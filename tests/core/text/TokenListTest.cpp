@@ -46,12 +46,10 @@ TEST(FindPrefixedValue, TakesAtMostSixtyFourCharacters)
 
 TEST(FindPrefixedValue, BatchTokens)
 {
-    const TokenList tokens =
-        SplitByDelimiter("ulvex2.exe +SET GAME mymod +set game +connect \"a b\" c", '+');
+    const TokenList tokens = SplitByDelimiter("ulvex2.exe +SET GAME mymod +set game +connect \"a b\" c", '+');
     EXPECT_EQ(FindPrefixedValue(tokens, "set game"), "mymod");
     EXPECT_EQ(FindPrefixedValue(tokens, "connect"), "a b");
-    EXPECT_EQ(FindPrefixedValue(SplitByDelimiter("ulvex2.exe +set game ", '+'), "set game"),
-              std::nullopt);
+    EXPECT_EQ(FindPrefixedValue(SplitByDelimiter("ulvex2.exe +set game ", '+'), "set game"), std::nullopt);
 }
 
 TEST(FindPrefixedValue, LongLinesCountOnTheirFirst255Characters)
@@ -109,10 +107,7 @@ TEST(SplitByDelimiter, EmptyPiecesAreKept)
     EXPECT_EQ(SplitByDelimiter(std::string(300, '+'), '+').size(), 301u);
 }
 
-TEST(ReplaceChar, ReplacesEveryOccurrence)
-{
-    EXPECT_EQ(ReplaceChar("a\"b\"", '"', '\''), "a'b'");
-}
+TEST(ReplaceChar, ReplacesEveryOccurrence) { EXPECT_EQ(ReplaceChar("a\"b\"", '"', '\''), "a'b'"); }
 
 } // namespace
 } // namespace tesk

@@ -223,16 +223,18 @@ void FillAtRandom(SettingsModel& model, unsigned seed)
         std::string text;
         for (int i = between(0, longest); i > 0; --i)
             text += static_cast<char>(between(0x20, 0xFF));
-        std::replace_if(text.begin(), text.end(), [](char byte) { return byte == '"' || byte == '/'; }, 'q');
+        std::replace_if(
+            text.begin(), text.end(), [](char byte) { return byte == '"' || byte == '/'; }, 'q');
         std::replace(text.begin(), text.end(), ' ', blank);
         return text;
     };
     // Start options and file fields are no part of the config file.
-    static const std::set<std::string_view> startOptions = {"rbStartNewGame", "rbLoadSavedGame", "rbConnectToServer",
-        "cboClientStartMap", "cboSaveGames", "cboServerList", "cboServerStartMap"};
+    static const std::set<std::string_view> startOptions = {"rbStartNewGame",    "rbLoadSavedGame", "rbConnectToServer",
+                                                            "cboClientStartMap", "cboSaveGames",    "cboServerList",
+                                                            "cboServerStartMap"};
     for (const SettingDef& def : SettingTable()) {
-        if (def.id != "cbxStartServer" && (def.page == Page::Lower || def.page == Page::GamesAliases
-                                           || startOptions.contains(def.id)))
+        if (def.id != "cbxStartServer"
+            && (def.page == Page::Lower || def.page == Page::GamesAliases || startOptions.contains(def.id)))
             continue;
         switch (def.kind) {
         case SettingKind::Text: model.SetText(def.id, text(40)); break;
@@ -243,10 +245,12 @@ void FillAtRandom(SettingsModel& model, unsigned seed)
         // Within the range, to which a number read back is clamped.
         case SettingKind::Spin:
             model.SetText(def.id, std::to_string(def.minimum == def.maximum ? between(-99999, 99999)
-                                                                             : between(def.minimum, def.maximum)));
+                                                                            : between(def.minimum, def.maximum)));
             break;
         case SettingKind::Check: model.SetChecked(def.id, between(0, 1) == 1); break;
-        case SettingKind::Radio: model.SetChecked(def.id, between(0, 2) == 0); break; // false changes no radio
+        case SettingKind::Radio:
+            model.SetChecked(def.id, between(0, 2) == 0);
+            break; // false changes no radio
         // Model and skin share one line, of which 64 bytes are read.
         case SettingKind::Combo:
             if (const int item = between(-1, static_cast<int>(model.Items(def.id).size()) - 1); item >= 0)

@@ -1,3 +1,4 @@
+#include "support/MainWindow.h"
 #include "core/app/ProgramSettings.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
@@ -5,7 +6,6 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
-#include "support/MainWindow.h"
 #include "support/TestWorld.h"
 
 #include <QAbstractItemView>
@@ -55,10 +55,7 @@ QString HintText(QWidget& window) { return Find<QLineEdit>(window, "txtHint")->t
 
 // Clicks a check box or radio button on its box, wherever the layout
 // stretched the widget to.
-void Click(QWidget* widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-}
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
 
 void Hover(QWidget* widget)
 {
@@ -116,8 +113,9 @@ TEST(StartupTest, CancellingTheFirstBrowseStoresTheDefaultGameDirectory)
 TEST(StartupTest, StoredProgramSettingsAreRestoredAndOnlyExactTrueCounts)
 {
     TestWorld world;
-    world.StoreGameDirectory("[Tesk]\r\nCloseOnExit=false\r\nminimize=True\r\nRunServer=true\r\n"
-                             "saveAllOnRun=TRUE\r\nbatchfile=/somewhere/start.bat\r\n");
+    world.StoreGameDirectory(
+        "[Tesk]\r\nCloseOnExit=false\r\nminimize=True\r\nRunServer=true\r\n"
+        "saveAllOnRun=TRUE\r\nbatchfile=/somewhere/start.bat\r\n");
     FakeDesktop desktop;
     TfrmTeskMain window(desktop, world.iniPath());
 
@@ -173,8 +171,9 @@ TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
 {
     TestWorld world;
     world.StoreGameDirectory();
-    world.Write(world.inWork("Global Aliases.tesk"), "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nSetting=fov\r\n"
-                                                     "SettingValue=90\r\n");
+    world.Write(world.inWork("Global Aliases.tesk"),
+                "[NumberOfSections]\r\nSettings=1\r\n[Setting1]\r\nSetting=fov\r\n"
+                "SettingValue=90\r\n");
     world.Write(world.inWork("maps.lst"), "base1\r\n");
     world.Write(world.inWork("servers.txt"), "192.0.2.7:27910\r\n");
     std::filesystem::current_path(world.gameDir());
@@ -281,17 +280,16 @@ TEST(MainWindowTest, FrameMenuAndPagesAsThePlayerSeesThem)
     FakeDesktop desktop;
     TfrmTeskMain window(desktop, world.iniPath());
 
-    EXPECT_EQ(window.windowTitle(),
-              "TESK  - Ulvex 2 Start Utility                        (Beta 5.08.24.98.1200)");
+    EXPECT_EQ(window.windowTitle(), "TESK  - Ulvex 2 Start Utility                        (Beta 5.08.24.98.1200)");
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_GE(window.centralWidget()->width(), 511);
 
     auto* pages = Find<QTabWidget>(window, "PageControl1");
     const char* names[] = {"tabGeneral", "tabVidSound", "TabSheet1", "TabSheet2",
-                           "TabSheet3", "TabSheet5", "TabSheet6", "tabAlias"};
-    const char* captions[] = {"General", "Video & Sound", "Menu & Comm", "Movement",
-                              "Weapons & Inv", "Client", "Server", "Games & Aliases"};
+                           "TabSheet3",  "TabSheet5",   "TabSheet6", "tabAlias"};
+    const char* captions[] = {"General",       "Video & Sound", "Menu & Comm", "Movement",
+                              "Weapons & Inv", "Client",        "Server",      "Games & Aliases"};
     ASSERT_EQ(pages->count(), 8);
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(pages->widget(i)->objectName(), names[i]);
@@ -306,8 +304,9 @@ TEST(MainWindowTest, FrameMenuAndPagesAsThePlayerSeesThem)
     QStringList items;
     for (QAction* action : file->actions())
         items.append(action->isSeparator() ? QStringLiteral("-") : action->text().remove('&'));
-    EXPECT_EQ(items.join('|'), "New|-|Load Config|Load Batch|-|Save Config|Save Config As..|-|Save Batch|"
-                               "Save Batch As..|-|Save All|-|Show Command Line|Game Runner...|-|Exit");
+    EXPECT_EQ(items.join('|'),
+              "New|-|Load Config|Load Batch|-|Save Config|Save Config As..|-|Save Batch|"
+              "Save Batch As..|-|Save All|-|Show Command Line|Game Runner...|-|Exit");
     EXPECT_EQ(Find<QLineEdit>(window, "txtHint")->text(), "Default : ");
     EXPECT_EQ(Find<QStatusBar>(window, "sbrCommon")->isVisible(), window.isVisible());
 

@@ -117,16 +117,19 @@ TEST_F(TextEditorTest, EveryEditThatChangesTheTextAsks)
 {
     const std::pair<const char*, std::function<void(QPlainTextEdit&)>> edits[] = {
         {"Delete key", [](QPlainTextEdit& memo) { QTest::keyClick(&memo, Qt::Key_Delete); }},
-        {"Backspace", [](QPlainTextEdit& memo) {
+        {"Backspace",
+         [](QPlainTextEdit& memo) {
              memo.moveCursor(QTextCursor::End);
              QTest::keyClick(&memo, Qt::Key_Backspace);
          }},
         {"Enter", [](QPlainTextEdit& memo) { QTest::keyClick(&memo, Qt::Key_Return); }},
-        {"paste", [](QPlainTextEdit& memo) {
+        {"paste",
+         [](QPlainTextEdit& memo) {
              QApplication::clipboard()->setText(QStringLiteral("bind x \"+attack\"\n"));
              memo.paste();
          }},
-        {"context menu", [](QPlainTextEdit& memo) {
+        {"context menu",
+         [](QPlainTextEdit& memo) {
              memo.selectAll();
              std::unique_ptr<QMenu> menu(memo.createStandardContextMenu());
              auto* remove = menu->findChild<QAction*>(QStringLiteral("edit-delete"));

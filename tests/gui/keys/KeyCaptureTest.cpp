@@ -1,6 +1,6 @@
+#include "gui/keys/KeyCapture.h"
 #include "core/keys/KeyNames.h"
 #include "gui/app/TfrmTeskMain.h"
-#include "gui/keys/KeyCapture.h"
 #include "gui/keys/TfrmBind.h"
 #include "gui/settings/SettingsView.h"
 #include "support/FakeDesktop.h"
@@ -300,10 +300,13 @@ TEST(KeyCaptureTest, AnEditorsKeyFieldReceivesTheKeyOverTheEditor)
     QDialog editor;
     QWidget* parent = nullptr;
     QStringList titles;
-    AnswerCapture(desktop, [&parent](TfrmBind& dialog) {
-        parent = dialog.parentWidget();
-        QTest::mouseClick(Find<QToolButton>(dialog, "F5"), Qt::LeftButton);
-    }, &titles);
+    AnswerCapture(
+        desktop,
+        [&parent](TfrmBind& dialog) {
+            parent = dialog.parentWidget();
+            QTest::mouseClick(Find<QToolButton>(dialog, "F5"), Qt::LeftButton);
+        },
+        &titles);
     EXPECT_EQ(CaptureKey(desktop, &editor, "Binding", "MOUSE2"), "F5");
     EXPECT_EQ(titles, QStringList{"Bind Binding to Key:"});
     EXPECT_EQ(parent, &editor);

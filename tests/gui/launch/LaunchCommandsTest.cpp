@@ -1,6 +1,6 @@
+#include "gui/launch/LaunchCommands.h"
 #include "core/text/IniFile.h"
 #include "gui/app/TfrmTeskMain.h"
-#include "gui/launch/LaunchCommands.h"
 #include "gui/settings/ConfigCommands.h"
 #include "support/BareContext.h"
 #include "support/FakeDesktop.h"

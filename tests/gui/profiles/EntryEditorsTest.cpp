@@ -15,23 +15,55 @@
 namespace tesk {
 namespace {
 
+using testing::Find;
 using testing::GamesPageFixture;
 using testing::Ini;
-using testing::Find;
 
 const std::string kProfile = Ini({
-    "[NumberOfSections]", "Aliases=3", "Bindings=4", "Settings=3",
-    "[Alias1]", "DescriptiveName=Rocket jump", "AliasName=rj",
-    "[Alias2]", "DescriptiveName=Strafe", "AliasName=st", "Description=aside", "AliasLines=5", "Aline1=a",
-    "Aline2=b", "Aline3=c", "Aline4=d", "Aline5=e",
-    "[Alias3]", "AliasName=nameless",
-    "[Bind1]", "BindKey=K1", "BindValue=B1", "Checked=true",
-    "[Bind2]", "BindKey=K2", "BindValue=B2",
-    "[Bind3]", "BindKey=K3", "BindValue=B3", "Checked=true",
-    "[Bind4]", "BindKey=K4", "BindValue=B4",
-    "[Setting1]", "Setting=fov", "SettingValue=90", "Checked=true",
-    "[Setting2]", "Setting=gamma", "SettingValue=1",
-    "[Setting3]", "Setting=name", "SettingValue=Ann", "Checked=true",
+    "[NumberOfSections]",
+    "Aliases=3",
+    "Bindings=4",
+    "Settings=3",
+    "[Alias1]",
+    "DescriptiveName=Rocket jump",
+    "AliasName=rj",
+    "[Alias2]",
+    "DescriptiveName=Strafe",
+    "AliasName=st",
+    "Description=aside",
+    "AliasLines=5",
+    "Aline1=a",
+    "Aline2=b",
+    "Aline3=c",
+    "Aline4=d",
+    "Aline5=e",
+    "[Alias3]",
+    "AliasName=nameless",
+    "[Bind1]",
+    "BindKey=K1",
+    "BindValue=B1",
+    "Checked=true",
+    "[Bind2]",
+    "BindKey=K2",
+    "BindValue=B2",
+    "[Bind3]",
+    "BindKey=K3",
+    "BindValue=B3",
+    "Checked=true",
+    "[Bind4]",
+    "BindKey=K4",
+    "BindValue=B4",
+    "[Setting1]",
+    "Setting=fov",
+    "SettingValue=90",
+    "Checked=true",
+    "[Setting2]",
+    "Setting=gamma",
+    "SettingValue=1",
+    "[Setting3]",
+    "Setting=name",
+    "SettingValue=Ann",
+    "Checked=true",
 });
 
 class EntryEditorsTest : public GamesPageFixture {

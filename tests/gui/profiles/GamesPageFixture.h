@@ -7,8 +7,8 @@
 #include "support/TestWorld.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTabWidget>
@@ -62,7 +62,10 @@ protected:
     }
 
     template <typename T = QWidget>
-    T* Find(const char* name) const { return testing::Find<T>(*window, name); }
+    T* Find(const char* name) const
+    {
+        return testing::Find<T>(*window, name);
+    }
     // The game list and the entry lists alike, through their models.
     QAbstractItemView* List(const char* name) const { return Find<QAbstractItemView>(name); }
     QModelIndex Row(const char* list, int row) const { return List(list)->model()->index(row, 0); }

@@ -1,5 +1,5 @@
-#include "GamesPageFixture.h"
 #include "gui/profiles/GamesPage.h"
+#include "GamesPageFixture.h"
 #include "gui/profiles/ProfileCommands.h"
 
 #include "core/text/IniFile.h"
@@ -15,27 +15,56 @@
 namespace tesk {
 namespace {
 
+using testing::Find;
 using testing::GamesPageFixture;
 using testing::Ini;
-using testing::Find;
 using testing::ReadFileBytes;
 
 const std::string kGlobal = Ini({
-    "[NumberOfSections]", "Aliases=2", "Bindings=2", "Settings=1",
-    "[Alias1]", "DescriptiveName=Jump", "AliasName=j", "Checked=true",
-    "[Alias2]", "DescriptiveName=Fire", "AliasName=+attack",
-    "[Alias3]", "DescriptiveName=Beyond the count",
-    "[Bind1]", "BindKey=MOUSE1", "BindValue=+attack", "Checked=true",
-    "[Bind2]", "BindKey=SPACE", "BindValue=+moveup", "Checked=True",
-    "[Setting1]", "Setting=name", "SettingValue=Ann",
+    "[NumberOfSections]",
+    "Aliases=2",
+    "Bindings=2",
+    "Settings=1",
+    "[Alias1]",
+    "DescriptiveName=Jump",
+    "AliasName=j",
+    "Checked=true",
+    "[Alias2]",
+    "DescriptiveName=Fire",
+    "AliasName=+attack",
+    "[Alias3]",
+    "DescriptiveName=Beyond the count",
+    "[Bind1]",
+    "BindKey=MOUSE1",
+    "BindValue=+attack",
+    "Checked=true",
+    "[Bind2]",
+    "BindKey=SPACE",
+    "BindValue=+moveup",
+    "Checked=True",
+    "[Setting1]",
+    "Setting=name",
+    "SettingValue=Ann",
 });
 
 const std::string kMymod = Ini({
-    "[NumberOfSections]", "aliases=0", "bindings=1", "settings=3",
-    "[Bind1]", "BindKey=MOUSE1", "BindValue=+attack",
-    "[Setting1]", "Setting=fov", "SettingValue=90",
-    "[Setting2]", "Setting=sensitivity", "SettingValue=3",
-    "[Setting3]", "Setting=gamma", "SettingValue=1", "Checked=true",
+    "[NumberOfSections]",
+    "aliases=0",
+    "bindings=1",
+    "settings=3",
+    "[Bind1]",
+    "BindKey=MOUSE1",
+    "BindValue=+attack",
+    "[Setting1]",
+    "Setting=fov",
+    "SettingValue=90",
+    "[Setting2]",
+    "Setting=sensitivity",
+    "SettingValue=3",
+    "[Setting3]",
+    "Setting=gamma",
+    "SettingValue=1",
+    "Checked=true",
 });
 
 class GamesPageTest : public GamesPageFixture {
@@ -117,8 +146,8 @@ TEST_F(GamesPageTest, ThePageIsBuiltWhenFirstShownOrNeeded)
         << "the page's commands are connected once built";
 }
 
-const std::string kBrokenGlobal = Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1",
-                                       "[Alias1]", "DescriptiveName=Jump", "[Setting1]", "Setting=a"});
+const std::string kBrokenGlobal = Ini({"[NumberOfSections]", "Aliases=1", "Bindings=two", "Settings=1", "[Alias1]",
+                                       "DescriptiveName=Jump", "[Setting1]", "Setting=a"});
 
 // Said once at start-up, not again when the page shows; the lists that did
 // not load take no change.
@@ -127,8 +156,10 @@ TEST_F(GamesPageTest, ABadCountAtStartUpIsOneStartUpProblem)
     WriteProfile("Global Aliases", kBrokenGlobal);
     WriteProfile("mymod", kMymod);
     Start();
-    const QString fault = QString::fromStdString("'two' is not a valid integer value (\"Bindings\" under "
-                                                 "[NumberOfSections] in " + ProfileFile("Global Aliases") + ")");
+    const QString fault = QString::fromStdString(
+        "'two' is not a valid integer value (\"Bindings\" under "
+        "[NumberOfSections] in "
+        + ProfileFile("Global Aliases") + ")");
     EXPECT_EQ(window->startupProblems(), QStringList{fault});
     EXPECT_EQ(Texts("clsAliases"), QStringList{"Jump"});
     EXPECT_TRUE(Texts("clsBindings").isEmpty());
@@ -164,9 +195,8 @@ TEST_F(GamesPageTest, TheListsAreReadWhenThePageIsFirstShown)
 TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
 {
     const std::string longName(120, 'W');
-    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a",
-                                        "[Alias2]", ("DescriptiveName=" + longName).c_str(),
-                                        "[Alias3]", "DescriptiveName=b"}));
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=3", "[Alias1]", "DescriptiveName=a", "[Alias2]",
+                                        ("DescriptiveName=" + longName).c_str(), "[Alias3]", "DescriptiveName=b"}));
     Start();
     QAbstractItemView* list = List("clsAliases");
     list->doItemsLayout();
@@ -204,8 +234,10 @@ TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
     EXPECT_EQ(Games(), (QStringList{"broken", "mymod"}));
     EXPECT_EQ(SelectedGame(), 0);
     EXPECT_EQ(window->focusWidget(), List("lbxGames"));
-    const QString broken = QString::fromStdString("'x1' is not a valid integer value (\"Bindings\" under "
-                                                  "[NumberOfSections] in " + ProfileFile("broken") + ")");
+    const QString broken = QString::fromStdString(
+        "'x1' is not a valid integer value (\"Bindings\" under "
+        "[NumberOfSections] in "
+        + ProfileFile("broken") + ")");
     EXPECT_EQ(desktop.errors, QStringList{broken});
     for (const char* list : {"clsAliases", "clsBindings", "clsSettings"})
         EXPECT_TRUE(Texts(list).isEmpty()) << list;
@@ -309,8 +341,7 @@ TEST_F(GamesPageTest, ADeletedGameKeepsItsProfileUntilAddedAgain)
     Click("btnDeleteGame");
     EXPECT_EQ(Profile("mymod"), kMymod);
     Click("btnDeleteGame");
-    EXPECT_EQ(desktop.confirmations,
-              (QStringList{"Delete Game Setting for mymod?", "Delete Game Setting for mymod?"}));
+    EXPECT_EQ(desktop.confirmations, (QStringList{"Delete Game Setting for mymod?", "Delete Game Setting for mymod?"}));
     EXPECT_EQ(Games(), QStringList{"othermod"});
     EXPECT_EQ(ReadFileBytes(world.inWork("mymod.u2bk")), kMymod);
 
@@ -339,10 +370,10 @@ TEST_F(GamesPageTest, ADeletedGameKeepsItsProfileUntilAddedAgain)
 // is neither deleted, marked nor overwritten, and the lists show the file.
 TEST_F(GamesPageTest, ChangesMadeElsewhereChangeNothing)
 {
-    const std::string sens = Ini({"[NumberOfSections]", "Settings=2", "[Setting1]", "Setting=fov",
-                                  "SettingValue=90", "[Setting2]", "Setting=sens", "SettingValue=3"});
-    const std::string gamma = Ini({"[NumberOfSections]", "Settings=2", "[Setting1]", "Setting=fov",
-                                   "SettingValue=90", "[Setting2]", "Setting=gamma", "SettingValue=1"});
+    const std::string sens = Ini({"[NumberOfSections]", "Settings=2", "[Setting1]", "Setting=fov", "SettingValue=90",
+                                  "[Setting2]", "Setting=sens", "SettingValue=3"});
+    const std::string gamma = Ini({"[NumberOfSections]", "Settings=2", "[Setting1]", "Setting=fov", "SettingValue=90",
+                                   "[Setting2]", "Setting=gamma", "SettingValue=1"});
     WriteProfile("Global Aliases", sens);
     Start();
     WriteProfile("Global Aliases", gamma);
@@ -398,8 +429,10 @@ TEST_F(GamesPageTest, TheGamesListAnswersClicksAsAPlayerExpects)
     desktop.confirmAnswers = {true};
     Click("btnDeleteGame");
     EXPECT_EQ(Games(), QStringList{"mymod"});
-    EXPECT_EQ(desktop.messages, QStringList{QString::fromStdString(ProfileFile("gone") + " was gone already, so "
-                                                                   "there was nothing to back up; gone is no longer listed.")});
+    EXPECT_EQ(desktop.messages,
+              QStringList{QString::fromStdString(ProfileFile("gone")
+                                                 + " was gone already, so "
+                                                   "there was nothing to back up; gone is no longer listed.")});
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
 }
 

@@ -26,9 +26,9 @@ struct BareContext {
     QWidget window;
     QString status;
     int refreshes = 0;
-    CommandContext context{model, tokens, settings, desktop,
-                           CommandContext::Window{window, [this] { ++refreshes; },
-                                                  [this](const QString& text) { status = text; }}};
+    CommandContext context{
+        model, tokens, settings, desktop,
+        CommandContext::Window{window, [this] { ++refreshes; }, [this](const QString& text) { status = text; }}};
 };
 
 } // namespace tesk::testing

@@ -24,7 +24,10 @@ public:
     std::string workDir() const { return (root_.path() / "data" / "tesk").string(); }
     std::string iniPath() const { return (root_.path() / "config" / "tesk" / "tesk.ini").string(); }
     std::string inGame(const std::string& relative) const { return (root_.path() / "ulvex2" / relative).string(); }
-    std::string inWork(const std::string& relative) const { return (root_.path() / "data" / "tesk" / relative).string(); }
+    std::string inWork(const std::string& relative) const
+    {
+        return (root_.path() / "data" / "tesk" / relative).string();
+    }
 
     // Writes tesk.ini so that start-up finds the game without asking.
     void StoreGameDirectory(const std::string& extraLines = {}) const;
