@@ -1,11 +1,27 @@
 #include "core/app/ProgramSettings.h"
+#include "core/launch/TerminalLaunch.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Resources.h"
 #include "gui/app/TfrmTeskMain.h"
+#include "gui/launch/ProgramArguments.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
-int main(int argc, char** argv)
+#include <iostream>
+
+namespace {
+
+// The command line is read before any window toolkit starts, so that the
+// terminal's uses need no display.
+tesk::ProgramArguments ReadArguments(int& argc, char** argv)
+{
+    const QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tesk"));
+    return tesk::ParseProgramArguments(QCoreApplication::arguments(), std::cout, std::cerr);
+}
+
+int OpenWindow(int& argc, char** argv)
 {
     QApplication app(argc, argv);
     tesk::SetUpApplication();
@@ -13,4 +29,19 @@ int main(int argc, char** argv)
     tesk::TfrmTeskMain window(desktop, tesk::ProgramSettings::DefaultPath());
     window.show();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const tesk::ProgramArguments arguments = ReadArguments(argc, argv);
+    switch (arguments.mode) {
+    case tesk::ProgramMode::Exit: return arguments.exitStatus;
+    case tesk::ProgramMode::Run: return tesk::RunGameFromTerminal(tesk::ProgramSettings::DefaultPath(), std::cerr);
+    case tesk::ProgramMode::PrintCommand:
+        return tesk::PrintGameCommand(tesk::ProgramSettings::DefaultPath(), std::cout, std::cerr);
+    case tesk::ProgramMode::Window: break;
+    }
+    return OpenWindow(argc, argv);
 }

@@ -139,7 +139,7 @@ ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::
         gameDirectory.empty() ? CurrentDirectory() : AbsolutePath(gameDirectory, CurrentDirectory());
     BatchCommand command = batchLine ? ParseBatchLine(*batchLine)
                                      : BatchCommand{kGameExecutable.data(), SplitAtBlanks(BuildCommandLine(model))};
-    ProgramStart start{AbsolutePath(command.program, directory), std::move(command.arguments), directory, {}};
+    ProgramStart start{AbsolutePath(command.program, directory), std::move(command.arguments), directory, {}, {}};
     start.game = start.program;
     std::vector<std::string> runnerWords = SplitAtBlanks(runner);
     if (runnerWords.empty())
@@ -176,7 +176,13 @@ std::optional<std::string> StartProblem(const ProgramStart& start)
 
 std::string CommandText(const ProgramStart& start)
 {
-    std::string text = Quoted(start.program);
+    std::string text;
+    if (!start.environment.empty()) {
+        text = "env ";
+        for (const EnvironmentVariable& variable : start.environment)
+            text += Quoted(variable.name + '=' + variable.value) + ' ';
+    }
+    text += Quoted(start.program);
     for (const std::string& argument : start.arguments)
         text += ' ' + Quoted(argument);
     return text;

@@ -4,6 +4,7 @@
 // detached, and reports a failure with FailureText and StartProblem. No value
 // ever reaches a shell: the program is started with its arguments as they are.
 
+#include "core/launch/LaunchEnvironment.h"
 #include "core/settings/SettingsModel.h"
 
 #include <optional>
@@ -14,10 +15,11 @@
 namespace tesk {
 
 struct ProgramStart {
-    std::string program;                // absolute path; a runner's bare name is looked up on PATH
-    std::vector<std::string> arguments; // passed as they are, never through a shell
-    std::string workingDirectory;       // absolute path
-    std::string game;                   // the game's executable: the program, or the runner's argument
+    std::string program;                          // absolute path; a runner's bare name is looked up on PATH
+    std::vector<std::string> arguments;           // passed as they are, never through a shell
+    std::string workingDirectory;                 // absolute path
+    std::string game;                             // the game's executable: the program, or the runner's argument
+    std::vector<EnvironmentVariable> environment; // set for the program on top of Tesk's own
 };
 
 // What a batch file's line starts: the program it names, whose path may hold
@@ -54,7 +56,8 @@ std::string FailureText(const SettingsModel& model, bool runBatchFile);
 std::optional<std::string> StartProblem(const ProgramStart& start);
 
 // The start as one command line a terminal would run the same way: words
-// holding blanks or a shell's special characters are quoted.
+// holding blanks or a shell's special characters are quoted, and the
+// environment goes in front as "env NAME=value ...".
 std::string CommandText(const ProgramStart& start);
 
 } // namespace tesk

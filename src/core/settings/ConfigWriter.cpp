@@ -1,6 +1,7 @@
 #include "core/settings/ConfigWriter.h"
 
 #include "core/settings/ProfileStretch.h"
+#include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 
@@ -381,6 +382,14 @@ void WriteConfigFile(const SettingsModel& model, TokenList& tokens, const std::s
     tokens.clear();
     tokens = BuildConfigLines(model, profileDirectory);
     WriteTextLines(JoinPath(directory, fileName), tokens, "Cannot create file %s");
+}
+
+void CheckConfigFileExists(const std::string& path)
+{
+    const PathParts parts = SplitPath(path);
+    const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
+    if (!DirectoryExists(DriveAndDirectory(parts)) || !FileExists(full))
+        throw Error("The config file " + full + " does not exist. Use \"Save Config As..\" to create a new one.");
 }
 
 } // namespace tesk

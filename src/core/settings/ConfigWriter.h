@@ -28,4 +28,8 @@ std::vector<std::string> BuildSettingLines(const SettingsModel& model);
 void WriteConfigFile(const SettingsModel& model, TokenList& tokens, const std::string& directory,
                      const std::string& fileName, const std::string& profileDirectory);
 
+// Save Config replaces an existing file only: throws Error naming the path
+// and "Save Config As.." when the file or its directory is missing.
+void CheckConfigFileExists(const std::string& path);
+
 } // namespace tesk

@@ -160,14 +160,24 @@ std::string HomeDirectory()
 #endif
 }
 
-void EnterDataDirectory()
+std::string DataDirectory()
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    return CurrentDirectory();
+#else
     namespace fs = std::filesystem;
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     const fs::path base = dataHome && fs::path(dataHome).is_absolute() ? fs::path(dataHome)
                                                                        : fs::path(HomeDirectory()) / ".local" / "share";
-    const fs::path directory = base / "tesk";
+    return (base / "tesk").string();
+#endif
+}
+
+void EnterDataDirectory()
+{
+#ifndef _WIN32
+    namespace fs = std::filesystem;
+    const fs::path directory = DataDirectory();
     std::error_code ec;
     fs::create_directories(directory, ec);
     if (!ec)

@@ -41,6 +41,8 @@ std::string HomeDirectory();
 // when missing. Throws Error naming the directory when it cannot be created
 // or entered; the working directory then stays as it was.
 void EnterDataDirectory();
+// That directory, whether it exists or not.
+std::string DataDirectory();
 std::string DefaultGameDirectory();
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);

@@ -1,12 +1,13 @@
 #include "gui/app/Desktop.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
+#include <QUrl>
 
 namespace tesk {
 
@@ -106,9 +107,11 @@ std::optional<QString> QtDesktop::ChooseFileToSave(QWidget* parent, const FileDi
 
 int QtDesktop::ExecDialog(QDialog& dialog) { return dialog.exec(); }
 
-bool QtDesktop::StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory)
+GameProcessId QtDesktop::StartGame(const ProgramStart& start, const std::string& logPath)
 {
-    return QProcess::startDetached(program, arguments, workingDirectory);
+    return StartGameProcess(start, logPath);
 }
+
+void QtDesktop::OpenFile(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 } // namespace tesk

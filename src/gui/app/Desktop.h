@@ -5,10 +5,13 @@
 // program. Tests put their own Desktop in, so that they answer the questions
 // and record the launches instead of a person and a real game.
 
+#include "core/launch/GameProcess.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 class QDialog;
 class QWidget;
@@ -44,13 +47,15 @@ public:
     // Shows one of our own dialogs modally and returns its result code.
     virtual int ExecDialog(QDialog& dialog) = 0;
 
-    // Starts a program detached, in the given working directory. False when
-    // it could not be started (missing, not executable).
-    virtual bool StartProgram(const QString& program, const QStringList& arguments,
-                              const QString& workingDirectory) = 0;
+    // Starts the game as planned, detached, its output going to the log at
+    // `logPath`. Throws Error saying why when it cannot be started.
+    virtual GameProcessId StartGame(const ProgramStart& start, const std::string& logPath) = 0;
+    // Opens a file in the desktop's viewer for its kind (the game's log).
+    virtual void OpenFile(const QString& path) = 0;
 };
 
-// The real thing: Qt's message boxes and file dialogs, QProcess for programs.
+// The real thing: Qt's message boxes and file dialogs, StartGameProcess for
+// the game.
 class QtDesktop : public Desktop {
 public:
     void ShowError(QWidget* parent, const QString& text) override;
@@ -60,7 +65,8 @@ public:
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     int ExecDialog(QDialog& dialog) override;
-    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
+    GameProcessId StartGame(const ProgramStart& start, const std::string& logPath) override;
+    void OpenFile(const QString& path) override;
 };
 
 // "Config Files (*.cfg)|*.cfg" as the toolkit's name filter "Config Files (*.cfg)".

@@ -6,11 +6,14 @@
 #include "core/launch/BatchReader.h"
 #include "core/launch/CommandLine.h"
 #include "core/launch/Launch.h"
+#include "core/launch/LaunchEnvironment.h"
+#include "core/launch/LaunchPlan.h"
 #include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
 #include "gui/app/CommandContext.h"
 #include "gui/app/Desktop.h"
 #include "gui/app/Text.h"
+#include "gui/launch/GameWatch.h"
 #include "gui/launch/LaunchDialogs.h"
 #include "gui/settings/ConfigCommands.h"
 
@@ -21,15 +24,6 @@ namespace tesk {
 namespace {
 
 const QString kBatchFilter = QStringLiteral("Batch Files (*.bat)|*.bat");
-constexpr std::string_view kRunnerKey = "runner";
-
-QStringList ToQList(const std::vector<std::string>& items)
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list.append(PathToQ(item));
-    return list;
-}
 
 } // namespace
 
@@ -86,51 +80,51 @@ void LaunchCommands::ReadBatchInto(const std::string& path)
     ReadBatchFile(context_.model(), context_.tokenList(), DirectoryPart(path), FileNamePart(path));
 }
 
-ProgramStart LaunchCommands::PlanStart(const std::optional<std::string>& batchLine) const
+LaunchPlan LaunchCommands::PlanUpcomingStart() const
 {
-    return PlanGameStart(context_.model(), batchLine, context_.programSettings().ReadString("tesk", kRunnerKey, ""));
+    return PlanLaunch(context_.model(), context_.programSettings(), UpcomingBatchLine(context_.model()));
 }
 
-std::optional<std::string> LaunchCommands::UpcomingBatchLine() const
+bool LaunchCommands::StartGame()
 {
     const SettingsModel& model = context_.model();
-    if (!model.Checked("cbxSaveFilesonRun"))
-        return std::nullopt;
-    return BatchLine(BatchDirectory(model.Text("txtBatchFile")), BuildCommandLine(model));
-}
-
-bool LaunchCommands::StartGame(bool runBatchFile)
-{
-    const SettingsModel& model = context_.model();
-    std::optional<std::string> problem;
-    ProgramStart start;
-    try {
-        start = PlanStart(runBatchFile ? std::optional(ReadBatchLine(model.Text("txtBatchFile"))) : std::nullopt);
-        problem = StartProblem(start);
-    } catch (const std::exception& error) {
-        problem = error.what();
+    Desktop& desktop = context_.desktop();
+    // Run starts the line it has just saved, as the batch file holds it.
+    const LaunchResult result = LaunchGame(
+        model, context_.programSettings(), [&] { return ReadBatchLine(model.Text("txtBatchFile")); },
+        [&desktop](const ProgramStart& start, const std::string& logPath) {
+            return desktop.StartGame(start, logPath);
+        });
+    if (!result.process) {
+        desktop.ShowError(&context_.window(), MessageToQ(result.failure));
+        return false;
     }
-    if (!problem
-        && !context_.desktop().StartProgram(PathToQ(start.program), ToQList(start.arguments),
-                                            PathToQ(start.workingDirectory)))
-        problem = "The system cannot run " + start.program + ".";
-    if (!problem)
-        return true;
-    std::string text = FailureText(model, runBatchFile) + "\n" + *problem;
-    // A game the system cannot execute is most likely the Windows program
-    // itself, started without a compatibility tool.
-    if (start.program == start.game && FileExists(start.game))
-        text += "\nA runner such as wine can be set with \"Game Runner...\" in the file menu.";
-    context_.desktop().ShowError(&context_.window(), MessageToQ(text));
-    return false;
+    WatchGame(*result.process, result.plan.logPath);
+    return true;
 }
+
+void LaunchCommands::WatchGame(GameProcessId process, const std::string& logPath)
+{
+    QWidget* window = &context_.window();
+    Desktop* desktop = &context_.desktop();
+    watch_ = new GameWatch(
+        process,
+        [window, desktop, logPath](const GameExit& exit, std::chrono::milliseconds ran) {
+            TfrmGameReport report(
+                exit, ran, logPath, [desktop, logPath] { desktop->OpenFile(PathToQ(logPath)); }, window);
+            desktop->ExecDialog(report);
+        },
+        window);
+}
+
+bool LaunchCommands::GameRunning() const { return watch_ && watch_->running(); }
 
 void LaunchCommands::btnRunClick()
 {
     const bool runBatchFile = context_.model().Checked("cbxSaveFilesonRun");
     if (runBatchFile)
         SaveAll1Click();
-    if (!StartGame(runBatchFile))
+    if (!StartGame())
         return;
     AfterGameStarted();
 }
@@ -153,19 +147,21 @@ void LaunchCommands::AfterGameStarted()
 void LaunchCommands::GameRunner1Click()
 {
     ProgramSettings& settings = context_.programSettings();
-    TfrmRunner dialog(settings.ReadString("tesk", kRunnerKey, ""), &context_.window());
-    if (context_.desktop().ExecDialog(dialog) == QDialog::Accepted)
-        settings.WriteString("tesk", kRunnerKey, dialog.runner());
+    TfrmRunner dialog(settings.ReadString("tesk", kRunnerKey, ""), StoredEnvironmentLines(settings),
+                      &context_.window());
+    if (context_.desktop().ExecDialog(dialog) != QDialog::Accepted)
+        return;
+    settings.WriteString("tesk", kRunnerKey, dialog.runner());
+    settings.WriteString("tesk", kEnvironmentKey, EncodeEnvironment(dialog.environment()));
 }
 
 void LaunchCommands::ShowCommandLine1Click()
 {
-    const std::optional<std::string> batchLine = UpcomingBatchLine();
-    TfrmCommandLine dialog(PlanStart(batchLine), batchLine.value_or(std::string()), &context_.window());
+    TfrmCommandLine dialog(PlanUpcomingStart(), &context_.window());
     context_.desktop().ExecDialog(dialog);
 }
 
-std::string LaunchCommands::RunCommandText() const { return CommandText(PlanStart(UpcomingBatchLine())); }
+std::string LaunchCommands::RunCommandText() const { return CommandText(PlanUpcomingStart().start); }
 
 void LaunchCommands::WriteLaunchKeys(const char* minimizeKey)
 {

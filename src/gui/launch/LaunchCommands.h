@@ -4,14 +4,18 @@
 // Load Batch and Run, the reading of a batch file into the start options,
 // and the launch keys of the program settings that Run and closing write.
 
-#include <optional>
+#include "core/launch/GameProcess.h"
+
+#include <QPointer>
+
 #include <string>
 
 namespace tesk {
 
 class CommandContext;
 class ConfigCommands;
-struct ProgramStart;
+class GameWatch;
+struct LaunchPlan;
 
 class LaunchCommands {
 public:
@@ -25,12 +29,15 @@ public:
     void btnRunClick();
     // The save button beside the batch file's field.
     void SpeedButton3Click();
-    // "Game Runner...": the command that Run puts in front of the game.
+    // "Game Runner...": the command that Run puts in front of the game, and
+    // the environment of every start.
     void GameRunner1Click();
     // "Show Command Line": what Run will start, in a window.
     void ShowCommandLine1Click();
     // What Run will start, on one line, for the Run button's tooltip.
     std::string RunCommandText() const;
+    // Whether the game Run started last still runs.
+    bool GameRunning() const;
 
     // Reads a batch file into the start options, as Load Batch does after its
     // dialog; errors are raised to the caller.
@@ -41,15 +48,14 @@ public:
     void WriteLaunchKeys(const char* minimizeKey);
 
 private:
-    // Run's start: through `batchLine` (the batch file's line) when there is
-    // one, else the game directly; the runner of the program settings in
-    // front. Run, its tooltip and the command line window all plan here.
-    ProgramStart PlanStart(const std::optional<std::string>& batchLine) const;
-    // The line Run will start the game from: the one Save Batch is about to
-    // write, with "Save Files on Run" ticked; none otherwise.
-    std::optional<std::string> UpcomingBatchLine() const;
-    // Starts the game; false after saying why it could not be started.
-    bool StartGame(bool runBatchFile);
+    // What Run will start: the plan that Show Command Line and the tooltip
+    // show.
+    LaunchPlan PlanUpcomingStart() const;
+    // Starts the game and watches it; false after saying why it could not
+    // be started.
+    bool StartGame();
+    // Shows the report when the game ends badly at once.
+    void WatchGame(GameProcessId process, const std::string& logPath);
     // After a successful start: closes the window ("Close on Exit"), unless
     // that would drop unsaved settings; a window that stays open minimises
     // when asked and writes the launch keys.
@@ -57,6 +63,7 @@ private:
 
     const CommandContext& context_;
     ConfigCommands& config_;
+    QPointer<GameWatch> watch_;
 };
 
 } // namespace tesk

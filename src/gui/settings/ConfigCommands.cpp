@@ -54,9 +54,7 @@ void ConfigCommands::SaveConfig1Click()
 {
     const std::string path = context_.model().Text("txtConfigFile");
     const PathParts parts = SplitPath(path);
-    const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
-    if (!DirectoryExists(DriveAndDirectory(parts)) || !FileExists(full))
-        throw Error("The config file " + full + " does not exist. Use \"Save Config As..\" to create a new one.");
+    CheckConfigFileExists(path);
     if (WriteAfterAsking(DriveAndDirectory(parts), parts.name))
         context_.SetStatusText(ToQ("Config file Saved" + BoundTwiceNote(context_.model())));
     context_.programSettings().WriteString("tesk", "configfile", path);

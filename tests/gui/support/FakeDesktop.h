@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/text/Error.h"
 #include "gui/app/Desktop.h"
 
 #include <QDialog>
@@ -21,6 +22,8 @@ public:
         QString program;
         QStringList arguments;
         QString workingDirectory;
+        std::vector<EnvironmentVariable> environment;
+        std::string logPath;
     };
 
     QStringList errors;
@@ -36,6 +39,9 @@ public:
     std::function<int(QDialog&)> onDialog;
     std::vector<Start> starts;
     bool startSucceeds = true;
+    // Starts the game for real (a stub), so that the test sees it run and end.
+    bool realStarts = false;
+    QStringList openedFiles;
 
     void ShowError(QWidget*, const QString& text) override { errors.append(text); }
     void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
@@ -85,11 +91,20 @@ public:
         return onDialog(dialog);
     }
 
-    bool StartProgram(const QString& program, const QStringList& arguments, const QString& workingDirectory) override
+    GameProcessId StartGame(const ProgramStart& start, const std::string& logPath) override
     {
-        starts.push_back({program, arguments, workingDirectory});
-        return startSucceeds;
+        QStringList arguments;
+        for (const std::string& argument : start.arguments)
+            arguments.append(QString::fromStdString(argument));
+        starts.push_back({QString::fromStdString(start.program), arguments,
+                          QString::fromStdString(start.workingDirectory), start.environment, logPath});
+        if (!startSucceeds)
+            throw Error("The system cannot run " + start.program + ".");
+        // No process (0) counts as one that ended well.
+        return realStarts ? StartGameProcess(start, logPath) : 0;
     }
+
+    void OpenFile(const QString& path) override { openedFiles.append(path); }
 
 private:
     static std::optional<QString> Next(std::deque<std::optional<QString>>& answers, const char* kind,

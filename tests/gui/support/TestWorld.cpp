@@ -9,6 +9,9 @@ TestWorld::TestWorld() : previousDirectory_(std::filesystem::current_path())
     if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
         previousDataHome_ = dataHome;
     setenv("XDG_DATA_HOME", dataHome().c_str(), 1);
+    if (const char* stateHome = std::getenv("XDG_STATE_HOME"))
+        previousStateHome_ = stateHome;
+    setenv("XDG_STATE_HOME", stateHome().c_str(), 1);
     std::filesystem::create_directories(gameDir() + "/baseu2");
     std::filesystem::create_directories(workDir());
     std::filesystem::current_path(workDir());
@@ -22,6 +25,10 @@ TestWorld::~TestWorld()
         setenv("XDG_DATA_HOME", previousDataHome_->c_str(), 1);
     else
         unsetenv("XDG_DATA_HOME");
+    if (previousStateHome_)
+        setenv("XDG_STATE_HOME", previousStateHome_->c_str(), 1);
+    else
+        unsetenv("XDG_STATE_HOME");
 }
 
 void TestWorld::StoreGameDirectory(const std::string& extraLines) const

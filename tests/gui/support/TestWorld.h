@@ -9,8 +9,8 @@
 namespace tesk::testing {
 
 // A temporary world for the main window: a game directory, Tesk's data
-// directory for the profiles and lists (XDG_DATA_HOME points above it),
-// and a place for tesk.ini. The process works in the data directory while
+// directory for the profiles and lists (XDG_DATA_HOME points above it), its
+// state directory for the game's log, and a place for tesk.ini. The process works in the data directory while
 // the world lives, as the main window's start-up makes it do.
 class TestWorld {
 public:
@@ -21,6 +21,9 @@ public:
 
     std::string gameDir() const { return (root_.path() / "ulvex2").string(); }
     std::string dataHome() const { return (root_.path() / "data").string(); }
+    // XDG_STATE_HOME points here: the game's log is tesk/game.log in it.
+    std::string stateHome() const { return (root_.path() / "state").string(); }
+    std::string gameLog() const { return (root_.path() / "state" / "tesk" / "game.log").string(); }
     std::string workDir() const { return (root_.path() / "data" / "tesk").string(); }
     std::string iniPath() const { return (root_.path() / "config" / "tesk" / "tesk.ini").string(); }
     std::string inGame(const std::string& relative) const { return (root_.path() / "ulvex2" / relative).string(); }
@@ -38,6 +41,7 @@ private:
     TempDir root_;
     std::filesystem::path previousDirectory_;
     std::optional<std::string> previousDataHome_;
+    std::optional<std::string> previousStateHome_;
 };
 
 } // namespace tesk::testing
