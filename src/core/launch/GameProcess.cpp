@@ -130,8 +130,8 @@ GameProcessId StartGameProcess(const ProgramStart& start, const std::string& log
         sigaddset(&signals, signal);
     ::posix_spawnattr_setsigdefault(&attributes, &signals);
     pid_t process = 0;
-    const int failure = ::posix_spawn(&process, start.program.c_str(), actions.get(), &attributes, argv.data(),
-                                      envp.data());
+    const int failure =
+        ::posix_spawn(&process, start.program.c_str(), actions.get(), &attributes, argv.data(), envp.data());
     ::posix_spawnattr_destroy(&attributes);
     ::close(log);
     if (failure != 0)

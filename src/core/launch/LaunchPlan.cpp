@@ -68,8 +68,8 @@ void ReadStartOptions(const ProgramSettings& settings, SettingsModel& model)
         throw Error("No game directory is set in " + settings.path() + ". Start Tesk once to choose the game.");
     model.SetText("txtU2Dir", gameDirectory);
     model.SetText("txtBatchFile", settings.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat")));
-    model.SetText("txtConfigFile", settings.ReadString("tesk", "configfile",
-                                                       JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
+    model.SetText("txtConfigFile",
+                  settings.ReadString("tesk", "configfile", JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
     model.SetChecked("cbxSaveFilesonRun", settings.ReadBool("tesk", "saveAllOnRun", true));
     model.SetChecked("cbxCloseOnRun", settings.ReadBool("tesk", "CloseOnExit", true));
     model.SetChecked("cbxMinimize", settings.ReadBool("tesk", "minimize", false));

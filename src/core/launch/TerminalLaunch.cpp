@@ -48,8 +48,8 @@ int RunGameFromTerminal(const std::string& settingsPath, std::ostream& errors)
         }
     }
     const auto started = std::chrono::steady_clock::now();
-    const LaunchResult result =
-        LaunchGame(model, settings, [&] { return UpcomingBatchLine(model).value_or(std::string()); }, StartGameProcess);
+    const LaunchResult result = LaunchGame(
+        model, settings, [&] { return UpcomingBatchLine(model).value_or(std::string()); }, StartGameProcess);
     if (!result.process) {
         errors << result.failure << '\n';
         return 1;

@@ -12,8 +12,11 @@ constexpr std::chrono::milliseconds kSlowPoll{1000};
 } // namespace
 
 GameWatch::GameWatch(GameProcessId process, QuickFailure onQuickFailure, QObject* parent)
-    : QObject(parent), process_(process), onQuickFailure_(std::move(onQuickFailure)),
-      started_(std::chrono::steady_clock::now()), quickExitTime_(QuickExitTime()),
+    : QObject(parent),
+      process_(process),
+      onQuickFailure_(std::move(onQuickFailure)),
+      started_(std::chrono::steady_clock::now()),
+      quickExitTime_(QuickExitTime()),
       keepRunning_(std::make_unique<QEventLoopLocker>())
 {
     timer_ = new QTimer(this);
