@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <csignal>
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace tesk {
@@ -33,18 +33,18 @@ struct StubGame {
 
 TEST(GameProcessTest, BothStreamsGoToTheLogWithTheEnvironmentArgumentsAndDirectoryOfTheStart)
 {
-    StubGame game("echo \"out $# [$2] $(pwd -P) [$STUB_VALUE] [$HOME]\"\n"
-                  "echo err >&2\n"
-                  "read line && echo \"read [$line]\"\n"
-                  "exit 0\n");
+    StubGame game(
+        "echo \"out $# [$2] $(pwd -P) [$STUB_VALUE] [$HOME]\"\n"
+        "echo err >&2\n"
+        "read line && echo \"read [$line]\"\n"
+        "exit 0\n");
     game.start.environment = {{"STUB_VALUE", "$HOME stays"}, {"HOME", "/elsewhere"}};
     const GameProcessId process = game.Start();
     const std::optional<GameExit> exit = WaitForGameExit(process, 20s);
     ASSERT_TRUE(exit);
     EXPECT_FALSE(exit->Failed());
-    EXPECT_EQ(ReadFileBytes(game.log()),
-              "out 2 [two words] " + std::filesystem::canonical(game.dir.path()).string()
-                  + " [$HOME stays] [/elsewhere]\nerr\n");
+    EXPECT_EQ(ReadFileBytes(game.log()), "out 2 [two words] " + std::filesystem::canonical(game.dir.path()).string()
+                                             + " [$HOME stays] [/elsewhere]\nerr\n");
     // Collected once: a second look finds no child and counts it as ended well.
     const std::optional<GameExit> again = CollectGameExit(process);
     ASSERT_TRUE(again);
@@ -66,16 +66,19 @@ TEST(GameProcessTest, EachStartReplacesTheLogAndKeepsThePreviousOne)
 
 TEST(GameProcessTest, AGameThatFailsOrCrashesAtOnceIsReportedWithTheEndOfItsLog)
 {
-    StubGame fails("i=1; while [ $i -le 30 ]; do echo \"line $i\"; i=$((i+1)); done\n"
-                   "echo 'no OpenGL' >&2\n"
-                   "exit 3\n");
+    StubGame fails(
+        "i=1; while [ $i -le 30 ]; do echo \"line $i\"; i=$((i+1)); done\n"
+        "echo 'no OpenGL' >&2\n"
+        "exit 3\n");
     const std::optional<GameExit> failed = WaitForGameExit(fails.Start(), 20s);
     ASSERT_TRUE(failed);
     EXPECT_TRUE(failed->Failed());
     EXPECT_EQ(failed->code, 3);
     const std::string report = QuickExitReport(*failed, 1249ms, fails.log(), 3);
-    EXPECT_EQ(report, "The game ended 1.2 seconds after it started, with exit status 3.\n"
-                      "The last lines of its log " + fails.log() + ":\nline 29\nline 30\nno OpenGL");
+    EXPECT_EQ(report,
+              "The game ended 1.2 seconds after it started, with exit status 3.\n"
+              "The last lines of its log "
+                  + fails.log() + ":\nline 29\nline 30\nno OpenGL");
 
     StubGame crashes("kill -SEGV $$\n");
     const std::optional<GameExit> crashed = WaitForGameExit(crashes.Start(), 20s);
@@ -84,7 +87,8 @@ TEST(GameProcessTest, AGameThatFailsOrCrashesAtOnceIsReportedWithTheEndOfItsLog)
     EXPECT_EQ(crashed->code, SIGSEGV);
     EXPECT_EQ(QuickExitReport(*crashed, 50ms, crashes.log()),
               "The game ended 0.1 seconds after it started, killed by signal 11 (Segmentation fault).\n"
-              "Its log " + crashes.log() + " is empty.");
+              "Its log "
+                  + crashes.log() + " is empty.");
 }
 
 TEST(GameProcessTest, AGameThatRunsOnIsNotWaitedFor)
@@ -112,8 +116,8 @@ TEST(GameProcessTest, AStartThatCannotWorkSaysWhyAndNamesTheProgramOrTheLog)
         return std::string("started");
     };
     WriteFileBytes(game.dir.file("state-file"), "");
-    EXPECT_EQ(problem(game.dir.file("state-file/tesk/game.log")).rfind("Cannot create file " +
-                                                                        game.dir.file("state-file/tesk/game.log"), 0),
+    EXPECT_EQ(problem(game.dir.file("state-file/tesk/game.log"))
+                  .rfind("Cannot create file " + game.dir.file("state-file/tesk/game.log"), 0),
               0u);
     WriteFileBytes(game.start.program, "MZ not a program");
     EXPECT_EQ(problem(game.log()), "The system cannot run " + game.start.program + ": Exec format error.");

@@ -9,14 +9,15 @@ namespace {
 
 TEST(LaunchEnvironmentTest, LinesBecomeVariablesAsWrittenWithOnlyALeadingTildeSlashForHome)
 {
-    const std::string lines = "WINEPREFIX=~/Games/ulvex\r\n"
-                              "\n"
-                              "  \n"
-                              "WINEDEBUG=-all\n"
-                              "_X1= two  words =and more \n"
-                              "EMPTY=\n"
-                              "LIKE_A_SHELL=$HOME/`id` ~ ~user a~/b \"q\"\r"
-                              "TILDE_ONLY=~";
+    const std::string lines =
+        "WINEPREFIX=~/Games/ulvex\r\n"
+        "\n"
+        "  \n"
+        "WINEDEBUG=-all\n"
+        "_X1= two  words =and more \n"
+        "EMPTY=\n"
+        "LIKE_A_SHELL=$HOME/`id` ~ ~user a~/b \"q\"\r"
+        "TILDE_ONLY=~";
     const std::vector<EnvironmentVariable> expected{
         {"WINEPREFIX", JoinPath(HomeDirectory(), "Games/ulvex")},
         {"WINEDEBUG", "-all"},

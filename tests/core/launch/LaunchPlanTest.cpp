@@ -27,8 +27,7 @@ TEST(LaunchPlanTest, TheRunnerAndTheEnvironmentOfTeskIniApplyToBothRoutes)
 
     const LaunchPlan direct = PlanLaunch(model, settings, std::nullopt);
     EXPECT_FALSE(direct.runBatchFile);
-    EXPECT_EQ(direct.start.arguments,
-              (std::vector<std::string>{"--x", "/games/u2/ulvex2.exe", "+exec", "config.cfg"}));
+    EXPECT_EQ(direct.start.arguments, (std::vector<std::string>{"--x", "/games/u2/ulvex2.exe", "+exec", "config.cfg"}));
     const std::vector<EnvironmentVariable> environment{{"WINEDEBUG", "-all"}, {"B", "two words"}};
     EXPECT_EQ(direct.start.environment, environment);
     EXPECT_EQ(direct.logPath, GameLogPath());
@@ -59,8 +58,8 @@ TEST(LaunchPlanTest, LaunchGameStartsThePlanOrSaysWhatRunSays)
     const auto noBatchLine = []() -> std::string { throw Error("Cannot open file tesk.bat"); };
 
     LaunchResult result = LaunchGame(model, settings, noBatchLine, record);
-    EXPECT_EQ(result.failure, "Failed to execute ulvex2.exe +exec config.cfg\n" + dir.file("ulvex2.exe")
-                                  + " does not exist.");
+    EXPECT_EQ(result.failure,
+              "Failed to execute ulvex2.exe +exec config.cfg\n" + dir.file("ulvex2.exe") + " does not exist.");
     EXPECT_TRUE(started.empty());
     model.SetChecked("cbxSaveFilesonRun", true);
     result = LaunchGame(model, settings, noBatchLine, record);
@@ -68,15 +67,18 @@ TEST(LaunchPlanTest, LaunchGameStartsThePlanOrSaysWhatRunSays)
 
     WriteFileBytes(dir.file("ulvex2.exe"), "#!/bin/sh\n");
     ::chmod(dir.file("ulvex2.exe").c_str(), 0755);
-    result = LaunchGame(model, settings, [] { return std::string("ulvex2.exe +map e1m1"); }, record);
+    result = LaunchGame(
+        model, settings, [] { return std::string("ulvex2.exe +map e1m1"); }, record);
     EXPECT_EQ(result.process, 42);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].arguments, (std::vector<std::string>{"+map", "e1m1"}));
     // The starter's refusal is Run's failure, with the hint at a runner.
-    result = LaunchGame(model, settings, [] { return std::string("ulvex2.exe"); },
-                        [](const ProgramStart&, const std::string&) -> GameProcessId { throw Error("no."); });
-    EXPECT_EQ(result.failure, "Failed to execute " + dir.file("tesk.bat")
-                                  + "\nno.\nA runner such as wine can be set with \"Game Runner...\" in the file menu.");
+    result = LaunchGame(
+        model, settings, [] { return std::string("ulvex2.exe"); },
+        [](const ProgramStart&, const std::string&) -> GameProcessId { throw Error("no."); });
+    EXPECT_EQ(result.failure,
+              "Failed to execute " + dir.file("tesk.bat")
+                  + "\nno.\nA runner such as wine can be set with \"Game Runner...\" in the file menu.");
 }
 
 TEST(LaunchPlanTest, StartOptionsAreReadAsStartUpReadsThemWithoutWritingAnything)
@@ -97,7 +99,8 @@ TEST(LaunchPlanTest, StartOptionsAreReadAsStartUpReadsThemWithoutWritingAnything
     EXPECT_FALSE(FileExists(dir.file("tesk.bat")));
     EXPECT_EQ(ReadFileBytes(dir.file("tesk.ini")), ini);
 
-    WriteFileBytes(dir.file("tesk.bat"), "x\\ulvex2.exe +set Dedicated 1 +set coop 1 +set game ctf +exec config.cfg\r\n");
+    WriteFileBytes(dir.file("tesk.bat"),
+                   "x\\ulvex2.exe +set Dedicated 1 +set coop 1 +set game ctf +exec config.cfg\r\n");
     ReadStartOptions(settings, model);
     EXPECT_EQ(BuildCommandLine(model), "+set Dedicated 1 +set coop 1 +set game ctf +exec config.cfg");
 

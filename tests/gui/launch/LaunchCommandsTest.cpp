@@ -1,5 +1,6 @@
 #include "gui/launch/LaunchCommands.h"
 #include "core/text/IniFile.h"
+#include "core/text/Paths.h"
 #include "gui/app/TfrmTeskMain.h"
 #include "gui/settings/ConfigCommands.h"
 #include "support/BareContext.h"
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -152,6 +154,68 @@ TEST(LaunchCommandsTest, ARunnerSetInItsDialogStartsTheGame)
               (QStringList{"-u", "X", QString::fromStdString(w.world.inGame("ulvex2.exe")), "+exec", "config.cfg"}));
     EXPECT_EQ(w.desktop.starts[0].workingDirectory.toStdString(), w.world.gameDir());
 
+    window.hide();
+}
+
+TEST(LaunchCommandsTest, TheEnvironmentIsRefusedByItsBadLineThenKeptAndAppliedToEveryStart)
+{
+    LaunchWorld w("saveAllOnRun=false\r\nCloseOnExit=false\r\n");
+    TfrmTeskMain window(w.desktop, w.world.iniPath());
+    window.show();
+    QString note;
+    w.desktop.onDialog = [&](QDialog& dialog) {
+        auto* environment = dialog.findChild<QPlainTextEdit*>("mmoEnvironment");
+        dialog.show();
+        environment->setFocus();
+        QTest::keyClicks(environment, "WINEDEBUG=-all");
+        QTest::keyClick(environment, Qt::Key_Return);
+        QTest::keyClicks(environment, "DXVK HUD=fps");
+        auto* ok = dialog.findChild<QPushButton*>("btnOk");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        // Refused: the dialog stays, saying which line.
+        EXPECT_TRUE(dialog.isVisible());
+        note = dialog.findChild<QLabel*>("lblEnvironmentNote")->text();
+        QTest::keyClick(environment, Qt::Key_Home);
+        QTest::keyClicks(environment, "PREFIX=~/games ");
+        QTest::keyClick(environment, Qt::Key_Delete);
+        QTest::keyClick(environment, Qt::Key_Delete);
+        QTest::keyClick(environment, Qt::Key_Delete);
+        QTest::keyClick(environment, Qt::Key_Delete);
+        QTest::keyClick(environment, Qt::Key_Delete);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        return dialog.result();
+    };
+    Trigger(window, "GameRunner1");
+    EXPECT_EQ(note,
+              "Line 2 of the environment, \"DXVK HUD=fps\", is not NAME=value with a name of letters, digits "
+              "and underscores.");
+    EXPECT_EQ(Stored(w.world, "environment"), "WINEDEBUG=-all\\nPREFIX=~/games HUD=fps");
+
+    // The dialog shows the lines as kept.
+    w.desktop.onDialog = [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("mmoEnvironment")->toPlainText(),
+                  "WINEDEBUG=-all\nPREFIX=~/games HUD=fps");
+        return int(QDialog::Rejected);
+    };
+    Trigger(window, "GameRunner1");
+
+    const std::string prefix = JoinPath(HomeDirectory(), "games HUD=fps");
+    w.desktop.onDialog = [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.findChild<QPlainTextEdit*>("mmoEnvironment")->toPlainText().toStdString(),
+                  "WINEDEBUG=-all\nPREFIX=" + prefix);
+        EXPECT_EQ(dialog.findChild<QLineEdit*>("edtGameLog")->text().toStdString(), w.world.gameLog());
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnCopyCommand"), Qt::LeftButton);
+        return int(QDialog::Rejected);
+    };
+    Trigger(window, "ShowCommandLine1");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "env WINEDEBUG=-all 'PREFIX=" + prefix + "' " + w.world.inGame("ulvex2.exe") + " +exec config.cfg");
+
+    window.findChild<QAbstractButton*>("btnRun")->click();
+    ASSERT_EQ(w.desktop.starts.size(), 1u);
+    EXPECT_EQ(w.desktop.starts[0].environment,
+              (std::vector<EnvironmentVariable>{{"WINEDEBUG", "-all"}, {"PREFIX", prefix}}));
+    EXPECT_EQ(w.desktop.starts[0].logPath, w.world.gameLog());
     window.hide();
 }
 
