@@ -11,6 +11,24 @@ constexpr int kUsageError = 2;
 
 std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
+// The options every Qt program takes ("-platform offscreen", "-reverse"),
+// which QApplication reads for the window: accepted, and not listed.
+void AcceptQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+          "display", "geometry", "style", "stylesheet", "session", "name", "title"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 ProgramArguments UsageError(const QCommandLineParser& parser, const QString& problem, std::ostream& errors)
 {
     errors << "tesk: " << Local(problem) << '\n' << Local(parser.helpText());
@@ -22,6 +40,7 @@ ProgramArguments UsageError(const QCommandLineParser& parser, const QString& pro
 ProgramArguments ParseProgramArguments(const QStringList& arguments, std::ostream& out, std::ostream& errors)
 {
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Configuration editor and launcher for Ulvex 2. Without options, opens its window."));
     // Not addHelpOption(): its --help-all offers Qt's own options, which this
@@ -40,6 +59,7 @@ ProgramArguments ParseProgramArguments(const QStringList& arguments, std::ostrea
                                                          "Command\" copies it."));
     parser.addOption(run);
     parser.addOption(printCommand);
+    AcceptQtOptions(parser);
 
     if (!parser.parse(arguments))
         return UsageError(parser, parser.errorText(), errors);

@@ -3,7 +3,8 @@
 // Tesk's own command line: "tesk" opens the window, "tesk --run" starts the
 // game as Run would, "tesk --print-command" prints the command Copy Command
 // copies. Parsed with only QtCore, so that --help, --version and a mistake
-// are answered without a window or a display.
+// are answered without a window or a display. Qt's own options (such as
+// "-platform offscreen") are accepted for the window.
 
 #include <QStringList>
 

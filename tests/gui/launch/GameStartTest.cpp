@@ -200,7 +200,8 @@ void ExpectTerminalStartsWhatRunStarts(StubWorld& w)
 TEST(TeskCommandLineTest, RunStartsThroughTheBatchFileWithRunnerAndEnvironmentWhatTheWindowStarts)
 {
     StubWorld w("environment=" + EncodeEnvironment("WINEDEBUG=-all\nSTUB_HOME=~/u2 $X") + "\r\n");
-    w.world.Write(w.world.iniPath(), ReadFileBytes(w.world.iniPath()) + "runner=" + w.world.inGame("runner.sh") + "\r\n");
+    w.world.Write(w.world.iniPath(),
+                  ReadFileBytes(w.world.iniPath()) + "runner=" + w.world.inGame("runner.sh") + "\r\n");
     w.world.Write(w.world.inGame("tesk.bat"), w.world.gameDir() + "/ulvex2.exe +set game my mod +exec config.cfg\r\n");
     ExpectTerminalStartsWhatRunStarts(w);
     EXPECT_EQ(ReadFileBytes(w.world.inGame("tesk.bat")),
@@ -229,8 +230,8 @@ TEST(TeskCommandLineTest, RunSaysWhyTheGameCouldNotStartOrDiedAtOnce)
     std::filesystem::remove(w.world.inGame("ulvex2.exe"));
     run = RunTesk(w.world, {"--run"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Failed to execute ulvex2.exe +exec config.cfg\n" + w.world.inGame("ulvex2.exe")
-                           + " does not exist.\n");
+    EXPECT_EQ(run.err,
+              "Failed to execute ulvex2.exe +exec config.cfg\n" + w.world.inGame("ulvex2.exe") + " does not exist.\n");
 
     // A bad environment line in tesk.ini is said the same way.
     w.world.Write(w.world.iniPath(), ReadFileBytes(w.world.iniPath()) + "environment=OK=1\\nbad line\r\n");
