@@ -1,7 +1,7 @@
 #include "core/app/ProgramSettings.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Resources.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Resources.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include <QApplication>
 

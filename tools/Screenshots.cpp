@@ -2,10 +2,10 @@
 // developer can look at them: tesk_screenshots <output directory>.
 // Uses a throw-away world (settings, game directory) under the output directory.
 
-#include "gui/app/Desktop.h"
-#include "gui/app/Resources.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Resources.h"
 #include "gui/keys/KeyCommands.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include <QAbstractButton>
 #include <QAction>

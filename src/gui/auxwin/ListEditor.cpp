@@ -4,10 +4,10 @@
 #include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
 #include "gui/auxwin/MemoLines.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 #include <QPlainTextEdit>
 

@@ -2,7 +2,7 @@
 
 #include "core/keys/KeyConflicts.h"
 #include "core/settings/SettingsModel.h"
-#include "gui/app/CommandContext.h"
+#include "gui/base/CommandContext.h"
 #include "gui/keys/KeyCapture.h"
 
 namespace tesk {

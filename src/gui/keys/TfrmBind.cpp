@@ -1,7 +1,7 @@
 #include "gui/keys/TfrmBind.h"
 
 #include "core/keys/KeyNames.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

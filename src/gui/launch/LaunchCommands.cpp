@@ -8,9 +8,9 @@
 #include "core/launch/Launch.h"
 #include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 #include "gui/launch/LaunchDialogs.h"
 #include "gui/settings/ConfigCommands.h"
 

@@ -1,7 +1,7 @@
 #include "gui/launch/LaunchDialogs.h"
 
 #include "core/launch/Launch.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 #include "gui/profiles/Named.h"
 
 #include <QClipboard>

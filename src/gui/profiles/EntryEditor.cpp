@@ -2,8 +2,8 @@
 
 #include "core/profiles/ProfileFile.h"
 #include "core/text/Paths.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

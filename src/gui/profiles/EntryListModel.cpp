@@ -1,6 +1,6 @@
 #include "gui/profiles/EntryListModel.h"
 
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <algorithm>
 #include <cstddef>

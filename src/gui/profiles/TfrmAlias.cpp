@@ -1,7 +1,7 @@
 #include "gui/profiles/TfrmAlias.h"
 
 #include "core/profiles/ProfileEntries.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "gui/profiles/TfrmTeskBinding.h"
 
 #include "core/profiles/ProfileEntries.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 #include "gui/keys/KeyCapture.h"
 #include "gui/settings/SettingWidgets.h"
 

@@ -9,9 +9,9 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 namespace tesk {
 namespace {

@@ -1,5 +1,5 @@
 #include "core/launch/CommandLine.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"

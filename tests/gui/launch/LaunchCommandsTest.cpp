@@ -1,7 +1,7 @@
 #include "gui/launch/LaunchCommands.h"
 #include "core/text/IniFile.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/settings/ConfigCommands.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/BareContext.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"

@@ -1,6 +1,6 @@
 #include "gui/settings/ConfigCommands.h"
 #include "core/text/IniFile.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"

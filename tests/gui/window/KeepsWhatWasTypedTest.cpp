@@ -2,7 +2,7 @@
 // moves: nothing typed or read is lost or changed on the way to the files.
 
 #include "core/text/IniFile.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"

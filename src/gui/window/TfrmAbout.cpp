@@ -1,7 +1,7 @@
-#include "gui/app/TfrmAbout.h"
+#include "gui/window/TfrmAbout.h"
 
-#include "gui/app/JpegImage.h"
-#include "gui/app/ProjectInfo.h"
+#include "gui/base/JpegImage.h"
+#include "gui/base/ProjectInfo.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,16 +1,15 @@
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include "core/app/GameDirectoryLists.h"
 #include "core/text/Paths.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/HintLine.h"
-#include "gui/app/NoteColor.h"
-#include "gui/app/PictureButton.h"
-#include "gui/app/Resources.h"
-#include "gui/app/Text.h"
-#include "gui/app/TfrmAbout.h"
 #include "gui/auxwin/AuxCommands.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/HintLine.h"
+#include "gui/base/NoteColor.h"
+#include "gui/base/PictureButton.h"
+#include "gui/base/Resources.h"
+#include "gui/base/Text.h"
 #include "gui/keys/KeyCommands.h"
 #include "gui/keys/KeyConflictMarks.h"
 #include "gui/launch/LaunchCommands.h"
@@ -20,6 +19,7 @@
 #include "gui/settings/SettingWidgets.h"
 #include "gui/settings/SettingsPages.h"
 #include "gui/settings/SettingsView.h"
+#include "gui/window/TfrmAbout.h"
 
 #include <QApplication>
 #include <QCheckBox>

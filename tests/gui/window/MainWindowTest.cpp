@@ -2,9 +2,9 @@
 #include "core/app/ProgramSettings.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
-#include "gui/app/ProjectInfo.h"
-#include "gui/app/TfrmAbout.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/ProjectInfo.h"
+#include "gui/window/TfrmAbout.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
