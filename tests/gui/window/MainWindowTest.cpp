@@ -3,6 +3,7 @@
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
 #include "gui/base/ProjectInfo.h"
+#include "gui/settings/PlayerModelLists.h"
 #include "gui/window/TfrmAbout.h"
 #include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
@@ -558,7 +559,7 @@ TEST(MainWindowTest, PlayerModelsAndSkinsFollowTheGameDirectory)
 
     // A typed model without a directory gives no skins when the skin combo is entered.
     model.SetText("cboModel", "nobody");
-    window.cboSkinEnter();
+    window.playerModelLists().cboSkinEnter();
     EXPECT_TRUE(model.Items("cboSkin").empty());
 }
 

@@ -1,0 +1,180 @@
+#include "gui/window/StartupSequence.h"
+
+#include "core/app/GameDirectoryLists.h"
+#include "core/app/ProgramSettings.h"
+#include "core/settings/SettingsModel.h"
+#include "core/text/Paths.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Resources.h"
+#include "gui/base/Text.h"
+#include "gui/launch/LaunchCommands.h"
+#include "gui/profiles/ProfileCommands.h"
+#include "gui/settings/ConfigCommands.h"
+#include "gui/settings/PlayerModelLists.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <exception>
+#include <vector>
+
+namespace tesk {
+namespace {
+
+constexpr int kSplashMilliseconds = 2750;
+
+} // namespace
+
+StartupSequence::StartupSequence(const CommandContext& context, QMainWindow& window, Commands commands)
+    : QObject(&window), context_(context), window_(window), commands_(commands)
+{
+}
+
+void StartupSequence::Run()
+{
+    BuildSplash();
+    SettingsModel& model = context_.model();
+    ProgramSettings& settings = context_.programSettings();
+
+    RunStep([] { EnterDataDirectory(); });
+    RunStep([&] { settings.WriteString("tesk", "path", CurrentDirectory()); });
+    std::string gameDirectory;
+    RunStep([&] { gameDirectory = ReadProgramSettings(); });
+    RunStep([this] { commands_.playerModels.FillModelList(); });
+    RunStep([&] { commands_.playerModels.FillSkinList(model.Text("cboModel")); });
+    RunStep([this] { commands_.config.ReadStartupConfig(); });
+    if (!model.Text("txtBatchFile").empty())
+        RunStep([&] { commands_.launch.ReadBatchInto(model.Text("txtBatchFile")); });
+    RunStep([&] { settings.WriteString("tesk", "configfile", model.Text("txtConfigFile")); });
+    RunStep([this] { commands_.profiles.LoadGlobalProfile(); });
+    FillLists(gameDirectory);
+    context_.Refresh();
+    commands_.config.MarkSaved();
+
+    timer1_ = new QTimer(&window_);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setSingleShot(true);
+    timer1_->setInterval(kSplashMilliseconds);
+    connect(timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    timer1_->start();
+}
+
+void StartupSequence::BuildSplash()
+{
+    auto* splash = new QWidget(&window_);
+    splash->setObjectName(QStringLiteral("pnlSplash"));
+    splash->setAutoFillBackground(true);
+    QPalette palette = splash->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    splash->setPalette(palette);
+    pnlSplash_ = splash;
+    PlaceSplash();
+
+    auto* logo = new QLabel(splash);
+    logo->setObjectName(QStringLiteral("splashLogo"));
+    logo->setScaledContents(true);
+    logo->setPixmap(LogoPicture());
+    logo->setGeometry((splash->width() - 371) / 2, 17, 371, 428);
+    splash->raise();
+}
+
+void StartupSequence::PlaceSplash()
+{
+    if (!pnlSplash_)
+        return;
+    const int top = window_.menuBar()->sizeHint().height();
+    pnlSplash_->setGeometry(0, top, window_.width(), window_.height() - top);
+}
+
+std::string StartupSequence::ReadProgramSettings()
+{
+    SettingsModel& model = context_.model();
+    ProgramSettings& settings = context_.programSettings();
+    std::string gameDirectory = settings.ReadString("ulvex2", "path", "");
+    if (!gameDirectory.empty()) {
+        model.SetText("txtU2Dir", gameDirectory);
+    } else {
+        // When tesk.ini cannot be written, the directory just picked is
+        // still the one the rest of start-up works in.
+        const std::string picked = ChooseGameDirectory();
+        RunStep([&] { settings.WriteString("ulvex2", "path", picked); });
+        gameDirectory = settings.ReadString("ulvex2", "path", picked);
+    }
+    const std::string batchFile = settings.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat"));
+    model.SetText("txtBatchFile", batchFile);
+    RunStep([&] { settings.WriteString("tesk", "batchfile", model.Text("txtBatchFile")); });
+    model.SetText("txtConfigFile", settings.ReadString("tesk", "configfile",
+                                                       JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
+    model.SetChecked("cbxSaveFilesonRun", settings.ReadBool("tesk", "saveAllOnRun", true));
+    model.SetChecked("cbxCloseOnRun", settings.ReadBool("tesk", "CloseOnExit", true));
+    model.SetChecked("cbxMinimize", settings.ReadBool("tesk", "minimize", false));
+    model.SetChecked("cbxStartServer", settings.ReadBool("tesk", "RunServer", false));
+    context_.Refresh();
+    return gameDirectory;
+}
+
+void StartupSequence::FillLists(const std::string& gameDirectory)
+{
+    SettingsModel& model = context_.model();
+    // Start-up stored the working directory first; it is the same place when
+    // that write failed.
+    const std::string profileDirectory = context_.programSettings().ReadString("tesk", "path", CurrentDirectory());
+    RunStep([&] { commands_.profiles.ShowGames(ListGames(profileDirectory)); });
+    RunStep([&] {
+        std::vector<std::string> maps = ReadMapNames(JoinPath(profileDirectory, "maps.lst"));
+        model.SetItems("cboClientStartMap", maps);
+        model.SetItems("cboServerStartMap", std::move(maps));
+    });
+    RunStep([&] { model.SetItems("cboSaveGames", ListSavedGames(gameDirectory)); });
+    RunStep([&] { model.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
+}
+
+void StartupSequence::Timer1Timer()
+{
+    timer1_->stop();
+    if (pnlSplash_) {
+        pnlSplash_->hide();
+        pnlSplash_->deleteLater();
+    }
+}
+
+void StartupSequence::btnU2DirClick()
+{
+    context_.programSettings().WriteString("ulvex2", "path", ChooseGameDirectory());
+}
+
+std::string StartupSequence::ChooseGameDirectory()
+{
+    const std::string initial = context_.programSettings().ReadString("ulvex2", "path", DefaultGameDirectory());
+    const auto chosen = context_.desktop().ChooseFileToOpen(
+        &window_, {QStringLiteral("Ulvex2 Location"), PathToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
+    if (!chosen)
+        return initial;
+    context_.model().SetText("txtU2Dir", DriveAndDirectory(SplitPath(PathFromQ(*chosen))));
+    context_.Refresh();
+    return context_.model().Text("txtU2Dir");
+}
+
+void StartupSequence::RunStep(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const std::exception& error) {
+        const QString problem = MessageToQ(error.what());
+        if (!problems_.contains(problem))
+            problems_.append(problem);
+    }
+}
+
+void StartupSequence::ReportProblems()
+{
+    if (problemsReported_ || problems_.isEmpty())
+        return;
+    problemsReported_ = true;
+    context_.desktop().ShowError(&window_, problems_.join(QStringLiteral("\n\n")));
+}
+
+} // namespace tesk
