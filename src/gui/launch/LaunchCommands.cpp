@@ -21,7 +21,6 @@ namespace tesk {
 namespace {
 
 const QString kBatchFilter = QStringLiteral("Batch Files (*.bat)|*.bat");
-constexpr std::string_view kRunnerKey = "runner";
 
 QStringList ToQList(const std::vector<std::string>& items)
 {
@@ -56,7 +55,7 @@ void LaunchCommands::SaveBatchAs1Click()
     context_.Refresh();
     WriteBatchFile(path, context_.model().Text("txtU2Dir"), BuildCommandLine(context_.model()));
     context_.SetStatusText(QStringLiteral("Batch file Saved"));
-    context_.programSettings().WriteString("tesk", "batchfile", path);
+    context_.programSettings().Write(kBatchFileKey, path);
 }
 
 void LaunchCommands::SaveAll1Click()
@@ -78,7 +77,7 @@ void LaunchCommands::OpenBatch1Click()
     ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtBatchFile", full);
     context_.Refresh();
-    context_.programSettings().WriteString("tesk", "Batchfile", full);
+    context_.programSettings().Write(kLoadedBatchFileKey, full);
 }
 
 void LaunchCommands::ReadBatchInto(const std::string& path)
@@ -88,7 +87,7 @@ void LaunchCommands::ReadBatchInto(const std::string& path)
 
 ProgramStart LaunchCommands::PlanStart(const std::optional<std::string>& batchLine) const
 {
-    return PlanGameStart(context_.model(), batchLine, context_.programSettings().ReadString("tesk", kRunnerKey, ""));
+    return PlanGameStart(context_.model(), batchLine, context_.programSettings().Read(kRunnerKey));
 }
 
 std::optional<std::string> LaunchCommands::UpcomingBatchLine() const
@@ -147,15 +146,15 @@ void LaunchCommands::AfterGameStarted()
         context_.window().showMinimized();
     if (unsaved)
         context_.SetStatusText(QStringLiteral("Settings not saved"));
-    WriteLaunchKeys("minimize");
+    WriteLaunchKeys(kMinimizeKey);
 }
 
 void LaunchCommands::GameRunner1Click()
 {
     ProgramSettings& settings = context_.programSettings();
-    TfrmRunner dialog(settings.ReadString("tesk", kRunnerKey, ""), &context_.window());
+    TfrmRunner dialog(settings.Read(kRunnerKey), &context_.window());
     if (context_.desktop().ExecDialog(dialog) == QDialog::Accepted)
-        settings.WriteString("tesk", kRunnerKey, dialog.runner());
+        settings.Write(kRunnerKey, dialog.runner());
 }
 
 void LaunchCommands::ShowCommandLine1Click()
@@ -167,16 +166,16 @@ void LaunchCommands::ShowCommandLine1Click()
 
 std::string LaunchCommands::RunCommandText() const { return CommandText(PlanStart(UpcomingBatchLine())); }
 
-void LaunchCommands::WriteLaunchKeys(const char* minimizeKey)
+void LaunchCommands::WriteLaunchKeys(const FlagKey& minimizeKey)
 {
     const SettingsModel& model = context_.model();
     ProgramSettings& settings = context_.programSettings();
-    settings.WriteString("tesk", "configfile", model.Text("txtConfigFile"));
-    settings.WriteString("tesk", "batchfile", model.Text("txtBatchFile"));
-    settings.WriteBool("tesk", "saveAllOnRun", model.Checked("cbxSaveFilesonRun"));
-    settings.WriteBool("tesk", "CloseOnExit", model.Checked("cbxCloseOnRun"));
-    settings.WriteBool("tesk", minimizeKey, model.Checked("cbxMinimize"));
-    settings.WriteBool("tesk", "RunServer", model.Checked("cbxStartServer"));
+    settings.Write(kConfigFileKey, model.Text("txtConfigFile"));
+    settings.Write(kBatchFileKey, model.Text("txtBatchFile"));
+    settings.Write(kSaveAllOnRunKey, model.Checked("cbxSaveFilesonRun"));
+    settings.Write(kCloseOnExitKey, model.Checked("cbxCloseOnRun"));
+    settings.Write(minimizeKey, model.Checked("cbxMinimize"));
+    settings.Write(kRunServerKey, model.Checked("cbxStartServer"));
 }
 
 } // namespace tesk

@@ -11,6 +11,7 @@ namespace tesk {
 
 class CommandContext;
 class ConfigCommands;
+struct FlagKey;
 struct ProgramStart;
 
 class LaunchCommands {
@@ -36,9 +37,9 @@ public:
     // dialog; errors are raised to the caller.
     void ReadBatchInto(const std::string& path);
 
-    // The six keys that closing and Run write; closing spells the minimise
-    // key "Minimize", Run "minimize" (the same key to the INI file).
-    void WriteLaunchKeys(const char* minimizeKey);
+    // The six keys that closing and Run write; each spells the minimise key
+    // its own way (kMinimizeOnClosingKey, kMinimizeKey).
+    void WriteLaunchKeys(const FlagKey& minimizeKey);
 
 private:
     // Run's start: through `batchLine` (the batch file's line) when there is

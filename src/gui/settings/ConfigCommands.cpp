@@ -59,7 +59,7 @@ void ConfigCommands::SaveConfig1Click()
         throw Error("The config file " + full + " does not exist. Use \"Save Config As..\" to create a new one.");
     if (WriteAfterAsking(DriveAndDirectory(parts), parts.name))
         context_.SetStatusText(ToQ("Config file Saved" + BoundTwiceNote(context_.model())));
-    context_.programSettings().WriteString("tesk", "configfile", path);
+    context_.programSettings().Write(kConfigFileKey, path);
 }
 
 void ConfigCommands::SaveConfigAs1Click()
@@ -76,7 +76,7 @@ void ConfigCommands::SaveConfigAs1Click()
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
     WriteAfterAsking(DriveAndDirectory(parts), parts.name);
-    context_.programSettings().WriteString("tesk", "configfile", full);
+    context_.programSettings().Write(kConfigFileKey, full);
 }
 
 void ConfigCommands::OpenConfig1Click()
@@ -92,7 +92,7 @@ void ConfigCommands::OpenConfig1Click()
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
     MarkSaved();
-    context_.programSettings().WriteString("tesk", "configfile", full);
+    context_.programSettings().Write(kConfigFileKey, full);
 }
 
 void ConfigCommands::New1Click()
@@ -121,7 +121,7 @@ void ConfigCommands::ReadStartupConfig()
         ReadConfigInto(configFile);
         return;
     }
-    const std::string game = context_.programSettings().ReadString("ulvex2", "path", DefaultGameDirectory());
+    const std::string game = context_.programSettings().Read(kGameDirectoryKey);
     ReadConfigFile(context_.model(), context_.tokenList(), JoinPath(game, "baseu2"), "config.cfg");
 }
 

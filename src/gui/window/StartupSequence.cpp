@@ -40,7 +40,7 @@ void StartupSequence::Run()
     ProgramSettings& settings = context_.programSettings();
 
     RunStep([] { EnterDataDirectory(); });
-    RunStep([&] { settings.WriteString("tesk", "path", CurrentDirectory()); });
+    RunStep([&] { settings.Write(kStartupDirectoryKey, CurrentDirectory()); });
     std::string gameDirectory;
     RunStep([&] { gameDirectory = ReadProgramSettings(); });
     RunStep([this] { commands_.playerModels.FillModelList(); });
@@ -48,7 +48,7 @@ void StartupSequence::Run()
     RunStep([this] { commands_.config.ReadStartupConfig(); });
     if (!model.Text("txtBatchFile").empty())
         RunStep([&] { commands_.launch.ReadBatchInto(model.Text("txtBatchFile")); });
-    RunStep([&] { settings.WriteString("tesk", "configfile", model.Text("txtConfigFile")); });
+    RunStep([&] { settings.Write(kConfigFileKey, model.Text("txtConfigFile")); });
     RunStep([this] { commands_.profiles.LoadGlobalProfile(); });
     FillLists(gameDirectory);
     context_.Refresh();
@@ -93,25 +93,23 @@ std::string StartupSequence::ReadProgramSettings()
 {
     SettingsModel& model = context_.model();
     ProgramSettings& settings = context_.programSettings();
-    std::string gameDirectory = settings.ReadString("ulvex2", "path", "");
+    std::string gameDirectory = settings.ReadOr(kGameDirectoryKey, "");
     if (!gameDirectory.empty()) {
         model.SetText("txtU2Dir", gameDirectory);
     } else {
         // When tesk.ini cannot be written, the directory just picked is
         // still the one the rest of start-up works in.
         const std::string picked = ChooseGameDirectory();
-        RunStep([&] { settings.WriteString("ulvex2", "path", picked); });
-        gameDirectory = settings.ReadString("ulvex2", "path", picked);
+        RunStep([&] { settings.Write(kGameDirectoryKey, picked); });
+        gameDirectory = settings.ReadOr(kGameDirectoryKey, picked);
     }
-    const std::string batchFile = settings.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat"));
-    model.SetText("txtBatchFile", batchFile);
-    RunStep([&] { settings.WriteString("tesk", "batchfile", model.Text("txtBatchFile")); });
-    model.SetText("txtConfigFile", settings.ReadString("tesk", "configfile",
-                                                       JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
-    model.SetChecked("cbxSaveFilesonRun", settings.ReadBool("tesk", "saveAllOnRun", true));
-    model.SetChecked("cbxCloseOnRun", settings.ReadBool("tesk", "CloseOnExit", true));
-    model.SetChecked("cbxMinimize", settings.ReadBool("tesk", "minimize", false));
-    model.SetChecked("cbxStartServer", settings.ReadBool("tesk", "RunServer", false));
+    model.SetText("txtBatchFile", settings.Read(kBatchFileKey, gameDirectory));
+    RunStep([&] { settings.Write(kBatchFileKey, model.Text("txtBatchFile")); });
+    model.SetText("txtConfigFile", settings.Read(kConfigFileKey, gameDirectory));
+    model.SetChecked("cbxSaveFilesonRun", settings.Read(kSaveAllOnRunKey));
+    model.SetChecked("cbxCloseOnRun", settings.Read(kCloseOnExitKey));
+    model.SetChecked("cbxMinimize", settings.Read(kMinimizeKey));
+    model.SetChecked("cbxStartServer", settings.Read(kRunServerKey));
     context_.Refresh();
     return gameDirectory;
 }
@@ -121,7 +119,7 @@ void StartupSequence::FillLists(const std::string& gameDirectory)
     SettingsModel& model = context_.model();
     // Start-up stored the working directory first; it is the same place when
     // that write failed.
-    const std::string profileDirectory = context_.programSettings().ReadString("tesk", "path", CurrentDirectory());
+    const std::string profileDirectory = context_.programSettings().ReadOr(kStartupDirectoryKey, CurrentDirectory());
     RunStep([&] { commands_.profiles.ShowGames(ListGames(profileDirectory)); });
     RunStep([&] {
         std::vector<std::string> maps = ReadMapNames(JoinPath(profileDirectory, "maps.lst"));
@@ -141,14 +139,11 @@ void StartupSequence::Timer1Timer()
     }
 }
 
-void StartupSequence::btnU2DirClick()
-{
-    context_.programSettings().WriteString("ulvex2", "path", ChooseGameDirectory());
-}
+void StartupSequence::btnU2DirClick() { context_.programSettings().Write(kGameDirectoryKey, ChooseGameDirectory()); }
 
 std::string StartupSequence::ChooseGameDirectory()
 {
-    const std::string initial = context_.programSettings().ReadString("ulvex2", "path", DefaultGameDirectory());
+    const std::string initial = context_.programSettings().Read(kGameDirectoryKey);
     const auto chosen = context_.desktop().ChooseFileToOpen(
         &window_, {QStringLiteral("Ulvex2 Location"), PathToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
     if (!chosen)

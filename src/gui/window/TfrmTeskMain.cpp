@@ -311,7 +311,7 @@ void TfrmTeskMain::SetStatusText(const QString& text) { status_->setText(text); 
 void TfrmTeskMain::FormClose()
 {
     try {
-        launch_->WriteLaunchKeys("Minimize");
+        launch_->WriteLaunchKeys(kMinimizeOnClosingKey);
     } catch (const std::exception& error) {
         // The window closes all the same; the player learns what was not kept.
         desktop_.ShowError(this, MessageToQ(error.what()));

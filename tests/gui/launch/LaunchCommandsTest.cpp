@@ -31,11 +31,6 @@ using testing::ReadFileBytes;
 using testing::TestWorld;
 using testing::Trigger;
 
-std::string Stored(const TestWorld& world, const char* key)
-{
-    return IniFile::Load(world.iniPath()).ReadString("tesk", key, "<missing>");
-}
-
 // A game directory with an executable ulvex2.exe, an existing config.cfg and
 // the given program settings.
 struct LaunchWorld {
@@ -67,7 +62,7 @@ TEST(LaunchCommandsTest, RunWithSaveFilesSavesBothFilesStartsTheBatchFileAndClos
     EXPECT_EQ(w.desktop.starts[0].workingDirectory.toStdString(), w.world.gameDir());
     // "Close on Exit": the window closed, writing its closing keys.
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Stored(w.world, "Minimize"), "false");
+    EXPECT_EQ(w.world.Stored(kMinimizeOnClosingKey), "false");
     EXPECT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("\n").toStdString();
 }
 
@@ -85,12 +80,11 @@ TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
     EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
     EXPECT_TRUE(window.isMinimized());
     // The six launch keys, "minimize" spelled as Run spells it.
-    const IniFile ini = IniFile::Load(w.world.iniPath());
-    EXPECT_EQ(ini.ReadString("tesk", "configfile", "?"), w.world.inGame("baseu2/config.cfg"));
-    EXPECT_EQ(ini.ReadString("tesk", "batchfile", "?"), w.world.inGame("tesk.bat"));
-    EXPECT_EQ(ini.ReadString("tesk", "saveAllOnRun", "?"), "false");
-    EXPECT_EQ(ini.ReadString("tesk", "CloseOnExit", "?"), "false");
-    EXPECT_EQ(ini.ReadString("tesk", "RunServer", "?"), "false");
+    EXPECT_EQ(w.world.Stored(kConfigFileKey), w.world.inGame("baseu2/config.cfg"));
+    EXPECT_EQ(w.world.Stored(kBatchFileKey), w.world.inGame("tesk.bat"));
+    EXPECT_EQ(w.world.Stored(kSaveAllOnRunKey), "false");
+    EXPECT_EQ(w.world.Stored(kCloseOnExitKey), "false");
+    EXPECT_EQ(w.world.Stored(kRunServerKey), "false");
     EXPECT_NE(ReadFileBytes(w.world.iniPath()).find("minimize=true"), std::string::npos);
     window.hide();
 }
@@ -143,7 +137,7 @@ TEST(LaunchCommandsTest, ARunnerSetInItsDialogStartsTheGame)
         return dialog.result();
     };
     Trigger(window, "GameRunner1");
-    EXPECT_EQ(Stored(w.world, "runner"), "env  -u X");
+    EXPECT_EQ(w.world.Stored(kRunnerKey), "env  -u X");
 
     window.findChild<QAbstractButton*>("btnRun")->click();
     ASSERT_EQ(w.desktop.starts.size(), 1u);
@@ -226,7 +220,7 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     EXPECT_EQ(w.desktop.saveRequests.back().initialDirectory.toStdString(), w.world.gameDir());
     EXPECT_EQ(ReadFileBytes(chosen), w.world.gameDir() + "/ulvex2.exe  +exec config.cfg\r\n");
     EXPECT_EQ(window.model().Text("txtBatchFile"), chosen);
-    EXPECT_EQ(Stored(w.world, "batchfile"), chosen);
+    EXPECT_EQ(w.world.Stored(kBatchFileKey), chosen);
 
     // A batch file that cannot be written: the error names it, no status text.
     window.SetStatusText({});
@@ -256,7 +250,7 @@ TEST(LaunchCommandsTest, BatchFileRestoresTheStartOptionsAtStartUpAndOnLoad)
     EXPECT_TRUE(model.Checked("rbConnectToServer"));
     EXPECT_EQ(model.Text("cboServerList"), "192.0.2.7:27910");
     EXPECT_EQ(model.Text("txtBatchFile"), other);
-    EXPECT_EQ(Stored(w.world, "batchfile"), other);
+    EXPECT_EQ(w.world.Stored(kBatchFileKey), other);
 }
 
 TEST(LaunchCommandsTest, AMissingBatchFileIsCreatedAtStartUp)

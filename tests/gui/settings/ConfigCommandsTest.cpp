@@ -24,10 +24,7 @@ using testing::Trigger;
 
 const char kQuestion[] = "You are about to save over your original config file. Are you sure you want to do this? ";
 
-std::string StoredConfigFile(const TestWorld& world)
-{
-    return IniFile::Load(world.iniPath()).ReadString("tesk", "configfile", "<missing>");
-}
+std::string StoredConfigFile(const TestWorld& world) { return world.Stored(kConfigFileKey); }
 
 // A world whose config.cfg exists and is the window's config file.
 struct ConfigWorld {

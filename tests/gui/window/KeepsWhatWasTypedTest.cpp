@@ -303,7 +303,7 @@ TEST(KeepsWhatWasTypedTest, EveryByteComesBackAsItWasAndAFailedReadChangesNothin
     auto window = w.Open();
     w.desktop.openAnswers.push_back(QString::fromUtf8(mine.c_str()));
     Click(*window, "btnLoadConfigFile");
-    EXPECT_EQ(IniFile::Load(w.world.iniPath()).ReadString("tesk", "configfile", ""), mine);
+    EXPECT_EQ(w.world.Stored(kConfigFileKey), mine);
     EXPECT_EQ(Find<QLineEdit>(*window, "txtPlayer")->text(), QStringLiteral("J\u00F6rg"));
 
     // Saved untouched, every byte is as it was; typed, one byte for a Latin-1

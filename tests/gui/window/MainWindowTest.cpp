@@ -64,11 +64,6 @@ void Hover(QWidget* widget)
     QApplication::sendEvent(widget, &enter);
 }
 
-std::string IniValue(const TestWorld& world, const char* section, const char* key)
-{
-    return IniFile::Load(world.iniPath()).ReadString(section, key, "<missing>");
-}
-
 TEST(StartupTest, FirstStartAsksForTheGameBeforeTheWindowShows)
 {
     TestWorld world;
@@ -83,12 +78,12 @@ TEST(StartupTest, FirstStartAsksForTheGameBeforeTheWindowShows)
 
     SettingsModel& model = window.model();
     EXPECT_EQ(model.Text("txtU2Dir"), world.gameDir());
-    EXPECT_EQ(IniValue(world, "ulvex2", "path"), world.gameDir());
+    EXPECT_EQ(world.Stored(kGameDirectoryKey), world.gameDir());
     EXPECT_EQ(model.Text("txtBatchFile"), world.gameDir() + "/tesk.bat");
     EXPECT_EQ(model.Text("txtConfigFile"), world.gameDir() + "/baseu2/config.cfg");
-    EXPECT_EQ(IniValue(world, "tesk", "batchfile"), world.gameDir() + "/tesk.bat");
-    EXPECT_EQ(IniValue(world, "tesk", "configfile"), world.gameDir() + "/baseu2/config.cfg");
-    EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+    EXPECT_EQ(world.Stored(kBatchFileKey), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(world.Stored(kConfigFileKey), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(world.Stored(kStartupDirectoryKey), world.workDir());
 
     EXPECT_TRUE(Find<QCheckBox>(window, "cbxSaveFilesonRun")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>(window, "cbxCloseOnRun")->isChecked());
@@ -106,7 +101,7 @@ TEST(StartupTest, CancellingTheFirstBrowseStoresTheDefaultGameDirectory)
     desktop.openAnswers.push_back(std::nullopt);
     TfrmTeskMain window(desktop, world.iniPath());
 
-    EXPECT_EQ(IniValue(world, "ulvex2", "path"), DefaultGameDirectory());
+    EXPECT_EQ(world.Stored(kGameDirectoryKey), DefaultGameDirectory());
     EXPECT_EQ(window.model().Text("txtU2Dir"), "");
     EXPECT_EQ(window.model().Text("txtBatchFile"), DefaultGameDirectory() + "/tesk.bat");
 }
@@ -181,7 +176,7 @@ TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
     FakeDesktop desktop;
     TfrmTeskMain window(desktop, world.iniPath());
     EXPECT_EQ(CurrentDirectory(), world.workDir());
-    EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+    EXPECT_EQ(world.Stored(kStartupDirectoryKey), world.workDir());
     EXPECT_EQ(window.model().Items("cboClientStartMap"), std::vector<std::string>{"base1"});
     EXPECT_EQ(window.model().Items("cboServerList"), std::vector<std::string>{"192.0.2.7:27910"});
     const QAbstractItemModel* settings = Find<QAbstractItemView>(window, "clsSettings")->model();
@@ -249,13 +244,12 @@ TEST(ClosingTest, WritesAllSixClosingKeysEvenWhenNothingChanged)
         std::filesystem::remove(world.iniPath());
         window.close();
     }
-    const IniFile ini = IniFile::Load(world.iniPath());
-    EXPECT_EQ(ini.ReadString("tesk", "configfile", "?"), world.gameDir() + "/baseu2/config.cfg");
-    EXPECT_EQ(ini.ReadString("tesk", "batchfile", "?"), world.gameDir() + "/tesk.bat");
-    EXPECT_EQ(ini.ReadString("tesk", "saveAllOnRun", "?"), "true");
-    EXPECT_EQ(ini.ReadString("tesk", "CloseOnExit", "?"), "true");
-    EXPECT_EQ(ini.ReadString("tesk", "Minimize", "?"), "false");
-    EXPECT_EQ(ini.ReadString("tesk", "RunServer", "?"), "false");
+    EXPECT_EQ(world.Stored(kConfigFileKey), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(world.Stored(kBatchFileKey), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(world.Stored(kSaveAllOnRunKey), "true");
+    EXPECT_EQ(world.Stored(kCloseOnExitKey), "true");
+    EXPECT_EQ(world.Stored(kMinimizeOnClosingKey), "false");
+    EXPECT_EQ(world.Stored(kRunServerKey), "false");
 }
 
 TEST(ClosingTest, ExitClosesTheWindowAndAnUnwritableFileIsSaid)
