@@ -160,9 +160,11 @@ std::string HomeDirectory()
 #endif
 }
 
-void EnterDataDirectory()
+std::string EnterDataDirectory()
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    return CurrentDirectory();
+#else
     namespace fs = std::filesystem;
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     const fs::path base = dataHome && fs::path(dataHome).is_absolute() ? fs::path(dataHome)
@@ -174,6 +176,7 @@ void EnterDataDirectory()
         fs::current_path(directory, ec);
     if (ec)
         throw Error("Cannot use " + directory.string() + " for the profiles and lists: " + ec.message());
+    return directory.string();
 #endif
 }
 

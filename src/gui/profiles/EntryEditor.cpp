@@ -49,18 +49,22 @@ void EntryEditor::SetContext(const EntryEditorContext& context)
     txtNew_->setText(context.isNew ? QStringLiteral("true") : QStringLiteral("false"));
     txtCurrentGame_->setText(PathToQ(context.profileName));
     shownText_ = context.shownText;
+    profileDirectory_ = context.profileDirectory;
 }
 
 EntryEditorContext EntryEditor::Context() const
 {
-    return EntryEditorContext{txtLineNumber_->text().toULongLong(), txtNumberOfLines_->text().toULongLong(),
-                              txtNew_->text() != QLatin1String("false"), PathFromQ(txtCurrentGame_->text()),
-                              shownText_};
+    return EntryEditorContext{txtLineNumber_->text().toULongLong(),
+                              txtNumberOfLines_->text().toULongLong(),
+                              txtNew_->text() != QLatin1String("false"),
+                              PathFromQ(txtCurrentGame_->text()),
+                              shownText_,
+                              profileDirectory_};
 }
 
 std::string EntryEditor::ProfileFile() const
 {
-    return ProfilePath(CurrentDirectory(), PathFromQ(txtCurrentGame_->text()));
+    return ProfilePath(profileDirectory_, PathFromQ(txtCurrentGame_->text()));
 }
 
 EntryTarget EntryEditor::Target() const

@@ -29,6 +29,7 @@ struct EntryEditorContext {
     bool isNew = true;
     std::string profileName; // "Global Aliases" or a game's name
     std::string shownText;   // an edited entry's list text
+    std::string profileDirectory;
 };
 
 class EntryEditor : public QDialog {
@@ -81,6 +82,7 @@ private:
     QLineEdit* txtNew_ = nullptr;
     QPushButton* btnOk_ = nullptr;
     std::string shownText_;
+    std::string profileDirectory_;
     bool profileChanged_ = false;
 };
 

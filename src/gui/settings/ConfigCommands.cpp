@@ -45,7 +45,7 @@ bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::s
         desktop.ShowMessage(window, QStringLiteral("Saving Canceled"));
         return false;
     }
-    WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, CurrentDirectory());
+    WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, context_.dataDirectory());
     MarkSaved();
     return true;
 }

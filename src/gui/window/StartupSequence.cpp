@@ -28,7 +28,7 @@ constexpr int kSplashMilliseconds = 2750;
 
 } // namespace
 
-StartupSequence::StartupSequence(const CommandContext& context, QMainWindow& window, Commands commands)
+StartupSequence::StartupSequence(CommandContext& context, QMainWindow& window, Commands commands)
     : QObject(&window), context_(context), window_(window), commands_(commands)
 {
 }
@@ -39,8 +39,8 @@ void StartupSequence::Run()
     SettingsModel& model = context_.model();
     ProgramSettings& settings = context_.programSettings();
 
-    RunStep([] { EnterDataDirectory(); });
-    RunStep([&] { settings.Write(kStartupDirectoryKey, CurrentDirectory()); });
+    EnterDataDirectory();
+    RunStep([&] { settings.Write(kStartupDirectoryKey, context_.dataDirectory()); });
     std::string gameDirectory;
     RunStep([&] { gameDirectory = ReadProgramSettings(); });
     RunStep([this] { commands_.playerModels.FillModelList(); });
@@ -89,6 +89,15 @@ void StartupSequence::PlaceSplash()
     pnlSplash_->setGeometry(0, top, window_.width(), window_.height() - top);
 }
 
+// A data directory that cannot be used leaves Tesk working where it was
+// started, which it keeps then for the whole run.
+void StartupSequence::EnterDataDirectory()
+{
+    std::string directory;
+    RunStep([&] { directory = tesk::EnterDataDirectory(); });
+    context_.SetDataDirectory(directory.empty() ? CurrentDirectory() : directory);
+}
+
 std::string StartupSequence::ReadProgramSettings()
 {
     SettingsModel& model = context_.model();
@@ -117,9 +126,10 @@ std::string StartupSequence::ReadProgramSettings()
 void StartupSequence::FillLists(const std::string& gameDirectory)
 {
     SettingsModel& model = context_.model();
-    // Start-up stored the working directory first; it is the same place when
+    // Start-up stored the data directory first; it is the same place when
     // that write failed.
-    const std::string profileDirectory = context_.programSettings().ReadOr(kStartupDirectoryKey, CurrentDirectory());
+    const std::string profileDirectory =
+        context_.programSettings().ReadOr(kStartupDirectoryKey, context_.dataDirectory());
     RunStep([&] { commands_.profiles.ShowGames(ListGames(profileDirectory)); });
     RunStep([&] {
         std::vector<std::string> maps = ReadMapNames(JoinPath(profileDirectory, "maps.lst"));
@@ -127,7 +137,8 @@ void StartupSequence::FillLists(const std::string& gameDirectory)
         model.SetItems("cboServerStartMap", std::move(maps));
     });
     RunStep([&] { model.SetItems("cboSaveGames", ListSavedGames(gameDirectory)); });
-    RunStep([&] { model.SetItems("cboServerList", ReadListEntries(JoinPath(CurrentDirectory(), "servers.txt"))); });
+    RunStep(
+        [&] { model.SetItems("cboServerList", ReadListEntries(JoinPath(context_.dataDirectory(), "servers.txt"))); });
 }
 
 void StartupSequence::Timer1Timer()

@@ -39,7 +39,7 @@ public:
     };
 
     // A child of `window`, which is the context's window.
-    StartupSequence(const CommandContext& context, QMainWindow& window, Commands commands);
+    StartupSequence(CommandContext& context, QMainWindow& window, Commands commands);
 
     // Runs the sequence, from the splash to the start of Timer1.
     void Run();
@@ -58,6 +58,8 @@ private:
     void BuildSplash();
     // Runs one step; its problem is noted and start-up goes on.
     void RunStep(const std::function<void()>& step);
+    // Enters Tesk's data directory and hands it to the commands.
+    void EnterDataDirectory();
     // Returns the game directory that the rest of start-up uses.
     std::string ReadProgramSettings();
     void FillLists(const std::string& gameDirectory);
@@ -65,7 +67,7 @@ private:
     // was picked and returns the directory to store.
     std::string ChooseGameDirectory();
 
-    const CommandContext& context_;
+    CommandContext& context_;
     QMainWindow& window_;
     Commands commands_;
     QPointer<QWidget> pnlSplash_;

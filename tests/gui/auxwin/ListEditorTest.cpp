@@ -238,5 +238,21 @@ TEST_F(ListEditorTest, AListThatCannotBeReadOpensNoEditor)
     EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
 }
 
+// The lists live in the data directory start-up found, wherever the
+// process works afterwards.
+TEST_F(ListEditorTest, TheListsStayInTheDataDirectoryWhateverTheWorkingDirectory)
+{
+    Start();
+    testing::TempDir elsewhere;
+    std::filesystem::current_path(elsewhere.path());
+    Use("btnServerList", [](QPlainTextEdit& memo) {
+        memo.clear();
+        QTest::keyClicks(&memo, "192.0.2.7:27910");
+    });
+    EXPECT_EQ(ReadFileBytes(world.inWork("servers.txt")), "192.0.2.7:27910\r\n");
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.path() / "servers.txt"));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
+}
+
 } // namespace
 } // namespace tesk
