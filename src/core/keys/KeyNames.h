@@ -30,10 +30,6 @@ std::span<const KeyButton> KeyButtons();
 // The button of that control name (compared with case); nullptr when there is none.
 const KeyButton* FindKeyButton(std::string_view control);
 
-// The key name the button of that control name gives; none for a control that
-// is no key button.
-std::optional<KeyName> KeyNameOfButton(std::string_view control);
-
 // The dialog's title when it picks a key for the field called `name`.
 std::string KeyCaptureTitle(std::string_view name);
 

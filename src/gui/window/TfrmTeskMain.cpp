@@ -304,8 +304,6 @@ void TfrmTeskMain::Refresh()
     MarkKeysBoundTwice(*this, model_);
 }
 
-QString TfrmTeskMain::statusText() const { return status_->text(); }
-
 void TfrmTeskMain::SetStatusText(const QString& text) { status_->setText(text); }
 
 void TfrmTeskMain::FormClose()

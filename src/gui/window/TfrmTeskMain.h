@@ -50,10 +50,8 @@ public:
     ~TfrmTeskMain() override;
 
     SettingsModel& model() { return model_; }
-    ProgramSettings& programSettings() { return settings_; }
     TokenList& tokenList() { return tokens_; }
     SettingsView& view() { return *view_; }
-    QString statusText() const;
     // The problems start-up met, each said once when the window is shown.
     const QStringList& startupProblems() const;
 
@@ -68,14 +66,9 @@ public:
     void cbxUseMouseClick();
 
     // The commands of the subsystems, which the menu and the controls run.
-    ConfigCommands& configCommands() { return *config_; }
-    LaunchCommands& launchCommands() { return *launch_; }
     KeyCommands& keyCommands() { return *keys_; }
-    AuxCommands& auxCommands() { return *aux_; }
     ProfileCommands& profileCommands() { return *profiles_; }
-    PlayerModelLists& playerModelLists() { return *playerModels_; }
 
-    Desktop& desktop() { return desktop_; }
     // Shows the model's current values in the widgets.
     void Refresh();
     void SetStatusText(const QString& text);

@@ -72,7 +72,7 @@ TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     window.show();
     std::filesystem::remove(w.world.iniPath());
-    window.launchCommands().btnRunClick();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "btnRun"), Qt::LeftButton);
 
     ASSERT_EQ(w.desktop.starts.size(), 1u);
     EXPECT_EQ(w.desktop.starts[0].program.toStdString(), w.world.inGame("ulvex2.exe"));
@@ -200,7 +200,7 @@ TEST(LaunchCommandsTest, SaveAllSavesTheBatchFileEvenWhenTheConfigQuestionIsAnsw
     EXPECT_EQ(w.desktop.messages, QStringList{"Saving Canceled"});
     EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
     EXPECT_TRUE(std::filesystem::exists(w.world.inGame("tesk.bat")));
-    EXPECT_EQ(window.statusText(), "Config and Batch files Saved");
+    EXPECT_EQ(testing::StatusText(window), "Config and Batch files Saved");
 }
 
 TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirectory)
@@ -209,9 +209,9 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     const std::string elsewhere = w.world.inWork("start.bat");
     window.model().SetText("txtBatchFile", elsewhere);
-    window.launchCommands().SpeedButton3Click();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "SpeedButton3"), Qt::LeftButton);
     EXPECT_EQ(ReadFileBytes(elsewhere), w.world.workDir() + "/ulvex2.exe  +exec config.cfg\r\n");
-    EXPECT_EQ(window.statusText(), "Batch file Saved");
+    EXPECT_EQ(testing::StatusText(window), "Batch file Saved");
 
     const std::string chosen = w.world.inWork("other.bat");
     w.desktop.saveAnswers.push_back(QString::fromStdString(chosen));
@@ -225,10 +225,10 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     // A batch file that cannot be written: the error names it, no status text.
     window.SetStatusText({});
     window.model().SetText("txtBatchFile", w.world.inWork("no/such/dir/x.bat"));
-    window.launchCommands().SpeedButton3Click();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "SpeedButton3"), Qt::LeftButton);
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_EQ(w.desktop.errors[0].toStdString(), "Cannot create file " + w.world.inWork("no/such/dir/x.bat"));
-    EXPECT_EQ(window.statusText(), "");
+    EXPECT_EQ(testing::StatusText(window), "");
 }
 
 TEST(LaunchCommandsTest, BatchFileRestoresTheStartOptionsAtStartUpAndOnLoad)

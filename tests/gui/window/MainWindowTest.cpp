@@ -3,7 +3,6 @@
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
 #include "gui/base/ProjectInfo.h"
-#include "gui/settings/PlayerModelLists.h"
 #include "gui/window/TfrmAbout.h"
 #include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
@@ -553,7 +552,8 @@ TEST(MainWindowTest, PlayerModelsAndSkinsFollowTheGameDirectory)
 
     // A typed model without a directory gives no skins when the skin combo is entered.
     model.SetText("cboModel", "nobody");
-    window.playerModelLists().cboSkinEnter();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Find<QComboBox>(window, "cboSkin"), &focusIn);
     EXPECT_TRUE(model.Items("cboSkin").empty());
 }
 
@@ -567,11 +567,9 @@ TEST(AboutTest, ShowsThePictureTheFourLinesTheVersionAndTheLicence)
     desktop.onDialog = [&](QDialog& dialog) {
         shown = true;
         EXPECT_EQ(dialog.windowTitle(), "About");
-        auto* about = qobject_cast<TfrmAbout*>(&dialog);
-        EXPECT_NE(about, nullptr);
-        if (about) {
-            EXPECT_TRUE(about->hasPicture());
-        }
+        EXPECT_NE(qobject_cast<TfrmAbout*>(&dialog), nullptr);
+        auto* picture = dialog.findChild<QLabel*>("imgAbout");
+        EXPECT_TRUE(picture && !picture->pixmap().isNull());
         EXPECT_GE(dialog.width(), 275);
         EXPECT_GE(dialog.height(), 215);
         const QStringList versionAndLicence{"lblVersion", "lblLicence"};
