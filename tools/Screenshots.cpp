@@ -131,7 +131,7 @@ int main(int argc, char** argv)
     }
     for (const char* name : {"ShowCommandLine1", "GameRunner1"})
         window.findChild<QAction*>(name)->trigger();
-    window.keyCommands().KeyFieldDblClick("txtToggleMenu");
+    window.keyCommands().onKeyFieldDoubleClicked("txtToggleMenu");
     pages->setCurrentIndex(0);
     window.About1Click();
     std::printf("window %dx%d, client %dx%d\n", window.width(), window.height(), window.centralWidget()->width(),

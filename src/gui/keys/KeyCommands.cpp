@@ -7,7 +7,7 @@
 
 namespace tesk {
 
-void KeyCommands::KeyFieldDblClick(const std::string& id)
+void KeyCommands::onKeyFieldDoubleClicked(const std::string& id)
 {
     SettingsModel& model = context_.model();
     const std::string key =

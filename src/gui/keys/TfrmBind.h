@@ -36,7 +36,7 @@ public:
     const std::string& result() const { return result_; }
 
     void FormActivate();
-    void KeyButtonClick(const KeyButton& button);
+    void onKeyButtonClicked(const KeyButton& button);
     void btnUseKeyClick();
     void btnCancelClick();
 

@@ -149,18 +149,18 @@ void LaunchCommands::AfterGameStarted()
     WriteLaunchKeys(kMinimizeKey);
 }
 
-void LaunchCommands::GameRunner1Click()
+void LaunchCommands::onGameRunnerTriggered()
 {
     ProgramSettings& settings = context_.programSettings();
-    TfrmRunner dialog(settings.Read(kRunnerKey), &context_.window());
+    GameRunnerDialog dialog(settings.Read(kRunnerKey), &context_.window());
     if (context_.desktop().ExecDialog(dialog) == QDialog::Accepted)
         settings.Write(kRunnerKey, dialog.runner());
 }
 
-void LaunchCommands::ShowCommandLine1Click()
+void LaunchCommands::onShowCommandLineTriggered()
 {
     const std::optional<std::string> batchLine = UpcomingBatchLine();
-    TfrmCommandLine dialog(PlanStart(batchLine), batchLine.value_or(std::string()), &context_.window());
+    CommandLineDialog dialog(PlanStart(batchLine), batchLine.value_or(std::string()), &context_.window());
     context_.desktop().ExecDialog(dialog);
 }
 

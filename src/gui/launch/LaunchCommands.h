@@ -27,9 +27,9 @@ public:
     // The save button beside the batch file's field.
     void SpeedButton3Click();
     // "Game Runner...": the command that Run puts in front of the game.
-    void GameRunner1Click();
+    void onGameRunnerTriggered();
     // "Show Command Line": what Run will start, in a window.
-    void ShowCommandLine1Click();
+    void onShowCommandLineTriggered();
     // What Run will start, on one line, for the Run button's tooltip.
     std::string RunCommandText() const;
 

@@ -28,7 +28,7 @@ QLineEdit* ReadOnlyLine(const char* name, const std::string& text, QWidget* pare
 
 } // namespace
 
-TfrmRunner::TfrmRunner(const std::string& runner, QWidget* parent) : QDialog(parent)
+GameRunnerDialog::GameRunnerDialog(const std::string& runner, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRunner"));
     setWindowTitle(QStringLiteral("Game Runner"));
@@ -54,9 +54,9 @@ TfrmRunner::TfrmRunner(const std::string& runner, QWidget* parent) : QDialog(par
     setMinimumWidth(380);
 }
 
-std::string TfrmRunner::runner() const { return PathFromQ(edtRunner_->text()); }
+std::string GameRunnerDialog::runner() const { return PathFromQ(edtRunner_->text()); }
 
-TfrmCommandLine::TfrmCommandLine(const ProgramStart& start, const std::string& batchLine, QWidget* parent)
+CommandLineDialog::CommandLineDialog(const ProgramStart& start, const std::string& batchLine, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCommandLine"));

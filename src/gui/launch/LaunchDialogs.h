@@ -16,10 +16,10 @@ struct ProgramStart;
 
 // Sets the runner command that Run puts in front of the game ("wine"). The
 // player's text is in runner() after OK.
-class TfrmRunner : public QDialog {
+class GameRunnerDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmRunner(const std::string& runner, QWidget* parent);
+    GameRunnerDialog(const std::string& runner, QWidget* parent);
     std::string runner() const;
 
 private:
@@ -29,11 +29,11 @@ private:
 // Shows what Run will start: the program, its arguments one per line, the
 // working directory and, when Run goes through the batch file, that file's
 // line; a button copies the command to the clipboard.
-class TfrmCommandLine : public QDialog {
+class CommandLineDialog : public QDialog {
     Q_OBJECT
 public:
     // `batchLine` is empty when Run starts the game directly.
-    TfrmCommandLine(const ProgramStart& start, const std::string& batchLine, QWidget* parent);
+    CommandLineDialog(const ProgramStart& start, const std::string& batchLine, QWidget* parent);
 };
 
 } // namespace tesk

@@ -153,7 +153,7 @@ void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
     connect(entries.list, &QListView::doubleClicked, this, command(handlers.edit));
     connect(entries.selectAll, &QCheckBox::toggled, this, command(handlers.selectAll));
     const auto clickCheck = handlers.clickCheck;
-    connect(entries.model, &EntryListModel::CheckToggled, this, [this, clickCheck](int index) {
+    connect(entries.model, &EntryListModel::checkToggled, this, [this, clickCheck](int index) {
         context_.RunCommand([this, clickCheck, index] { (this->*clickCheck)(index); });
     });
 }

@@ -143,8 +143,9 @@ void TfrmTeskMain::BuildWindow()
     status_->setObjectName(QStringLiteral("sbrCommonText"));
     statusBar()->addWidget(status_, 1);
 
+    auto* gamesPage = findChild<GamesPage*>();
     profiles_ =
-        new ProfileCommands(*context_, *findChild<GamesPage*>(), [this] { BuildPage(*findChild<GamesPage*>()); });
+        new ProfileCommands(*context_, *gamesPage, [this, gamesPage] { BuildPendingPage(pages_->indexOf(gamesPage)); });
     startup_ = new StartupSequence(*context_, *this, {*config_, *launch_, *profiles_, *playerModels_});
     BuildMenu();
     ConnectCommands(*central);
@@ -191,8 +192,8 @@ void TfrmTeskMain::BuildMenu()
     file->addSeparator();
     item("SaveAll1", "Sa&ve All", Command(*launch_, &LaunchCommands::SaveAll1Click));
     file->addSeparator();
-    item("ShowCommandLine1", "Show &Command Line", Command(*launch_, &LaunchCommands::ShowCommandLine1Click));
-    item("GameRunner1", "&Game Runner...", Command(*launch_, &LaunchCommands::GameRunner1Click));
+    item("ShowCommandLine1", "Show &Command Line", Command(*launch_, &LaunchCommands::onShowCommandLineTriggered));
+    item("GameRunner1", "&Game Runner...", Command(*launch_, &LaunchCommands::onGameRunnerTriggered));
     file->addSeparator();
     item("Exit1", "E&xit", Command(*this, &TfrmTeskMain::Exit1Click), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QAction* about = bar->addAction(QStringLiteral("&About"));
@@ -218,8 +219,6 @@ void TfrmTeskMain::BuildPendingPage(int index)
     fitter_->FitToBuiltPage();
 }
 
-void TfrmTeskMain::BuildPage(QWidget& page) { BuildPendingPage(pages_->indexOf(&page)); }
-
 void TfrmTeskMain::ConnectCommands(QWidget& scope)
 {
     // Each command is connected to its control once, when the page holding
@@ -244,7 +243,7 @@ void TfrmTeskMain::ConnectCommands(QWidget& scope)
             continue;
         const std::string id(def->id);
         connect(field, &KeyEdit::doubleClicked, this,
-                [this, id] { context_->RunCommand([this, id] { keys_->KeyFieldDblClick(id); }); });
+                [this, id] { context_->RunCommand([this, id] { keys_->onKeyFieldDoubleClicked(id); }); });
     }
 }
 

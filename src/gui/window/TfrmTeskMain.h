@@ -90,9 +90,8 @@ private:
     // A handler of one of the command objects, run as a command.
     template <typename Commands>
     std::function<void()> Command(Commands& commands, void (Commands::*handler)());
+    // Builds the page at `index` when it has not been built yet.
     void BuildPendingPage(int index);
-    // Builds a page that has not been shown yet; a built page is left as it is.
-    void BuildPage(QWidget& page);
     void ColourHintLine();
 
     Desktop& desktop_;
