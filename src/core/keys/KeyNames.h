@@ -3,7 +3,6 @@
 // The key names of the game's binding syntax that the key-capture dialog
 // produces, and the dialog's key buttons that give them.
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>

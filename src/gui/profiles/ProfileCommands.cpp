@@ -3,7 +3,6 @@
 #include "core/profiles/GameList.h"
 #include "core/profiles/ProfileEntries.h"
 #include "core/settings/SettingsModel.h"
-#include "core/text/Paths.h"
 #include "gui/base/CommandContext.h"
 #include "gui/base/Desktop.h"
 #include "gui/base/Text.h"
