@@ -82,6 +82,7 @@ TfrmTeskMain::~TfrmTeskMain()
         if (child->isWindow())
             delete child;
     delete startup_;
+    startup_ = nullptr;
     delete profiles_;
     delete centralWidget();
 }
