@@ -16,7 +16,7 @@
 #include "SilentDesktop.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

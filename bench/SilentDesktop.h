@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/Desktop.h"
+#include "gui/base/Desktop.h"
 
 #include <cstdio>
 #include <optional>

@@ -25,8 +25,8 @@
 #include "core/settings/ConfigWriter.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/Resources.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/Resources.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include <QApplication>
 #include <QLabel>

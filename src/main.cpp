@@ -1,9 +1,9 @@
 #include "core/app/ProgramSettings.h"
 #include "core/launch/TerminalLaunch.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Resources.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Resources.h"
 #include "gui/launch/ProgramArguments.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,10 +2,10 @@
 // developer can look at them: tesk_screenshots <output directory>.
 // Uses a throw-away world (settings, game directory) under the output directory.
 
-#include "gui/app/Desktop.h"
-#include "gui/app/Resources.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Resources.h"
 #include "gui/keys/KeyCommands.h"
+#include "gui/window/TfrmTeskMain.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -131,7 +131,7 @@ int main(int argc, char** argv)
     }
     for (const char* name : {"ShowCommandLine1", "GameRunner1"})
         window.findChild<QAction*>(name)->trigger();
-    window.keyCommands().KeyFieldDblClick("txtToggleMenu");
+    window.keyCommands().onKeyFieldDoubleClicked("txtToggleMenu");
     pages->setCurrentIndex(0);
     window.About1Click();
     std::printf("window %dx%d, client %dx%d\n", window.width(), window.height(), window.centralWidget()->width(),

@@ -49,9 +49,19 @@ std::string ProgramSettings::ReadString(std::string_view section, std::string_vi
     }
 }
 
-bool ProgramSettings::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
+std::string ProgramSettings::Read(const TextKey& key, const std::string& gameDirectory) const
 {
-    return ReadString(section, key, defaultValue ? kTrue : kFalse) == kTrue;
+    return ReadOr(key, key.defaultValue ? key.defaultValue(gameDirectory) : std::string());
+}
+
+std::string ProgramSettings::ReadOr(const TextKey& key, std::string_view fallback) const
+{
+    return ReadString(key.section, key.key, fallback);
+}
+
+bool ProgramSettings::Read(const FlagKey& key) const
+{
+    return ReadString(key.section, key.key, key.defaultValue ? kTrue : kFalse) == kTrue;
 }
 
 // A file that exists but cannot be read is not replaced: its keys would be
@@ -83,14 +93,11 @@ void ProgramSettings::WriteString(std::string_view section, std::string_view key
     Update([&](IniFile& ini) { ini.WriteString(section, key, value); });
 }
 
-void ProgramSettings::WriteBool(std::string_view section, std::string_view key, bool value)
-{
-    WriteString(section, key, value ? kTrue : kFalse);
-}
+void ProgramSettings::Write(const TextKey& key, std::string_view value) { WriteString(key.section, key.key, value); }
 
-void ProgramSettings::EraseSection(std::string_view section)
+void ProgramSettings::Write(const FlagKey& key, bool value)
 {
-    Update([&](IniFile& ini) { ini.EraseSection(section); });
+    WriteString(key.section, key.key, value ? kTrue : kFalse);
 }
 
 } // namespace tesk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/ProgramKeys.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,18 +19,23 @@ public:
 
     const std::string& path() const { return path_; }
 
-    // A missing or unreadable file reads as the defaults.
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // A missing or unreadable file reads as the defaults; a default that
+    // depends on the game directory is taken for `gameDirectory`.
+    std::string Read(const TextKey& key, const std::string& gameDirectory = {}) const;
+    // The stored text, or `fallback` where the caller has a better one than
+    // the key's default.
+    std::string ReadOr(const TextKey& key, std::string_view fallback) const;
     // True exactly when the stored text is "true".
-    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    bool Read(const FlagKey& key) const;
 
     // Throw Error("Unable to write to <path>") and leave the file as it was
     // when it cannot be written.
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteBool(std::string_view section, std::string_view key, bool value);
-    void EraseSection(std::string_view section);
+    void Write(const TextKey& key, std::string_view value);
+    void Write(const FlagKey& key, bool value);
 
 private:
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
     template <typename Change>
     void Update(Change change);
 

@@ -55,13 +55,6 @@ const KeyButton* FindKeyButton(std::string_view control)
     return found == std::end(kKeyButtons) ? nullptr : &*found;
 }
 
-std::optional<KeyName> KeyNameOfButton(std::string_view control)
-{
-    if (const KeyButton* button = FindKeyButton(control))
-        return KeyName(button->keyName);
-    return std::nullopt;
-}
-
 std::string KeyCaptureTitle(std::string_view name) { return "Bind " + std::string(name) + " to Key:"; }
 
 } // namespace tesk

@@ -3,7 +3,6 @@
 // The key names of the game's binding syntax that the key-capture dialog
 // produces, and the dialog's key buttons that give them.
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,10 +28,6 @@ std::span<const KeyButton> KeyButtons();
 
 // The button of that control name (compared with case); nullptr when there is none.
 const KeyButton* FindKeyButton(std::string_view control);
-
-// The key name the button of that control name gives; none for a control that
-// is no key button.
-std::optional<KeyName> KeyNameOfButton(std::string_view control);
 
 // The dialog's title when it picks a key for the field called `name`.
 std::string KeyCaptureTitle(std::string_view name);

@@ -13,7 +13,7 @@ namespace tesk {
 
 std::string StoredEnvironmentLines(const ProgramSettings& settings)
 {
-    return DecodeEnvironment(settings.ReadString("tesk", kEnvironmentKey, ""));
+    return DecodeEnvironment(settings.Read(kEnvironmentKey));
 }
 
 std::optional<std::string> UpcomingBatchLine(const SettingsModel& model)
@@ -29,7 +29,7 @@ LaunchPlan PlanLaunch(const SettingsModel& model, const ProgramSettings& setting
     LaunchPlan plan;
     plan.runBatchFile = batchLine.has_value();
     plan.batchLine = batchLine;
-    plan.start = PlanGameStart(model, batchLine, settings.ReadString("tesk", kRunnerKey, ""));
+    plan.start = PlanGameStart(model, batchLine, settings.Read(kRunnerKey));
     plan.start.environment = ParseEnvironment(StoredEnvironmentLines(settings));
     plan.logPath = GameLogPath();
     return plan;
@@ -61,19 +61,23 @@ LaunchResult LaunchGame(const SettingsModel& model, const ProgramSettings& setti
     return result;
 }
 
+void ReadLowerAreaSettings(const ProgramSettings& settings, const std::string& gameDirectory, SettingsModel& model)
+{
+    model.SetText("txtBatchFile", settings.Read(kBatchFileKey, gameDirectory));
+    model.SetText("txtConfigFile", settings.Read(kConfigFileKey, gameDirectory));
+    model.SetChecked("cbxSaveFilesonRun", settings.Read(kSaveAllOnRunKey));
+    model.SetChecked("cbxCloseOnRun", settings.Read(kCloseOnExitKey));
+    model.SetChecked("cbxMinimize", settings.Read(kMinimizeKey));
+    model.SetChecked("cbxStartServer", settings.Read(kRunServerKey));
+}
+
 void ReadStartOptions(const ProgramSettings& settings, SettingsModel& model)
 {
-    const std::string gameDirectory = settings.ReadString("ulvex2", "path", "");
+    const std::string gameDirectory = settings.ReadOr(kGameDirectoryKey, "");
     if (gameDirectory.empty())
         throw Error("No game directory is set in " + settings.path() + ". Start Tesk once to choose the game.");
     model.SetText("txtU2Dir", gameDirectory);
-    model.SetText("txtBatchFile", settings.ReadString("tesk", "batchfile", JoinPath(gameDirectory, "tesk.bat")));
-    model.SetText("txtConfigFile",
-                  settings.ReadString("tesk", "configfile", JoinPath(JoinPath(gameDirectory, "baseu2"), "config.cfg")));
-    model.SetChecked("cbxSaveFilesonRun", settings.ReadBool("tesk", "saveAllOnRun", true));
-    model.SetChecked("cbxCloseOnRun", settings.ReadBool("tesk", "CloseOnExit", true));
-    model.SetChecked("cbxMinimize", settings.ReadBool("tesk", "minimize", false));
-    model.SetChecked("cbxStartServer", settings.ReadBool("tesk", "RunServer", false));
+    ReadLowerAreaSettings(settings, gameDirectory, model);
     // Start-up creates a missing batch file holding only the game's
     // executable, which sets no option: skipping it gives the same options.
     const std::string& batchFile = model.Text("txtBatchFile");

@@ -16,11 +16,6 @@ namespace tesk {
 
 class ProgramSettings;
 
-// tesk.ini's "tesk" keys of the launch: the runner (such as "wine") and the
-// environment (EncodeEnvironment's form).
-inline constexpr std::string_view kRunnerKey = "runner";
-inline constexpr std::string_view kEnvironmentKey = "environment";
-
 // The environment lines as "Game Runner..." shows them.
 std::string StoredEnvironmentLines(const ProgramSettings& settings);
 
@@ -59,10 +54,14 @@ struct LaunchResult {
 LaunchResult LaunchGame(const SettingsModel& model, const ProgramSettings& settings,
                         const std::function<std::string()>& batchLine, const GameStarter& starter);
 
+// The lower area's fields as start-up reads them from tesk.ini for the game
+// directory it uses: the batch and config files and the four check boxes.
+void ReadLowerAreaSettings(const ProgramSettings& settings, const std::string& gameDirectory, SettingsModel& model);
+
 // The start options as the main window holds them after start-up, read
-// without writing anything: the game directory, the batch and config files
-// and the four check boxes from tesk.ini, then the batch file's options when
-// that file exists. Throws Error when tesk.ini names no game directory.
+// without writing anything: the game directory and ReadLowerAreaSettings
+// from tesk.ini, then the batch file's options when that file exists. Throws
+// Error when tesk.ini names no game directory.
 void ReadStartOptions(const ProgramSettings& settings, SettingsModel& model);
 
 } // namespace tesk

@@ -53,8 +53,8 @@ std::string_view CountKey(ProfileEntryKind kind);
 std::string EntrySection(ProfileEntryKind kind, std::size_t index);
 
 // profileDirectory + separator + profileName + ".tesk". The profile
-// directory is the working directory at the moment of the operation
-// (CurrentDirectory()); the global profile is named kGlobalProfileName.
+// directory is Tesk's data directory, as start-up found it; the global
+// profile is named kGlobalProfileName.
 // The games are listed without regard to the extension's letter case, so
 // when that file is missing, an existing profileName + ".TESK" (any case of
 // the extension) is the profile.

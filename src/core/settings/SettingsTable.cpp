@@ -485,7 +485,6 @@ std::unordered_map<std::string_view, const Def*> IndexById(const std::array<Def,
 
 } // namespace
 
-std::span<const PageDef> PageTable() { return kPages; }
 std::span<const FrameDef> FrameTable() { return kFrames; }
 std::span<const SettingDef> SettingTable() { return kSettings; }
 

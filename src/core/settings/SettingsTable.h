@@ -68,7 +68,6 @@ struct SettingDef {
     bool path = false;                 // the text names a file or directory of this system, not bytes of a game file
 };
 
-std::span<const PageDef> PageTable();
 std::span<const FrameDef> FrameTable();
 std::span<const SettingDef> SettingTable();
 

@@ -173,9 +173,11 @@ std::string DataDirectory()
 #endif
 }
 
-void EnterDataDirectory()
+std::string EnterDataDirectory()
 {
-#ifndef _WIN32
+#ifdef _WIN32
+    return CurrentDirectory();
+#else
     namespace fs = std::filesystem;
     const fs::path directory = DataDirectory();
     std::error_code ec;
@@ -184,6 +186,7 @@ void EnterDataDirectory()
         fs::current_path(directory, ec);
     if (ec)
         throw Error("Cannot use " + directory.string() + " for the profiles and lists: " + ec.message());
+    return directory.string();
 #endif
 }
 

@@ -38,10 +38,11 @@ std::string HomeDirectory();
 // wherever Tesk was started from. On Windows that is the directory it was
 // started in; elsewhere the per-user data directory $XDG_DATA_HOME/tesk
 // (~/.local/share/tesk when the variable is unset or not absolute), created
-// when missing. Throws Error naming the directory when it cannot be created
-// or entered; the working directory then stays as it was.
-void EnterDataDirectory();
-// That directory, whether it exists or not.
+// when missing. Returns the directory, absolute. Throws Error naming the
+// directory when it cannot be created or entered; the working directory then
+// stays as it was.
+std::string EnterDataDirectory();
+// That directory, whether it exists or not, without entering it.
 std::string DataDirectory();
 std::string DefaultGameDirectory();
 bool FileExists(const std::string& path);

@@ -1,10 +1,10 @@
 #include "gui/auxwin/AuxCommands.h"
 
 #include "core/settings/SettingsModel.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
 #include "gui/auxwin/ListEditor.h"
 #include "gui/auxwin/TfrmEdit.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
 #include "gui/launch/LaunchCommands.h"
 #include "gui/settings/ConfigCommands.h"
 

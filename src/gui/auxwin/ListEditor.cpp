@@ -4,10 +4,10 @@
 #include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
 #include "gui/auxwin/MemoLines.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 #include <QPlainTextEdit>
 
@@ -35,14 +35,10 @@ ListEditor::ListEditor(const CommandContext& context, const Design& design)
     layout->addWidget(memo_);
 }
 
-std::string ListEditor::FilePath() const
-{
-    return JoinPath(directory_.empty() ? CurrentDirectory() : directory_, fileName_);
-}
+std::string ListEditor::FilePath() const { return JoinPath(context_.dataDirectory(), fileName_); }
 
 void ListEditor::FormActivate()
 {
-    directory_ = CurrentDirectory();
     // Without the file the memo keeps its text: the sample the first time,
     // the last saved text after that.
     if (const auto bytes = ReadFileIfExists(FilePath())) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The editors of the map list and the server list: a memo over one list file
-// of the working directory. Opening the editor loads the file when it exists;
+// of Tesk's data directory. Opening the editor loads the file when it exists;
 // closing it saves the memo, replacing the file, and refills the main
 // window's choices from it, keeping the player's choice when it is still
 // offered. The sample lines the memo starts with are not saved as entries
@@ -24,7 +24,7 @@ class ListEditor : public QDialog {
     Q_OBJECT
 public:
     QPlainTextEdit* memo() const { return memo_; }
-    // The list file: the file name in the working directory of the last opening.
+    // The list file, in the data directory.
     std::string FilePath() const;
 
     // Loads the list file into the memo before the editor shows. Throws Error
@@ -56,7 +56,6 @@ private:
     const CommandContext& context_;
     QPlainTextEdit* memo_ = nullptr;
     std::string fileName_;
-    std::string directory_;
     std::vector<std::string> sample_;
     // The memo holds a file's lines rather than the sample.
     bool loaded_ = false;

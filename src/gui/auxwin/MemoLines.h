@@ -3,7 +3,7 @@
 // A memo's text as the lines of a text file, and back.
 
 #include "core/text/TextFile.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>

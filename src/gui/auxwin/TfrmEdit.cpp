@@ -1,10 +1,10 @@
 #include "gui/auxwin/TfrmEdit.h"
 
 #include "core/text/TextFile.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
 #include "gui/auxwin/MemoLines.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

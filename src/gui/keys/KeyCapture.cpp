@@ -1,8 +1,8 @@
 #include "gui/keys/KeyCapture.h"
 
 #include "core/keys/KeyNames.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 #include "gui/keys/TfrmBind.h"
 
 #include <utility>

@@ -2,12 +2,12 @@
 
 #include "core/keys/KeyConflicts.h"
 #include "core/settings/SettingsModel.h"
-#include "gui/app/CommandContext.h"
+#include "gui/base/CommandContext.h"
 #include "gui/keys/KeyCapture.h"
 
 namespace tesk {
 
-void KeyCommands::KeyFieldDblClick(const std::string& id)
+void KeyCommands::onKeyFieldDoubleClicked(const std::string& id)
 {
     SettingsModel& model = context_.model();
     const std::string key =

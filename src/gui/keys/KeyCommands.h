@@ -13,7 +13,7 @@ public:
     explicit KeyCommands(const CommandContext& context) : context_(context) {}
 
     // Key capture for the key field `id` (a double-click on it).
-    void KeyFieldDblClick(const std::string& id);
+    void onKeyFieldDoubleClicked(const std::string& id);
 
 private:
     const CommandContext& context_;

@@ -1,7 +1,7 @@
 #include "gui/keys/KeyConflictMarks.h"
 
 #include "core/keys/KeyConflicts.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 #include "gui/settings/SettingWidgets.h"
 
 #include <QPalette>

@@ -1,7 +1,7 @@
 #include "gui/keys/TfrmBind.h"
 
 #include "core/keys/KeyNames.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -219,7 +219,7 @@ QToolButton* TfrmBind::MakeKeyButton(const KeyButton& button)
     widget->setAccessibleName(ToQ(button.keyName));
     widget->setMinimumSize(kKeyWidth, kKeyHeight);
     widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(widget, &QToolButton::clicked, this, [this, &button] { KeyButtonClick(button); });
+    connect(widget, &QToolButton::clicked, this, [this, &button] { onKeyButtonClicked(button); });
     return widget;
 }
 
@@ -318,7 +318,7 @@ bool TfrmBind::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-void TfrmBind::KeyButtonClick(const KeyButton& button)
+void TfrmBind::onKeyButtonClicked(const KeyButton& button)
 {
     result_ = button.keyName;
     accept();

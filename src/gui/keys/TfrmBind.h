@@ -33,13 +33,10 @@ public:
     // closes the dialog, so any other way of closing keeps it.
     void SetPreviousKey(const std::string& key);
     void SetKeyUsers(KeyUsers users) { users_ = std::move(users); }
-    // The key "Use This Key" would give now.
-    const std::string& capturedKey() const { return captured_; }
-    const std::string& previousKey() const { return previousKey_; }
     const std::string& result() const { return result_; }
 
     void FormActivate();
-    void KeyButtonClick(const KeyButton& button);
+    void onKeyButtonClicked(const KeyButton& button);
     void btnUseKeyClick();
     void btnCancelClick();
 

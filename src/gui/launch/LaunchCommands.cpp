@@ -10,9 +10,9 @@
 #include "core/launch/LaunchPlan.h"
 #include "core/settings/SettingsModel.h"
 #include "core/text/Paths.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 #include "gui/launch/GameWatch.h"
 #include "gui/launch/LaunchDialogs.h"
 #include "gui/settings/ConfigCommands.h"
@@ -50,7 +50,7 @@ void LaunchCommands::SaveBatchAs1Click()
     context_.Refresh();
     WriteBatchFile(path, context_.model().Text("txtU2Dir"), BuildCommandLine(context_.model()));
     context_.SetStatusText(QStringLiteral("Batch file Saved"));
-    context_.programSettings().WriteString("tesk", "batchfile", path);
+    context_.programSettings().Write(kBatchFileKey, path);
 }
 
 void LaunchCommands::SaveAll1Click()
@@ -72,7 +72,7 @@ void LaunchCommands::OpenBatch1Click()
     ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtBatchFile", full);
     context_.Refresh();
-    context_.programSettings().WriteString("tesk", "Batchfile", full);
+    context_.programSettings().Write(kLoadedBatchFileKey, full);
 }
 
 void LaunchCommands::ReadBatchInto(const std::string& path)
@@ -110,7 +110,7 @@ void LaunchCommands::WatchGame(GameProcessId process, const std::string& logPath
     watch_ = new GameWatch(
         process,
         [window, desktop, logPath](const GameExit& exit, std::chrono::milliseconds ran) {
-            TfrmGameReport report(
+            GameReportDialog report(
                 exit, ran, logPath, [desktop, logPath] { desktop->OpenFile(PathToQ(logPath)); }, window);
             desktop->ExecDialog(report);
         },
@@ -141,38 +141,37 @@ void LaunchCommands::AfterGameStarted()
         context_.window().showMinimized();
     if (unsaved)
         context_.SetStatusText(QStringLiteral("Settings not saved"));
-    WriteLaunchKeys("minimize");
+    WriteLaunchKeys(kMinimizeKey);
 }
 
-void LaunchCommands::GameRunner1Click()
+void LaunchCommands::onGameRunnerTriggered()
 {
     ProgramSettings& settings = context_.programSettings();
-    TfrmRunner dialog(settings.ReadString("tesk", kRunnerKey, ""), StoredEnvironmentLines(settings),
-                      &context_.window());
+    GameRunnerDialog dialog(settings.Read(kRunnerKey), StoredEnvironmentLines(settings), &context_.window());
     if (context_.desktop().ExecDialog(dialog) != QDialog::Accepted)
         return;
-    settings.WriteString("tesk", kRunnerKey, dialog.runner());
-    settings.WriteString("tesk", kEnvironmentKey, EncodeEnvironment(dialog.environment()));
+    settings.Write(kRunnerKey, dialog.runner());
+    settings.Write(kEnvironmentKey, EncodeEnvironment(dialog.environment()));
 }
 
-void LaunchCommands::ShowCommandLine1Click()
+void LaunchCommands::onShowCommandLineTriggered()
 {
-    TfrmCommandLine dialog(PlanUpcomingStart(), &context_.window());
+    CommandLineDialog dialog(PlanUpcomingStart(), &context_.window());
     context_.desktop().ExecDialog(dialog);
 }
 
 std::string LaunchCommands::RunCommandText() const { return CommandText(PlanUpcomingStart().start); }
 
-void LaunchCommands::WriteLaunchKeys(const char* minimizeKey)
+void LaunchCommands::WriteLaunchKeys(const FlagKey& minimizeKey)
 {
     const SettingsModel& model = context_.model();
     ProgramSettings& settings = context_.programSettings();
-    settings.WriteString("tesk", "configfile", model.Text("txtConfigFile"));
-    settings.WriteString("tesk", "batchfile", model.Text("txtBatchFile"));
-    settings.WriteBool("tesk", "saveAllOnRun", model.Checked("cbxSaveFilesonRun"));
-    settings.WriteBool("tesk", "CloseOnExit", model.Checked("cbxCloseOnRun"));
-    settings.WriteBool("tesk", minimizeKey, model.Checked("cbxMinimize"));
-    settings.WriteBool("tesk", "RunServer", model.Checked("cbxStartServer"));
+    settings.Write(kConfigFileKey, model.Text("txtConfigFile"));
+    settings.Write(kBatchFileKey, model.Text("txtBatchFile"));
+    settings.Write(kSaveAllOnRunKey, model.Checked("cbxSaveFilesonRun"));
+    settings.Write(kCloseOnExitKey, model.Checked("cbxCloseOnRun"));
+    settings.Write(minimizeKey, model.Checked("cbxMinimize"));
+    settings.Write(kRunServerKey, model.Checked("cbxStartServer"));
 }
 
 } // namespace tesk

@@ -14,6 +14,7 @@ namespace tesk {
 
 class CommandContext;
 class ConfigCommands;
+struct FlagKey;
 class GameWatch;
 struct LaunchPlan;
 
@@ -31,9 +32,9 @@ public:
     void SpeedButton3Click();
     // "Game Runner...": the command that Run puts in front of the game, and
     // the environment of every start.
-    void GameRunner1Click();
+    void onGameRunnerTriggered();
     // "Show Command Line": what Run will start, in a window.
-    void ShowCommandLine1Click();
+    void onShowCommandLineTriggered();
     // What Run will start, on one line, for the Run button's tooltip.
     std::string RunCommandText() const;
     // Whether the game Run started last still runs.
@@ -43,9 +44,9 @@ public:
     // dialog; errors are raised to the caller.
     void ReadBatchInto(const std::string& path);
 
-    // The six keys that closing and Run write; closing spells the minimise
-    // key "Minimize", Run "minimize" (the same key to the INI file).
-    void WriteLaunchKeys(const char* minimizeKey);
+    // The six keys that closing and Run write; each spells the minimise key
+    // its own way (kMinimizeOnClosingKey, kMinimizeKey).
+    void WriteLaunchKeys(const FlagKey& minimizeKey);
 
 private:
     // What Run will start: the plan that Show Command Line and the tooltip

@@ -3,7 +3,7 @@
 #include "core/launch/LaunchEnvironment.h"
 #include "core/launch/LaunchPlan.h"
 #include "core/text/Error.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 #include "gui/profiles/Named.h"
 
 #include <QClipboard>
@@ -56,7 +56,8 @@ QLabel* WrappedLabel(const char* name, const QString& text, QWidget* parent)
 
 } // namespace
 
-TfrmRunner::TfrmRunner(const std::string& runner, const std::string& environment, QWidget* parent) : QDialog(parent)
+GameRunnerDialog::GameRunnerDialog(const std::string& runner, const std::string& environment, QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRunner"));
     setWindowTitle(QStringLiteral("Game Runner"));
@@ -91,11 +92,11 @@ TfrmRunner::TfrmRunner(const std::string& runner, const std::string& environment
     setMinimumWidth(420);
 }
 
-std::string TfrmRunner::runner() const { return PathFromQ(edtRunner_->text()); }
+std::string GameRunnerDialog::runner() const { return PathFromQ(edtRunner_->text()); }
 
-std::string TfrmRunner::environment() const { return PathFromQ(mmoEnvironment_->toPlainText()); }
+std::string GameRunnerDialog::environment() const { return PathFromQ(mmoEnvironment_->toPlainText()); }
 
-void TfrmRunner::accept()
+void GameRunnerDialog::accept()
 {
     try {
         ParseEnvironment(environment());
@@ -108,7 +109,7 @@ void TfrmRunner::accept()
     QDialog::accept();
 }
 
-TfrmCommandLine::TfrmCommandLine(const LaunchPlan& plan, QWidget* parent) : QDialog(parent)
+CommandLineDialog::CommandLineDialog(const LaunchPlan& plan, QWidget* parent) : QDialog(parent)
 {
     const ProgramStart& start = plan.start;
     setObjectName(QStringLiteral("frmCommandLine"));
@@ -146,8 +147,8 @@ TfrmCommandLine::TfrmCommandLine(const LaunchPlan& plan, QWidget* parent) : QDia
     resize(560, 360);
 }
 
-TfrmGameReport::TfrmGameReport(const GameExit& exit, std::chrono::milliseconds ran, const std::string& logPath,
-                               std::function<void()> openLog, QWidget* parent)
+GameReportDialog::GameReportDialog(const GameExit& exit, std::chrono::milliseconds ran, const std::string& logPath,
+                                   std::function<void()> openLog, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGameReport"));

@@ -23,10 +23,10 @@ struct LaunchPlan;
 // the environment variables of every start, one NAME=value a line. OK keeps
 // the dialog open, with a note naming the line, while a line is bad. The
 // player's texts are in runner() and environment() after OK.
-class TfrmRunner : public QDialog {
+class GameRunnerDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmRunner(const std::string& runner, const std::string& environment, QWidget* parent);
+    GameRunnerDialog(const std::string& runner, const std::string& environment, QWidget* parent);
     std::string runner() const;
     std::string environment() const;
 
@@ -42,19 +42,19 @@ private:
 // working directory, the environment, the game's log and, when Run goes
 // through the batch file, that file's line; a button copies the command to
 // the clipboard.
-class TfrmCommandLine : public QDialog {
+class CommandLineDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmCommandLine(const LaunchPlan& plan, QWidget* parent);
+    CommandLineDialog(const LaunchPlan& plan, QWidget* parent);
 };
 
 // Says why the game ended at once: how it ended and after how long, and the
 // last lines of its log; a button opens the whole log through `openLog`.
-class TfrmGameReport : public QDialog {
+class GameReportDialog : public QDialog {
     Q_OBJECT
 public:
-    TfrmGameReport(const GameExit& exit, std::chrono::milliseconds ran, const std::string& logPath,
-                   std::function<void()> openLog, QWidget* parent);
+    GameReportDialog(const GameExit& exit, std::chrono::milliseconds ran, const std::string& logPath,
+                     std::function<void()> openLog, QWidget* parent);
 };
 
 } // namespace tesk

@@ -1,6 +1,6 @@
 #include "gui/launch/ProgramArguments.h"
 
-#include "gui/app/ProjectInfo.h"
+#include "gui/base/ProjectInfo.h"
 
 #include <QCommandLineParser>
 

@@ -1,15 +1,11 @@
 #include "gui/profiles/EntryEditor.h"
 
 #include "core/profiles/ProfileFile.h"
-#include "core/text/Paths.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -18,56 +14,16 @@
 
 namespace tesk {
 
-EntryEditor::EntryEditor(Desktop& desktop, const char* objectName, const QString& caption, const char* newFieldName,
-                         const QString& newFieldCaption, QWidget* parent)
+EntryEditor::EntryEditor(Desktop& desktop, const char* objectName, const QString& caption, QWidget* parent)
     : QDialog(parent), desktop_(desktop)
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
-
-    auto* group = new QGroupBox(QStringLiteral("Hidden Items"), this);
-    group->setObjectName(QStringLiteral("grpHiddenItems"));
-    auto* fields = new QFormLayout(group);
-    const auto field = [group, fields](const char* name, const QString& label) {
-        auto* edit = new QLineEdit(group);
-        edit->setObjectName(QString::fromLatin1(name));
-        fields->addRow(label, edit);
-        return edit;
-    };
-    txtLineNumber_ = field("txtLineNumber", QStringLiteral("Line Number"));
-    txtCurrentGame_ = field("txtCurrentGame", QStringLiteral("Current Game"));
-    txtNumberOfLines_ = field("txtNumberOfLines", QStringLiteral("Number of Lines"));
-    txtNew_ = field(newFieldName, newFieldCaption);
-    group->setVisible(false);
-    hiddenItems_ = group;
 }
 
-void EntryEditor::SetContext(const EntryEditorContext& context)
-{
-    txtLineNumber_->setText(QString::number(context.lineNumber));
-    txtNumberOfLines_->setText(QString::number(context.numberOfLines));
-    txtNew_->setText(context.isNew ? QStringLiteral("true") : QStringLiteral("false"));
-    txtCurrentGame_->setText(PathToQ(context.profileName));
-    shownText_ = context.shownText;
-}
+std::string EntryEditor::ProfileFile() const { return ProfilePath(context_.profileDirectory, context_.profileName); }
 
-EntryEditorContext EntryEditor::Context() const
-{
-    return EntryEditorContext{txtLineNumber_->text().toULongLong(), txtNumberOfLines_->text().toULongLong(),
-                              txtNew_->text() != QLatin1String("false"), PathFromQ(txtCurrentGame_->text()),
-                              shownText_};
-}
-
-std::string EntryEditor::ProfileFile() const
-{
-    return ProfilePath(CurrentDirectory(), PathFromQ(txtCurrentGame_->text()));
-}
-
-EntryTarget EntryEditor::Target() const
-{
-    const EntryEditorContext context = Context();
-    return EntryTarget{context.isNew, context.lineNumber, context.shownText};
-}
+EntryTarget EntryEditor::Target() const { return EntryTarget{context_.isNew, context_.lineNumber, context_.shownText}; }
 
 // Typing on is no use when the entry is no longer there: the editor closes
 // and the window shows the profile as it now is.
@@ -140,7 +96,6 @@ void EntryEditor::LayOutOneLine(const QString& verb, QWidget* subject, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
-    layout->addWidget(hiddenItems());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,6 +1,6 @@
 #include "gui/profiles/EntryListModel.h"
 
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -117,7 +117,7 @@ bool EntryListModel::setData(const QModelIndex& index, const QVariant& value, in
     if (entries_[static_cast<std::size_t>(row)].checked == checked)
         return true;
     SetChecked(row, checked);
-    emit CheckToggled(row);
+    emit checkToggled(row);
     return true;
 }
 

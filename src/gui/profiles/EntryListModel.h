@@ -45,7 +45,7 @@ public:
 
 signals:
     // The player toggled the check mark of `row` (mouse or space bar).
-    void CheckToggled(int row);
+    void checkToggled(int row);
 
 private:
     void ChecksChanged(int first, int last);

@@ -1,6 +1,6 @@
 #include "gui/profiles/GamesPage.h"
 
-#include "gui/app/PictureButton.h"
+#include "gui/base/PictureButton.h"
 #include "gui/profiles/EntryListModel.h"
 
 #include "gui/settings/SettingsView.h"

@@ -3,10 +3,9 @@
 #include "core/profiles/GameList.h"
 #include "core/profiles/ProfileEntries.h"
 #include "core/settings/SettingsModel.h"
-#include "core/text/Paths.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 #include "gui/profiles/EntryListModel.h"
 #include "gui/profiles/TfrmAlias.h"
 #include "gui/profiles/TfrmGameInput.h"
@@ -27,9 +26,6 @@
 
 namespace tesk {
 namespace {
-
-// Profiles live in the working directory as it is when the command runs.
-std::string ProfileFileOf(const std::string& profileName) { return ProfilePath(CurrentDirectory(), profileName); }
 
 struct KindHandlers {
     void (ProfileCommands::*clickCheck)(int);
@@ -156,7 +152,7 @@ void ProfileCommands::ConnectEntryList(ProfileEntryKind kind)
     connect(entries.list, &QListView::doubleClicked, this, command(handlers.edit));
     connect(entries.selectAll, &QCheckBox::toggled, this, command(handlers.selectAll));
     const auto clickCheck = handlers.clickCheck;
-    connect(entries.model, &EntryListModel::CheckToggled, this, [this, clickCheck](int index) {
+    connect(entries.model, &EntryListModel::checkToggled, this, [this, clickCheck](int index) {
         context_.RunCommand([this, clickCheck, index] { (this->*clickCheck)(index); });
     });
 }
@@ -177,6 +173,11 @@ std::optional<int> ProfileCommands::SelectedGame() const { return SelectedRow(Pa
 std::optional<int> ProfileCommands::SelectedEntry(ProfileEntryKind kind) const
 {
     return SelectedRow(Entries(kind).list);
+}
+
+std::string ProfileCommands::ProfileFileOf(const std::string& profileName) const
+{
+    return ProfilePath(context_.dataDirectory(), profileName);
 }
 
 std::optional<std::string> ProfileCommands::ShownProfile() const
@@ -382,7 +383,7 @@ void ProfileCommands::btnAddGameClick()
     for (int row = 0; row < Page().lbxGames->count(); ++row)
         listed.push_back(FromQ(Page().lbxGames->item(row)->text()));
     CheckGameToAdd(name, listed);
-    AddGame(CurrentDirectory(), name);
+    AddGame(context_.dataDirectory(), name);
     Page().lbxGames->addItem(PathToQ(name));
 }
 
@@ -397,7 +398,7 @@ void ProfileCommands::btnDeleteGameClick()
     const std::string name = PathFromQ(page.lbxGames->item(*game)->text());
     if (!context_.desktop().Confirm(&context_.window(), MessageToQ(DeleteGameQuestion(name))))
         return;
-    const DeleteGameResult result = DeleteGame(CurrentDirectory(), name);
+    const DeleteGameResult result = DeleteGame(context_.dataDirectory(), name);
     {
         const QSignalBlocker blocker(page.lbxGames);
         delete page.lbxGames->takeItem(*game);
@@ -483,7 +484,9 @@ void ProfileCommands::AddProfileEntry(ProfileEntryKind kind)
         return;
     RefuseUnloaded(kind);
     const auto count = static_cast<std::size_t>(Entries(kind).model->rowCount());
-    OnShownProfile([&] { OpenEntryEditor(kind, EntryEditorContext{count, count, true, *profile, {}}); });
+    OnShownProfile([&] {
+        OpenEntryEditor(kind, EntryEditorContext{count, count, true, *profile, {}, context_.dataDirectory()});
+    });
 }
 
 void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
@@ -498,7 +501,7 @@ void ProfileCommands::EditProfileEntry(ProfileEntryKind kind)
     const std::string text = ShownEntry(kind, *index).text;
     OnShownProfile([&] {
         CheckEntryToEdit(ProfileFileOf(*profile), kind, line, text);
-        OpenEntryEditor(kind, EntryEditorContext{line, count, false, *profile, text});
+        OpenEntryEditor(kind, EntryEditorContext{line, count, false, *profile, text, context_.dataDirectory()});
     });
 }
 

@@ -77,6 +77,8 @@ protected:
 
 private:
     GamesPage& Page() const;
+    // The profile file of a game, or of "Global Aliases", in the data directory.
+    std::string ProfileFileOf(const std::string& profileName) const;
     void ConnectEntryList(ProfileEntryKind kind);
     GamesPage::EntryList& Entries(ProfileEntryKind kind) const;
     std::optional<int> SelectedGame() const;

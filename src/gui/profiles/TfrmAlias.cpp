@@ -1,7 +1,7 @@
 #include "gui/profiles/TfrmAlias.h"
 
 #include "core/profiles/ProfileEntries.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -46,7 +46,7 @@ QString JoinLines(const std::vector<std::string>& lines)
 } // namespace
 
 TfrmAlias::TfrmAlias(Desktop& desktop, QWidget* parent)
-    : EntryEditor(desktop, "frmAlias", QStringLiteral("Alias"), "txtNewAlias", QStringLiteral("New Alias"), parent)
+    : EntryEditor(desktop, "frmAlias", QStringLiteral("Alias"), parent)
 {
     txtDescriptiveName_ = Named(new QLineEdit(this), "txtDescriptiveName");
     txtDescriptiveName_->setMaxLength(kDescriptiveNameLength);
@@ -86,13 +86,12 @@ TfrmAlias::TfrmAlias(Desktop& desktop, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid, 1);
     layout->addLayout(buttons);
-    layout->addWidget(hiddenItems());
     resize(400, 340);
 }
 
 void TfrmAlias::FormActivate()
 {
-    const EntryEditorContext context = Context();
+    const EntryEditorContext& context = Context();
     if (context.isNew)
         return;
     const AliasEntry entry = ReadAliasEntry(ProfileFile(), context.lineNumber);

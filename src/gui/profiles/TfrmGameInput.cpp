@@ -1,8 +1,8 @@
 #include "gui/profiles/TfrmGameInput.h"
 
 #include "core/profiles/GameList.h"
-#include "gui/app/NoteColor.h"
-#include "gui/app/Text.h"
+#include "gui/base/NoteColor.h"
+#include "gui/base/Text.h"
 #include "gui/profiles/Named.h"
 
 #include <QComboBox>

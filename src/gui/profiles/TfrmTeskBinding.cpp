@@ -1,7 +1,7 @@
 #include "gui/profiles/TfrmTeskBinding.h"
 
 #include "core/profiles/ProfileEntries.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 #include "gui/keys/KeyCapture.h"
 #include "gui/settings/SettingWidgets.h"
 
@@ -15,9 +15,7 @@
 namespace tesk {
 
 TfrmTeskBinding::TfrmTeskBinding(Desktop& desktop, QStringList aliasItems, QWidget* parent)
-    : EntryEditor(desktop, "frmTeskBinding", QStringLiteral("Key Binding"), "txtNewBinding",
-                  QStringLiteral("New Binding"), parent),
-      aliasItems_(std::move(aliasItems))
+    : EntryEditor(desktop, "frmTeskBinding", QStringLiteral("Key Binding"), parent), aliasItems_(std::move(aliasItems))
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     txtBindKey_ = Named(new KeyEdit(this), "txtBindKey");
@@ -48,7 +46,7 @@ void TfrmTeskBinding::FormActivate()
     cboBindValue_->addItems(aliasItems_);
     cboBindValue_->setCurrentIndex(-1);
     cboBindValue_->clearEditText();
-    const EntryEditorContext context = Context();
+    const EntryEditorContext& context = Context();
     if (context.isNew)
         return;
     const BindingEditorState state = ReadBindingEntry(ProfileFile(), context.lineNumber, AliasItems());

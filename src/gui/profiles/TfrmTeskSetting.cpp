@@ -1,7 +1,7 @@
 #include "gui/profiles/TfrmTeskSetting.h"
 
 #include "core/profiles/ProfileEntries.h"
-#include "gui/app/Text.h"
+#include "gui/base/Text.h"
 #include "gui/keys/KeyCapture.h"
 #include "gui/settings/SettingWidgets.h"
 
@@ -12,8 +12,7 @@
 namespace tesk {
 
 TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
-    : EntryEditor(desktop, "frmTeskSetting", QStringLiteral("Setting"), "txtNewSetting", QStringLiteral("New Setting"),
-                  parent)
+    : EntryEditor(desktop, "frmTeskSetting", QStringLiteral("Setting"), parent)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     txtSetting_ = Named(new KeyEdit(this), "txtSetting");
@@ -25,7 +24,7 @@ TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
 
 void TfrmTeskSetting::FormActivate()
 {
-    const EntryEditorContext context = Context();
+    const EntryEditorContext& context = Context();
     if (context.isNew)
         return;
     const SettingEntry entry = ReadSettingEntry(ProfileFile(), context.lineNumber);

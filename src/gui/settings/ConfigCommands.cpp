@@ -9,9 +9,9 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
-#include "gui/app/CommandContext.h"
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/CommandContext.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 namespace tesk {
 namespace {
@@ -45,7 +45,7 @@ bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::s
         desktop.ShowMessage(window, QStringLiteral("Saving Canceled"));
         return false;
     }
-    WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, CurrentDirectory());
+    WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, context_.dataDirectory());
     MarkSaved();
     return true;
 }
@@ -57,7 +57,7 @@ void ConfigCommands::SaveConfig1Click()
     CheckConfigFileExists(path);
     if (WriteAfterAsking(DriveAndDirectory(parts), parts.name))
         context_.SetStatusText(ToQ("Config file Saved" + BoundTwiceNote(context_.model())));
-    context_.programSettings().WriteString("tesk", "configfile", path);
+    context_.programSettings().Write(kConfigFileKey, path);
 }
 
 void ConfigCommands::SaveConfigAs1Click()
@@ -74,7 +74,7 @@ void ConfigCommands::SaveConfigAs1Click()
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
     WriteAfterAsking(DriveAndDirectory(parts), parts.name);
-    context_.programSettings().WriteString("tesk", "configfile", full);
+    context_.programSettings().Write(kConfigFileKey, full);
 }
 
 void ConfigCommands::OpenConfig1Click()
@@ -90,7 +90,7 @@ void ConfigCommands::OpenConfig1Click()
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
     MarkSaved();
-    context_.programSettings().WriteString("tesk", "configfile", full);
+    context_.programSettings().Write(kConfigFileKey, full);
 }
 
 void ConfigCommands::New1Click()
@@ -119,7 +119,7 @@ void ConfigCommands::ReadStartupConfig()
         ReadConfigInto(configFile);
         return;
     }
-    const std::string game = context_.programSettings().ReadString("ulvex2", "path", DefaultGameDirectory());
+    const std::string game = context_.programSettings().Read(kGameDirectoryKey);
     ReadConfigFile(context_.model(), context_.tokenList(), JoinPath(game, "baseu2"), "config.cfg");
 }
 

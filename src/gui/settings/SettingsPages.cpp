@@ -1,7 +1,7 @@
 #include "gui/settings/SettingsPages.h"
 
-#include "gui/app/Resources.h"
-#include "gui/app/Text.h"
+#include "gui/base/Resources.h"
+#include "gui/base/Text.h"
 #include "gui/settings/SettingsView.h"
 
 #include <QAbstractSpinBox>

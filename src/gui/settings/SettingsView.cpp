@@ -1,7 +1,8 @@
 #include "gui/settings/SettingsView.h"
 
 #include "core/settings/SettingsModel.h"
-#include "gui/app/Text.h"
+#include "gui/base/HintLine.h"
+#include "gui/base/Text.h"
 #include "gui/settings/SettingWidgets.h"
 
 #include <QApplication>

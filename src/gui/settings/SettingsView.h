@@ -22,9 +22,6 @@ namespace tesk {
 class SettingsModel;
 struct SettingDef;
 
-// Name of the dynamic property that holds a widget's hint text.
-inline constexpr char kHintProperty[] = "teskHint";
-
 class SettingsView : public QObject {
     Q_OBJECT
 public:

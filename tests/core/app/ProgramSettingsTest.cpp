@@ -28,16 +28,36 @@ TEST(ProgramSettings, ReadsDefaultsAndNamesWithoutRegardToCase)
 {
     TempDir dir;
     ProgramSettings settings(dir.file("tesk.ini"));
-    EXPECT_EQ(settings.ReadString("tesk", "path", "none"), "none");
-    EXPECT_TRUE(settings.ReadBool("tesk", "saveAllOnRun", true));
+    EXPECT_EQ(settings.ReadOr(kStartupDirectoryKey, "none"), "none");
+    EXPECT_TRUE(settings.Read(kSaveAllOnRunKey));
 
     WriteFileBytes(settings.path(), kIni);
-    EXPECT_EQ(settings.ReadString("TESK", "PATH", ""), "/home/ann");
-    EXPECT_FALSE(settings.ReadBool("tesk", "CloseOnExit", true)) << "only \"true\" is true";
-    EXPECT_FALSE(settings.ReadBool("tesk", "minimize", false));
+    EXPECT_EQ(settings.Read(TextKey{"TESK", "PATH"}), "/home/ann");
+    EXPECT_FALSE(settings.Read(kCloseOnExitKey)) << "only \"true\" is true";
+    EXPECT_FALSE(settings.Read(kMinimizeKey));
 
     ProgramSettings unreadable(dir.str());
-    EXPECT_EQ(unreadable.ReadString("tesk", "path", "default"), "default");
+    EXPECT_EQ(unreadable.ReadOr(kStartupDirectoryKey, "default"), "default");
+}
+
+// The defaults that depend on the game directory, and the spellings of one
+// key that the commands write, which the file keeps as first written.
+TEST(ProgramSettings, KeysTakeTheirDefaultsAndKeepTheirFirstSpelling)
+{
+    TempDir dir;
+    ProgramSettings settings(dir.file("tesk.ini"));
+    EXPECT_EQ(settings.Read(kBatchFileKey, "/g"), "/g/tesk.bat");
+    EXPECT_EQ(settings.Read(kConfigFileKey, "/g"), "/g/baseu2/config.cfg");
+    EXPECT_EQ(settings.Read(kGameDirectoryKey), DefaultGameDirectory());
+    EXPECT_EQ(settings.Read(kRunnerKey), "");
+    EXPECT_TRUE(settings.Read(kCloseOnExitKey));
+    EXPECT_FALSE(settings.Read(kMinimizeOnClosingKey));
+
+    settings.Write(kLoadedBatchFileKey, "/g/a.bat");
+    settings.Write(kBatchFileKey, "/g/b.bat");
+    settings.Write(kMinimizeKey, true);
+    settings.Write(kMinimizeOnClosingKey, false);
+    EXPECT_EQ(ReadFileBytes(settings.path()), "[tesk]\r\nBatchfile=/g/b.bat\r\nminimize=false\r\n");
 }
 
 TEST(ProgramSettings, WritesOneKeyAndKeepsTheRest)
@@ -45,30 +65,27 @@ TEST(ProgramSettings, WritesOneKeyAndKeepsTheRest)
     TempDir dir;
     ProgramSettings settings(dir.file("tesk.ini"));
     WriteFileBytes(settings.path(), kIni);
-    settings.WriteBool("tesk", "closeonexit", false);
-    settings.WriteBool("tesk", "Minimize", true);
-    settings.WriteString("ULVEX2", "Path", "/games/ulvex2");
+    settings.Write(FlagKey{"tesk", "closeonexit"}, false);
+    settings.Write(kMinimizeOnClosingKey, true);
+    settings.Write(TextKey{"ULVEX2", "Path"}, "/games/ulvex2");
     EXPECT_EQ(ReadFileBytes(settings.path()),
               "; written by hand\r\n[Tesk]\r\nPath=/home/ann\r\nCloseOnExit=false\r\n"
               "Minimize=true\r\n\r\n[ulvex2]\r\npath=/games/ulvex2\r\n");
-    EXPECT_TRUE(settings.ReadBool("tesk", "minimize", false));
-
-    settings.EraseSection("TESK");
-    EXPECT_EQ(ReadFileBytes(settings.path()), "; written by hand\r\n[ulvex2]\r\npath=/games/ulvex2\r\n");
+    EXPECT_TRUE(settings.Read(kMinimizeKey));
 }
 
 TEST(ProgramSettings, CreatesItsDirectoryAndReportsAReadOnlyFile)
 {
     TempDir dir;
     ProgramSettings fresh(dir.file("config/tesk/tesk.ini"));
-    fresh.WriteString("tesk", "path", "/home/ann");
+    fresh.Write(kStartupDirectoryKey, "/home/ann");
     EXPECT_EQ(ReadFileBytes(fresh.path()), "[tesk]\r\npath=/home/ann\r\n");
 
     ProgramSettings settings(dir.file("tesk.ini"));
     WriteFileBytes(settings.path(), kIni);
     ::chmod(settings.path().c_str(), 0444);
     try {
-        settings.WriteString("tesk", "path", "/elsewhere");
+        settings.Write(kStartupDirectoryKey, "/elsewhere");
         ADD_FAILURE() << "a read-only file was written";
     } catch (const Error& error) {
         EXPECT_EQ(error.what(), "Unable to write to " + settings.path());
@@ -81,27 +98,26 @@ TEST(ProgramSettings, AWriteThatChangesNothingLeavesTheFileAlone)
 {
     TempDir dir;
     ProgramSettings settings(dir.file("tesk.ini"));
-    settings.WriteString("tesk", "path", "/home/ann");
+    settings.Write(kStartupDirectoryKey, "/home/ann");
     struct stat before {};
     ASSERT_EQ(::stat(settings.path().c_str(), &before), 0);
 
     // The same value (the key spelt otherwise) is not written again, so the
     // file keeps its inode, and a read-only file is no error.
     ::chmod(settings.path().c_str(), 0444);
-    EXPECT_NO_THROW(settings.WriteString("TESK", "Path", "/home/ann"));
-    EXPECT_NO_THROW(settings.EraseSection("not there"));
+    EXPECT_NO_THROW(settings.Write(TextKey{"TESK", "Path"}, "/home/ann"));
     struct stat after {};
     ASSERT_EQ(::stat(settings.path().c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino);
 
     // A new value still is, and still fails on the read-only file.
-    EXPECT_THROW(settings.WriteString("tesk", "path", "/home/bob"), Error);
+    EXPECT_THROW(settings.Write(kStartupDirectoryKey, "/home/bob"), Error);
     EXPECT_EQ(ReadFileBytes(settings.path()), "[tesk]\r\npath=/home/ann\r\n");
 
     // A file with other line ends than the ones written is written anew.
     ::chmod(settings.path().c_str(), 0644);
     WriteFileBytes(settings.path(), "[tesk]\npath=/home/ann\n");
-    settings.WriteString("tesk", "path", "/home/ann");
+    settings.Write(kStartupDirectoryKey, "/home/ann");
     EXPECT_EQ(ReadFileBytes(settings.path()), "[tesk]\r\npath=/home/ann\r\n");
 }
 

@@ -47,8 +47,7 @@ std::vector<Writer> Writers()
          }},
         {"batch file", [](const std::string& path) { WriteBatchFile(path, "/games/ulvex2", "+exec config.cfg"); }},
         {"program settings",
-         [](const std::string& path) { ProgramSettings(path).WriteString("tesk", "configfile", "/x/config.cfg"); },
-         true},
+         [](const std::string& path) { ProgramSettings(path).Write(kConfigFileKey, "/x/config.cfg"); }, true},
         {"profile check mark",
          [](const std::string& path) { StoreEntryCheck(path, ProfileEntryKind::Binding, 0, "x = didn't load", true); }},
         {"list or edited text",
@@ -173,7 +172,8 @@ TEST(WriteFaultsTest, TwoProcessesWritingTheSameFilesNeverTearThem)
         if (children[c] == 0) {
             ProgramSettings settings(ini);
             for (int i = 0; i < 60; ++i) {
-                settings.WriteString("tesk", "writer" + std::to_string(c), std::string(200 + i, 'a' + c));
+                const std::string key = "writer" + std::to_string(c);
+                settings.Write(TextKey{kConfigFileKey.section, key}, std::string(200 + i, 'a' + c));
                 StoreEntryCheck(profile, ProfileEntryKind::Setting, static_cast<std::size_t>(i % 50),
                                 "didn't load = didn't load", c == 0);
             }
@@ -194,7 +194,7 @@ TEST(WriteFaultsTest, TwoProcessesWritingTheSameFilesNeverTearThem)
     }
     const IniFile settings = IniFile::Load(ini);
     for (const char* key : {"writer0", "writer1"}) {
-        const std::string value = settings.ReadString("tesk", key, "");
+        const std::string value = settings.ReadString(kConfigFileKey.section, key, "");
         if (!value.empty()) {
             EXPECT_EQ(value, std::string(value.size(), value.front())) << key;
         }

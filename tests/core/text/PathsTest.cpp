@@ -84,7 +84,7 @@ TEST(Paths, TheDataDirectoryIsCreatedAndEntered)
     const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     setenv("HOME", dir.file("home").c_str(), 1);
     setenv("XDG_DATA_HOME", "relative", 1);
-    EnterDataDirectory();
+    EXPECT_EQ(EnterDataDirectory(), dir.file("home/.local/share/tesk"));
     EXPECT_EQ(CurrentDirectory(), dir.file("home/.local/share/tesk"));
 
     WriteFileBytes(dir.file("blocked"), "");

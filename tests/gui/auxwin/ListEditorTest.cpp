@@ -1,5 +1,5 @@
 #include "core/launch/CommandLine.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"
@@ -236,6 +236,22 @@ TEST_F(ListEditorTest, AListThatCannotBeReadOpensNoEditor)
     EXPECT_EQ(desktop.errors.join("\n").toStdString(), "Cannot open file " + world.inWork("maps.lst"));
     EXPECT_TRUE(std::filesystem::is_directory(world.inWork("maps.lst")));
     EXPECT_EQ(Items("cboClientStartMap"), Lines{"base1"});
+}
+
+// The lists live in the data directory start-up found, wherever the
+// process works afterwards.
+TEST_F(ListEditorTest, TheListsStayInTheDataDirectoryWhateverTheWorkingDirectory)
+{
+    Start();
+    testing::TempDir elsewhere;
+    std::filesystem::current_path(elsewhere.path());
+    Use("btnServerList", [](QPlainTextEdit& memo) {
+        memo.clear();
+        QTest::keyClicks(&memo, "192.0.2.7:27910");
+    });
+    EXPECT_EQ(ReadFileBytes(world.inWork("servers.txt")), "192.0.2.7:27910\r\n");
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.path() / "servers.txt"));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
 }
 
 } // namespace

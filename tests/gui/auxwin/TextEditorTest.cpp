@@ -1,5 +1,5 @@
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/auxwin/TfrmEdit.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"

@@ -1,8 +1,8 @@
 #include "gui/keys/KeyCapture.h"
 #include "core/keys/KeyNames.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/keys/TfrmBind.h"
 #include "gui/settings/SettingsView.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"
@@ -288,7 +288,7 @@ TEST_F(KeyFieldTest, KeysBoundTwiceAreMarkedNamedAndNeverUnbound)
     world.Write(world.inGame("baseu2/config.cfg"), "");
     desktop.confirmAnswers.push_back(true);
     window->findChild<QAction*>("SaveConfig1")->trigger();
-    EXPECT_EQ(window->statusText(), "Config file Saved (2 keys are bound twice)");
+    EXPECT_EQ(testing::StatusText(*window), "Config file Saved (2 keys are bound twice)");
     const std::string saved = testing::ReadFileBytes(world.inGame("baseu2/config.cfg"));
     EXPECT_NE(saved.find("bind F6 \"+Attack\""), std::string::npos) << saved;
     EXPECT_NE(saved.find("bind F6 \"echo Quick Saving...; wait; save quick\""), std::string::npos) << saved;

@@ -1,8 +1,8 @@
 #include "gui/launch/LaunchCommands.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
-#include "gui/app/TfrmTeskMain.h"
 #include "gui/settings/ConfigCommands.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/BareContext.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
@@ -32,11 +32,6 @@ using testing::FakeDesktop;
 using testing::ReadFileBytes;
 using testing::TestWorld;
 using testing::Trigger;
-
-std::string Stored(const TestWorld& world, const char* key)
-{
-    return IniFile::Load(world.iniPath()).ReadString("tesk", key, "<missing>");
-}
 
 // A game directory with an executable ulvex2.exe, an existing config.cfg and
 // the given program settings.
@@ -69,7 +64,7 @@ TEST(LaunchCommandsTest, RunWithSaveFilesSavesBothFilesStartsTheBatchFileAndClos
     EXPECT_EQ(w.desktop.starts[0].workingDirectory.toStdString(), w.world.gameDir());
     // "Close on Exit": the window closed, writing its closing keys.
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Stored(w.world, "Minimize"), "false");
+    EXPECT_EQ(w.world.Stored(kMinimizeOnClosingKey), "false");
     EXPECT_TRUE(w.desktop.errors.isEmpty()) << w.desktop.errors.join("\n").toStdString();
 }
 
@@ -79,7 +74,7 @@ TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     window.show();
     std::filesystem::remove(w.world.iniPath());
-    window.launchCommands().btnRunClick();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "btnRun"), Qt::LeftButton);
 
     ASSERT_EQ(w.desktop.starts.size(), 1u);
     EXPECT_EQ(w.desktop.starts[0].program.toStdString(), w.world.inGame("ulvex2.exe"));
@@ -87,12 +82,11 @@ TEST(LaunchCommandsTest, RunWithoutSavingStartsTheGameDirectlyAndMinimizes)
     EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
     EXPECT_TRUE(window.isMinimized());
     // The six launch keys, "minimize" spelled as Run spells it.
-    const IniFile ini = IniFile::Load(w.world.iniPath());
-    EXPECT_EQ(ini.ReadString("tesk", "configfile", "?"), w.world.inGame("baseu2/config.cfg"));
-    EXPECT_EQ(ini.ReadString("tesk", "batchfile", "?"), w.world.inGame("tesk.bat"));
-    EXPECT_EQ(ini.ReadString("tesk", "saveAllOnRun", "?"), "false");
-    EXPECT_EQ(ini.ReadString("tesk", "CloseOnExit", "?"), "false");
-    EXPECT_EQ(ini.ReadString("tesk", "RunServer", "?"), "false");
+    EXPECT_EQ(w.world.Stored(kConfigFileKey), w.world.inGame("baseu2/config.cfg"));
+    EXPECT_EQ(w.world.Stored(kBatchFileKey), w.world.inGame("tesk.bat"));
+    EXPECT_EQ(w.world.Stored(kSaveAllOnRunKey), "false");
+    EXPECT_EQ(w.world.Stored(kCloseOnExitKey), "false");
+    EXPECT_EQ(w.world.Stored(kRunServerKey), "false");
     EXPECT_NE(ReadFileBytes(w.world.iniPath()).find("minimize=true"), std::string::npos);
     window.hide();
 }
@@ -145,7 +139,7 @@ TEST(LaunchCommandsTest, ARunnerSetInItsDialogStartsTheGame)
         return dialog.result();
     };
     Trigger(window, "GameRunner1");
-    EXPECT_EQ(Stored(w.world, "runner"), "env  -u X");
+    EXPECT_EQ(w.world.Stored(kRunnerKey), "env  -u X");
 
     window.findChild<QAbstractButton*>("btnRun")->click();
     ASSERT_EQ(w.desktop.starts.size(), 1u);
@@ -189,7 +183,7 @@ TEST(LaunchCommandsTest, TheEnvironmentIsRefusedByItsBadLineThenKeptAndAppliedTo
     EXPECT_EQ(note,
               "Line 2 of the environment, \"DXVK HUD=fps\", is not NAME=value with a name of letters, digits "
               "and underscores.");
-    EXPECT_EQ(Stored(w.world, "environment"), "WINEDEBUG=-all\\nPREFIX=~/games HUD=fps");
+    EXPECT_EQ(w.world.Stored(kEnvironmentKey), "WINEDEBUG=-all\\nPREFIX=~/games HUD=fps");
 
     // The dialog shows the lines as kept.
     w.desktop.onDialog = [&](QDialog& dialog) {
@@ -270,7 +264,7 @@ TEST(LaunchCommandsTest, SaveAllSavesTheBatchFileEvenWhenTheConfigQuestionIsAnsw
     EXPECT_EQ(w.desktop.messages, QStringList{"Saving Canceled"});
     EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
     EXPECT_TRUE(std::filesystem::exists(w.world.inGame("tesk.bat")));
-    EXPECT_EQ(window.statusText(), "Config and Batch files Saved");
+    EXPECT_EQ(testing::StatusText(window), "Config and Batch files Saved");
 }
 
 TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirectory)
@@ -279,9 +273,9 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     TfrmTeskMain window(w.desktop, w.world.iniPath());
     const std::string elsewhere = w.world.inWork("start.bat");
     window.model().SetText("txtBatchFile", elsewhere);
-    window.launchCommands().SpeedButton3Click();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "SpeedButton3"), Qt::LeftButton);
     EXPECT_EQ(ReadFileBytes(elsewhere), w.world.workDir() + "/ulvex2.exe  +exec config.cfg\r\n");
-    EXPECT_EQ(window.statusText(), "Batch file Saved");
+    EXPECT_EQ(testing::StatusText(window), "Batch file Saved");
 
     const std::string chosen = w.world.inWork("other.bat");
     w.desktop.saveAnswers.push_back(QString::fromStdString(chosen));
@@ -290,15 +284,15 @@ TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirec
     EXPECT_EQ(w.desktop.saveRequests.back().initialDirectory.toStdString(), w.world.gameDir());
     EXPECT_EQ(ReadFileBytes(chosen), w.world.gameDir() + "/ulvex2.exe  +exec config.cfg\r\n");
     EXPECT_EQ(window.model().Text("txtBatchFile"), chosen);
-    EXPECT_EQ(Stored(w.world, "batchfile"), chosen);
+    EXPECT_EQ(w.world.Stored(kBatchFileKey), chosen);
 
     // A batch file that cannot be written: the error names it, no status text.
     window.SetStatusText({});
     window.model().SetText("txtBatchFile", w.world.inWork("no/such/dir/x.bat"));
-    window.launchCommands().SpeedButton3Click();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "SpeedButton3"), Qt::LeftButton);
     ASSERT_EQ(w.desktop.errors.size(), 1);
     EXPECT_EQ(w.desktop.errors[0].toStdString(), "Cannot create file " + w.world.inWork("no/such/dir/x.bat"));
-    EXPECT_EQ(window.statusText(), "");
+    EXPECT_EQ(testing::StatusText(window), "");
 }
 
 TEST(LaunchCommandsTest, BatchFileRestoresTheStartOptionsAtStartUpAndOnLoad)
@@ -320,7 +314,7 @@ TEST(LaunchCommandsTest, BatchFileRestoresTheStartOptionsAtStartUpAndOnLoad)
     EXPECT_TRUE(model.Checked("rbConnectToServer"));
     EXPECT_EQ(model.Text("cboServerList"), "192.0.2.7:27910");
     EXPECT_EQ(model.Text("txtBatchFile"), other);
-    EXPECT_EQ(Stored(w.world, "batchfile"), other);
+    EXPECT_EQ(w.world.Stored(kBatchFileKey), other);
 }
 
 TEST(LaunchCommandsTest, AMissingBatchFileIsCreatedAtStartUp)

@@ -2,9 +2,9 @@
 
 #include "core/text/IniFile.h"
 #include "gui/keys/TfrmBind.h"
+#include "gui/profiles/EntryEditor.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -79,13 +79,18 @@ protected:
         return IniFile::Load(ProfileFile("Global Aliases")).ReadString(section, key, "<missing>");
     }
 
-    // The context the window handed over, as the hidden fields hold it.
-    static QStringList Hidden(QDialog& dialog, const char* newField)
+    // The context the window handed over: txtLineNumber, txtNumberOfLines,
+    // the "new" flag and txtCurrentGame.
+    static QStringList Hidden(QDialog& dialog)
     {
-        QStringList fields;
-        for (const char* name : {"txtLineNumber", "txtNumberOfLines", newField, "txtCurrentGame"})
-            fields.append(testing::Find<QLineEdit>(dialog, name)->text());
-        return fields;
+        auto* editor = qobject_cast<EntryEditor*>(&dialog);
+        EXPECT_NE(editor, nullptr) << dialog.objectName().toStdString();
+        if (!editor)
+            return {};
+        const EntryEditorContext& context = editor->Context();
+        return {QString::number(context.lineNumber), QString::number(context.numberOfLines),
+                context.isNew ? QStringLiteral("true") : QStringLiteral("false"),
+                QString::fromStdString(context.profileName)};
     }
 
     static void Press(QDialog& dialog, const char* button)
@@ -97,8 +102,7 @@ protected:
 TEST_F(EntryEditorsTest, TheAliasEditorStoresOnOkOnly)
 {
     Answer([](QDialog& dialog) {
-        EXPECT_EQ(Hidden(dialog, "txtNewAlias"), (QStringList{"1", "3", "false", "Global Aliases"}));
-        EXPECT_FALSE(testing::Find<QGroupBox>(dialog, "grpHiddenItems")->isVisible());
+        EXPECT_EQ(Hidden(dialog), (QStringList{"1", "3", "false", "Global Aliases"}));
         EXPECT_EQ(testing::Find<QPlainTextEdit>(dialog, "mmoAlias")->toPlainText(), "a\nb\nc\nd\ne");
         testing::Find<QLineEdit>(dialog, "txtDescriptiveName")->setText("Side step");
         testing::Find<QPlainTextEdit>(dialog, "mmoAlias")->setPlainText("x\ny\n");
@@ -133,7 +137,7 @@ TEST_F(EntryEditorsTest, TheAliasEditorStoresOnOkOnly)
 
     // A new alias is appended and counted; its shown name holds 16 characters.
     Answer([](QDialog& dialog) {
-        EXPECT_EQ(Hidden(dialog, "txtNewAlias"), (QStringList{"3", "3", "true", "Global Aliases"}));
+        EXPECT_EQ(Hidden(dialog), (QStringList{"3", "3", "true", "Global Aliases"}));
         auto* name = testing::Find<QLineEdit>(dialog, "txtDescriptiveName");
         EXPECT_EQ(name->text(), "");
         QTest::keyClicks(name, "A rather long alias name");
@@ -172,7 +176,7 @@ TEST_F(EntryEditorsTest, TheBindingEditorOffersTheAliasesByTheirNames)
     // Reopened: the alias is selected, a plain command is the combo's text.
     QStringList shown;
     Answer([&shown](QDialog& dialog) {
-        EXPECT_EQ(Hidden(dialog, "txtNewBinding")[2], "false");
+        EXPECT_EQ(Hidden(dialog).value(2), "false");
         auto* combo = testing::Find<QComboBox>(dialog, "cboBindValue");
         shown.append(QString::number(combo->currentIndex()) + " " + combo->currentText());
         Press(dialog, "btnCancel");
@@ -193,7 +197,7 @@ TEST_F(EntryEditorsTest, TheKeyCapturePutsF5IntoTheSettingName)
             QTest::mouseClick(testing::Find<QToolButton>(dialog, "F5"), Qt::LeftButton);
             return dialog.result();
         }
-        EXPECT_EQ(Hidden(dialog, "txtNewSetting"), (QStringList{"1", "3", "false", "Global Aliases"}));
+        EXPECT_EQ(Hidden(dialog), (QStringList{"1", "3", "false", "Global Aliases"}));
         auto* field = testing::Find<QLineEdit>(dialog, "txtSetting");
         EXPECT_EQ(field->text(), "gamma");
         QTest::mouseDClick(field, Qt::LeftButton, {}, field->rect().center());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TempDir.h"

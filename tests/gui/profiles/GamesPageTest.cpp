@@ -265,6 +265,26 @@ TEST_F(GamesPageTest, OnlyTheTickedEntryIsStoredUnderItsOwnText)
     EXPECT_EQ(desktop.confirmations, QStringList{"Delete Alias " + cafe + "?"});
 }
 
+// The profiles live in the data directory start-up found, wherever the
+// process works afterwards.
+TEST_F(GamesPageTest, TheProfilesStayInTheDataDirectoryWhateverTheWorkingDirectory)
+{
+    WriteProfile("Global Aliases", Ini({"[NumberOfSections]", "Aliases=2", "[Alias1]", "DescriptiveName=Jump",
+                                        "[Alias2]", "DescriptiveName=Fire"}));
+    Start();
+    testing::TempDir elsewhere;
+    std::filesystem::current_path(elsewhere.path());
+    Select("clsAliases", 0);
+    QTest::keyClick(List("clsAliases"), Qt::Key_Space);
+    EXPECT_EQ(IniFile::Load(ProfileFile("Global Aliases")).ReadString("Alias1", "Checked", ""), "true");
+    PickGame("newmod");
+    Click("btnAddGame");
+    EXPECT_EQ(Games(), QStringList{"newmod"});
+    EXPECT_EQ(Profile("newmod"), Ini({"[NumberOfSections]", "aliases=0", "bindings=0", "settings=0"}));
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path()));
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
+}
+
 TEST_F(GamesPageTest, CheckMarksAreStoredTheMomentTheyChange)
 {
     StartWithProfiles();

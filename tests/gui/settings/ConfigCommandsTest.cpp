@@ -1,6 +1,6 @@
 #include "gui/settings/ConfigCommands.h"
 #include "core/text/IniFile.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"
@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QStatusBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -24,10 +25,7 @@ using testing::Trigger;
 
 const char kQuestion[] = "You are about to save over your original config file. Are you sure you want to do this? ";
 
-std::string StoredConfigFile(const TestWorld& world)
-{
-    return IniFile::Load(world.iniPath()).ReadString("tesk", "configfile", "<missing>");
-}
+std::string StoredConfigFile(const TestWorld& world) { return world.Stored(kConfigFileKey); }
 
 // A world whose config.cfg exists and is the window's config file.
 struct ConfigWorld {
@@ -63,14 +61,14 @@ TEST(ConfigCommandsTest, SaveConfigAsksBeforeReplacingConfigCfgInAnyLetterCase)
     EXPECT_EQ(w.desktop.confirmations, QStringList{kQuestion});
     EXPECT_EQ(w.desktop.messages, QStringList{"Saving Canceled"});
     EXPECT_EQ(ReadFileBytes(path), "set name \"Ann\"\r\n");
-    EXPECT_EQ(window.statusText(), "");
+    EXPECT_EQ(testing::StatusText(window), "");
     EXPECT_EQ(StoredConfigFile(w.world), path);
 
     // Yes: the whole file is written.
     w.desktop.confirmAnswers.push_back(true);
-    window.configCommands().SpeedButton1Click();
+    QTest::mouseClick(testing::Find<QAbstractButton>(window, "SpeedButton1"), Qt::LeftButton);
     EXPECT_EQ(ReadFileBytes(path).substr(0, 32), "//Player Info\r\nset name \"Player\"");
-    EXPECT_EQ(window.statusText(), "Config file Saved (1 key is bound twice)");
+    EXPECT_EQ(testing::StatusText(window), "Config file Saved (1 key is bound twice)");
     EXPECT_TRUE(w.desktop.errors.isEmpty());
 }
 
@@ -84,7 +82,7 @@ TEST(ConfigCommandsTest, SaveConfigToAnotherNameAsksNothing)
     Trigger(window, "SaveConfig1");
     EXPECT_TRUE(w.desktop.confirmations.isEmpty());
     EXPECT_NE(ReadFileBytes(path).find("//              Veyrand\r\n"), std::string::npos);
-    EXPECT_EQ(window.statusText(), "Config file Saved");
+    EXPECT_EQ(testing::StatusText(window), "Config file Saved");
 }
 
 TEST(ConfigCommandsTest, SaveConfigFailuresKeepTheOldFileAndTheProgramSettings)
@@ -110,7 +108,7 @@ TEST(ConfigCommandsTest, SaveConfigFailuresKeepTheOldFileAndTheProgramSettings)
     ASSERT_EQ(w.desktop.errors.size(), 2);
     EXPECT_EQ(w.desktop.errors[1].toStdString(), "Cannot create file " + path);
     EXPECT_EQ(ReadFileBytes(path), "set name \"Ann\"\r\n");
-    EXPECT_EQ(window.statusText(), "");
+    EXPECT_EQ(testing::StatusText(window), "");
     EXPECT_EQ(ReadFileBytes(w.world.iniPath()), storedBefore);
 }
 
@@ -134,7 +132,7 @@ TEST(ConfigCommandsTest, SaveConfigAsWritesTheChosenFileOrChangesNothing)
     EXPECT_EQ(window.model().Text("txtConfigFile"), chosen);
     EXPECT_EQ(StoredConfigFile(w.world), chosen);
     EXPECT_EQ(ReadFileBytes(chosen).substr(0, 15), "//Player Info\r\n");
-    EXPECT_EQ(window.statusText(), "");
+    EXPECT_EQ(testing::StatusText(window), "");
 
     // Choosing a new config.cfg elsewhere and answering No leaves it empty.
     const std::string other = w.world.inWork("config.cfg");

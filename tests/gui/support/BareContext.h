@@ -3,7 +3,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/settings/SettingsModel.h"
 #include "core/text/TokenList.h"
-#include "gui/app/CommandContext.h"
+#include "gui/base/CommandContext.h"
 #include "support/FakeDesktop.h"
 
 #include <QString>

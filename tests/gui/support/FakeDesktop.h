@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/text/Error.h"
-#include "gui/app/Desktop.h"
+#include "gui/base/Desktop.h"
 
 #include <QDialog>
 #include <gtest/gtest.h>

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -48,6 +49,9 @@ T* Find(QWidget& parent, const char* name)
     EXPECT_NE(widget, nullptr) << name;
     return widget;
 }
+
+// The text of the status bar.
+inline QString StatusText(QWidget& window) { return Find<QLabel>(window, "sbrCommonText")->text(); }
 
 // Chooses the menu item of that object name, as a click on it does.
 inline void Trigger(QWidget& window, const char* action)

@@ -1,5 +1,7 @@
 #include "support/TestWorld.h"
 
+#include "core/text/IniFile.h"
+
 #include <cstdlib>
 
 namespace tesk::testing {
@@ -34,6 +36,11 @@ TestWorld::~TestWorld()
 void TestWorld::StoreGameDirectory(const std::string& extraLines) const
 {
     Write(iniPath(), "[ulvex2]\r\npath=" + gameDir() + "\r\n" + extraLines);
+}
+
+std::string TestWorld::Stored(std::string_view section, std::string_view key) const
+{
+    return IniFile::Load(iniPath()).ReadString(section, key, "<missing>");
 }
 
 void TestWorld::Write(const std::string& path, const std::string& bytes) const { WriteFileBytes(path, bytes); }

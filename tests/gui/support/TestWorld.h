@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ProgramKeys.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -32,12 +33,18 @@ public:
         return (root_.path() / "data" / "tesk" / relative).string();
     }
 
+    // The text tesk.ini holds for the key, "<missing>" without one.
+    std::string Stored(const TextKey& key) const { return Stored(key.section, key.key); }
+    std::string Stored(const FlagKey& key) const { return Stored(key.section, key.key); }
+
     // Writes tesk.ini so that start-up finds the game without asking.
     void StoreGameDirectory(const std::string& extraLines = {}) const;
     void Write(const std::string& path, const std::string& bytes) const;
     void MakeDirectory(const std::string& path) const;
 
 private:
+    std::string Stored(std::string_view section, std::string_view key) const;
+
     TempDir root_;
     std::filesystem::path previousDirectory_;
     std::optional<std::string> previousDataHome_;

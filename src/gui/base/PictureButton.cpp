@@ -1,4 +1,4 @@
-#include "gui/app/PictureButton.h"
+#include "gui/base/PictureButton.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "gui/app/CommandContext.h"
+#include "gui/base/CommandContext.h"
 
-#include "gui/app/Desktop.h"
-#include "gui/app/Text.h"
+#include "gui/base/Desktop.h"
+#include "gui/base/Text.h"
 
 #include <exception>
 #include <utility>

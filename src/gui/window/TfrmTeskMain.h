@@ -34,9 +34,12 @@ class Desktop;
 class HintLine;
 class KeyCommands;
 class LaunchCommands;
+class PlayerModelLists;
 class ProfileCommands;
 class SettingsView;
+class StartupSequence;
 class TfrmAbout;
+class WindowFitter;
 
 class TfrmTeskMain : public QMainWindow {
     Q_OBJECT
@@ -47,17 +50,14 @@ public:
     ~TfrmTeskMain() override;
 
     SettingsModel& model() { return model_; }
-    ProgramSettings& programSettings() { return settings_; }
     TokenList& tokenList() { return tokens_; }
     SettingsView& view() { return *view_; }
-    QString statusText() const;
     // The problems start-up met, each said once when the window is shown.
-    const QStringList& startupProblems() const { return startupProblems_; }
+    const QStringList& startupProblems() const;
 
-    // Start-up and closing.
+    // Start-up (StartupSequence) and the splash's timer.
     void FormCreate();
     void Timer1Timer();
-    void btnU2DirClick();
     void cbxCloseOnRunClick();
 
     // Frame commands.
@@ -65,21 +65,10 @@ public:
     void About1Click();
     void cbxUseMouseClick();
 
-    // Player model and skin lists.
-    void FillModelList();
-    void FillSkinList(const std::string& modelName);
-    void cboModelEnter();
-    void cboModelChange();
-    void cboSkinEnter();
-
     // The commands of the subsystems, which the menu and the controls run.
-    ConfigCommands& configCommands() { return *config_; }
-    LaunchCommands& launchCommands() { return *launch_; }
     KeyCommands& keyCommands() { return *keys_; }
-    AuxCommands& auxCommands() { return *aux_; }
     ProfileCommands& profileCommands() { return *profiles_; }
 
-    Desktop& desktop() { return desktop_; }
     // Shows the model's current values in the widgets.
     void Refresh();
     void SetStatusText(const QString& text);
@@ -93,8 +82,6 @@ protected:
 private:
     void BuildWindow();
     void BuildMenu();
-    QWidget* BuildLowerArea();
-    void BuildSplash();
     void FormClose();
     // Offers to save unsaved settings; false when the window stays open.
     bool MayClose();
@@ -103,27 +90,9 @@ private:
     // A handler of one of the command objects, run as a command.
     template <typename Commands>
     std::function<void()> Command(Commands& commands, void (Commands::*handler)());
+    // Builds the page at `index` when it has not been built yet.
     void BuildPendingPage(int index);
-    // Builds a page that has not been shown yet; a built page is left as it is.
-    void BuildPage(QWidget& page);
-    // Fixes the window's size to what its pages need, never shrinking it,
-    // and never beyond the screen: the page area scrolls then.
-    void FitWindowToPages();
-    void FitWindowTo(QSize client);
-    QSize ClientNeeded(bool wanted);
-    QSize AvailableWindowSize() const;
     void ColourHintLine();
-
-    // Runs one start-up step; its problem is noted and start-up goes on.
-    void RunStartupStep(const std::function<void()>& step);
-
-    // Returns the game directory that the rest of start-up uses.
-    std::string StartupReadProgramSettings();
-    void StartupFillLists(const std::string& gameDirectory);
-    // The game-directory browse without its write to tesk.ini: fills the
-    // field when a game was picked and returns the directory to store.
-    std::string ChooseGameDirectory();
-    void ReportStartupProblems();
 
     Desktop& desktop_;
     SettingsModel model_;
@@ -134,23 +103,20 @@ private:
     std::unique_ptr<LaunchCommands> launch_;
     std::unique_ptr<KeyCommands> keys_;
     std::unique_ptr<AuxCommands> aux_;
+    std::unique_ptr<PlayerModelLists> playerModels_;
     SettingsView* view_ = nullptr;
     HintLine* hintLine_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    QScrollArea* pagesArea_ = nullptr;
+    std::unique_ptr<WindowFitter> fitter_;
     QLineEdit* hintField_ = nullptr;
     // Pages not built yet, by tab index, with their builders.
     using PageBuilder = void (*)(QWidget* page, SettingsView& view);
     std::map<int, PageBuilder> pendingPages_;
-    QSize fittedClient_;
     QLabel* status_ = nullptr;
-    QPointer<QWidget> pnlSplash_;
-    QTimer* timer1_ = nullptr;
     TfrmAbout* about_ = nullptr;
-    // A child of the window, like the page it works on.
+    // Children of the window, like the page they work on.
     ProfileCommands* profiles_ = nullptr;
-    QStringList startupProblems_;
-    bool startupProblemsReported_ = false;
+    StartupSequence* startup_ = nullptr;
 };
 
 } // namespace tesk

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace tesk {
 
+// Name of the dynamic property that holds a widget's hint text.
+inline constexpr char kHintProperty[] = "teskHint";
+
 // Keeps the hint line showing "Default : " and the hint of the control under
 // the mouse or with the keyboard focus, or of its nearest enclosing control
 // that has one. Disabled

@@ -1,6 +1,6 @@
-#include "gui/app/Resources.h"
+#include "gui/base/Resources.h"
 
-#include "gui/app/ProjectInfo.h"
+#include "gui/base/ProjectInfo.h"
 
 #include <QApplication>
 #include <QIcon>

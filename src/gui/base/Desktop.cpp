@@ -1,4 +1,4 @@
-#include "gui/app/Desktop.h"
+#include "gui/base/Desktop.h"
 
 #include <QApplication>
 #include <QDesktopServices>

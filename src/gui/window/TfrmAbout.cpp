@@ -1,7 +1,7 @@
-#include "gui/app/TfrmAbout.h"
+#include "gui/window/TfrmAbout.h"
 
-#include "gui/app/JpegImage.h"
-#include "gui/app/ProjectInfo.h"
+#include "gui/base/JpegImage.h"
+#include "gui/base/ProjectInfo.h"
 
 #include <QFile>
 #include <QLabel>
@@ -45,9 +45,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     picture->setGeometry(rect());
     QFile file(QStringLiteral(":/tesk/about.jpg"));
     if (file.open(QIODevice::ReadOnly)) {
-        const QImage image = DecodeJpeg(file.readAll());
-        hasPicture_ = !image.isNull();
-        picture->setPixmap(QPixmap::fromImage(image));
+        picture->setPixmap(QPixmap::fromImage(DecodeJpeg(file.readAll())));
     }
 
     // Six lines fit below the picture's dark band only when set close.

@@ -1,4 +1,4 @@
-#include "gui/app/JpegImage.h"
+#include "gui/base/JpegImage.h"
 
 #include <csetjmp>
 #include <cstdio>

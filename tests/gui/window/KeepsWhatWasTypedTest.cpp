@@ -2,7 +2,7 @@
 // moves: nothing typed or read is lost or changed on the way to the files.
 
 #include "core/text/IniFile.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TestWorld.h"
@@ -173,7 +173,7 @@ TEST(KeepsWhatWasTypedTest, UnsavedChangesAreNeverDroppedSilently)
     TypeInto(Find(*window, "txtPlayer"), "Bob");
     Click(*window, "btnRun");
     EXPECT_TRUE(window->isVisible() && window->isMinimized());
-    EXPECT_EQ(window->statusText(), "Settings not saved");
+    EXPECT_EQ(testing::StatusText(*window), "Settings not saved");
     EXPECT_EQ(w.desktop.starts.size(), 1u);
 
     // Typing and typing back is no change (the editor's read-back question
@@ -303,7 +303,7 @@ TEST(KeepsWhatWasTypedTest, EveryByteComesBackAsItWasAndAFailedReadChangesNothin
     auto window = w.Open();
     w.desktop.openAnswers.push_back(QString::fromUtf8(mine.c_str()));
     Click(*window, "btnLoadConfigFile");
-    EXPECT_EQ(IniFile::Load(w.world.iniPath()).ReadString("tesk", "configfile", ""), mine);
+    EXPECT_EQ(w.world.Stored(kConfigFileKey), mine);
     EXPECT_EQ(Find<QLineEdit>(*window, "txtPlayer")->text(), QStringLiteral("J\u00F6rg"));
 
     // Saved untouched, every byte is as it was; typed, one byte for a Latin-1

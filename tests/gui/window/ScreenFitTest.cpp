@@ -3,7 +3,7 @@
 // screen in a process of its own: the window never leaves the screen, every
 // control can be reached, and where the window fits nothing scrolls.
 
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/MainWindow.h"
 #include "support/TempDir.h"

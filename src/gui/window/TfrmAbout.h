@@ -11,11 +11,6 @@ class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmAbout(QWidget* parent = nullptr);
-
-    bool hasPicture() const { return hasPicture_; }
-
-private:
-    bool hasPicture_ = false;
 };
 
 } // namespace tesk

@@ -1,8 +1,9 @@
 #pragma once
 
 // What the main window's commands work on: the settings model, the shared
-// token list, the program settings, the desktop, and the window itself as the
-// parent of dialogs and as what closes or minimises after a launch. The
+// token list, the program settings, the desktop, Tesk's data directory, and
+// the window itself as the parent of dialogs and as what closes or minimises
+// after a launch. The
 // window hands the same context to every command object, so that a command
 // reaches no more of the window than this.
 
@@ -11,6 +12,8 @@
 #include <QString>
 
 #include <functional>
+#include <string>
+#include <utility>
 
 class QWidget;
 
@@ -36,6 +39,10 @@ public:
     ProgramSettings& programSettings() const { return settings_; }
     Desktop& desktop() const { return desktop_; }
     QWidget& window() const { return window_.widget; }
+    // Where the profiles, their backups and the map and server lists live:
+    // an absolute path, which start-up sets before any command runs.
+    const std::string& dataDirectory() const { return dataDirectory_; }
+    void SetDataDirectory(std::string directory) { dataDirectory_ = std::move(directory); }
 
     void Refresh() const;
     void SetStatusText(const QString& text) const;
@@ -49,6 +56,7 @@ private:
     ProgramSettings& settings_;
     Desktop& desktop_;
     Window window_;
+    std::string dataDirectory_;
 };
 
 } // namespace tesk

@@ -1,5 +1,5 @@
-#include "gui/app/JpegImage.h"
-#include "gui/app/Resources.h"
+#include "gui/base/JpegImage.h"
+#include "gui/base/Resources.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-#include "gui/app/HintLine.h"
-
-#include "gui/settings/SettingsView.h"
+#include "gui/base/HintLine.h"
 
 #include <QApplication>
 #include <QCursor>

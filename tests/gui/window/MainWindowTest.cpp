@@ -2,9 +2,9 @@
 #include "core/app/ProgramSettings.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
-#include "gui/app/ProjectInfo.h"
-#include "gui/app/TfrmAbout.h"
-#include "gui/app/TfrmTeskMain.h"
+#include "gui/base/ProjectInfo.h"
+#include "gui/window/TfrmAbout.h"
+#include "gui/window/TfrmTeskMain.h"
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
@@ -63,11 +63,6 @@ void Hover(QWidget* widget)
     QApplication::sendEvent(widget, &enter);
 }
 
-std::string IniValue(const TestWorld& world, const char* section, const char* key)
-{
-    return IniFile::Load(world.iniPath()).ReadString(section, key, "<missing>");
-}
-
 TEST(StartupTest, FirstStartAsksForTheGameBeforeTheWindowShows)
 {
     TestWorld world;
@@ -82,12 +77,12 @@ TEST(StartupTest, FirstStartAsksForTheGameBeforeTheWindowShows)
 
     SettingsModel& model = window.model();
     EXPECT_EQ(model.Text("txtU2Dir"), world.gameDir());
-    EXPECT_EQ(IniValue(world, "ulvex2", "path"), world.gameDir());
+    EXPECT_EQ(world.Stored(kGameDirectoryKey), world.gameDir());
     EXPECT_EQ(model.Text("txtBatchFile"), world.gameDir() + "/tesk.bat");
     EXPECT_EQ(model.Text("txtConfigFile"), world.gameDir() + "/baseu2/config.cfg");
-    EXPECT_EQ(IniValue(world, "tesk", "batchfile"), world.gameDir() + "/tesk.bat");
-    EXPECT_EQ(IniValue(world, "tesk", "configfile"), world.gameDir() + "/baseu2/config.cfg");
-    EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+    EXPECT_EQ(world.Stored(kBatchFileKey), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(world.Stored(kConfigFileKey), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(world.Stored(kStartupDirectoryKey), world.workDir());
 
     EXPECT_TRUE(Find<QCheckBox>(window, "cbxSaveFilesonRun")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>(window, "cbxCloseOnRun")->isChecked());
@@ -105,7 +100,7 @@ TEST(StartupTest, CancellingTheFirstBrowseStoresTheDefaultGameDirectory)
     desktop.openAnswers.push_back(std::nullopt);
     TfrmTeskMain window(desktop, world.iniPath());
 
-    EXPECT_EQ(IniValue(world, "ulvex2", "path"), DefaultGameDirectory());
+    EXPECT_EQ(world.Stored(kGameDirectoryKey), DefaultGameDirectory());
     EXPECT_EQ(window.model().Text("txtU2Dir"), "");
     EXPECT_EQ(window.model().Text("txtBatchFile"), DefaultGameDirectory() + "/tesk.bat");
 }
@@ -180,7 +175,7 @@ TEST(StartupTest, ProfilesAndListsLiveInTheDataDirectoryWhereverTeskStarts)
     FakeDesktop desktop;
     TfrmTeskMain window(desktop, world.iniPath());
     EXPECT_EQ(CurrentDirectory(), world.workDir());
-    EXPECT_EQ(IniValue(world, "tesk", "path"), world.workDir());
+    EXPECT_EQ(world.Stored(kStartupDirectoryKey), world.workDir());
     EXPECT_EQ(window.model().Items("cboClientStartMap"), std::vector<std::string>{"base1"});
     EXPECT_EQ(window.model().Items("cboServerList"), std::vector<std::string>{"192.0.2.7:27910"});
     const QAbstractItemModel* settings = Find<QAbstractItemView>(window, "clsSettings")->model();
@@ -248,13 +243,12 @@ TEST(ClosingTest, WritesAllSixClosingKeysEvenWhenNothingChanged)
         std::filesystem::remove(world.iniPath());
         window.close();
     }
-    const IniFile ini = IniFile::Load(world.iniPath());
-    EXPECT_EQ(ini.ReadString("tesk", "configfile", "?"), world.gameDir() + "/baseu2/config.cfg");
-    EXPECT_EQ(ini.ReadString("tesk", "batchfile", "?"), world.gameDir() + "/tesk.bat");
-    EXPECT_EQ(ini.ReadString("tesk", "saveAllOnRun", "?"), "true");
-    EXPECT_EQ(ini.ReadString("tesk", "CloseOnExit", "?"), "true");
-    EXPECT_EQ(ini.ReadString("tesk", "Minimize", "?"), "false");
-    EXPECT_EQ(ini.ReadString("tesk", "RunServer", "?"), "false");
+    EXPECT_EQ(world.Stored(kConfigFileKey), world.gameDir() + "/baseu2/config.cfg");
+    EXPECT_EQ(world.Stored(kBatchFileKey), world.gameDir() + "/tesk.bat");
+    EXPECT_EQ(world.Stored(kSaveAllOnRunKey), "true");
+    EXPECT_EQ(world.Stored(kCloseOnExitKey), "true");
+    EXPECT_EQ(world.Stored(kMinimizeOnClosingKey), "false");
+    EXPECT_EQ(world.Stored(kRunServerKey), "false");
 }
 
 TEST(ClosingTest, ExitClosesTheWindowAndAnUnwritableFileIsSaid)
@@ -558,7 +552,8 @@ TEST(MainWindowTest, PlayerModelsAndSkinsFollowTheGameDirectory)
 
     // A typed model without a directory gives no skins when the skin combo is entered.
     model.SetText("cboModel", "nobody");
-    window.cboSkinEnter();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(Find<QComboBox>(window, "cboSkin"), &focusIn);
     EXPECT_TRUE(model.Items("cboSkin").empty());
 }
 
@@ -572,11 +567,9 @@ TEST(AboutTest, ShowsThePictureTheFourLinesTheVersionAndTheLicence)
     desktop.onDialog = [&](QDialog& dialog) {
         shown = true;
         EXPECT_EQ(dialog.windowTitle(), "About");
-        auto* about = qobject_cast<TfrmAbout*>(&dialog);
-        EXPECT_NE(about, nullptr);
-        if (about) {
-            EXPECT_TRUE(about->hasPicture());
-        }
+        EXPECT_NE(qobject_cast<TfrmAbout*>(&dialog), nullptr);
+        auto* picture = dialog.findChild<QLabel*>("imgAbout");
+        EXPECT_TRUE(picture && !picture->pixmap().isNull());
         EXPECT_GE(dialog.width(), 275);
         EXPECT_GE(dialog.height(), 215);
         const QStringList versionAndLicence{"lblVersion", "lblLicence"};
