@@ -7,6 +7,7 @@
 
 #include "core/text/IniFile.h"
 #include "core/text/TextFile.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -34,22 +35,9 @@ const std::vector<Name> kProgramNames = {
 };
 constexpr std::size_t kMaxFileNames = 6;
 
-std::string Upper(std::string text)
+std::pair<std::string, std::string> Identity(const Name& name)
 {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
-std::pair<std::string, std::string> Identity(const Name& name) { return {Upper(name.section), Upper(name.key)}; }
-
-std::string_view Trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return {tesk::AsciiUpper(name.section), tesk::AsciiUpper(name.key)};
 }
 
 // A name an INI line can hold: one line, no brackets, equals sign or leading
@@ -57,7 +45,7 @@ std::string_view Trimmed(std::string_view text)
 bool IsPlainName(std::string_view name)
 {
     return !name.empty() && name.find_first_of("[]=\r\n") == std::string_view::npos && name.front() != ';'
-           && Trimmed(name) == name;
+           && tesk::Trim(name) == name;
 }
 
 // Section and key names that the file seems to hold, found by a rough scan:
@@ -67,12 +55,12 @@ std::vector<Name> NamesInFile(const std::vector<std::string>& lines)
     std::vector<Name> names;
     std::optional<std::string> section;
     for (const auto& line : lines) {
-        const auto text = Trimmed(line);
+        const auto text = tesk::Trim(line);
         if (!text.empty() && text.front() == '[' && text.find(']') != std::string_view::npos) {
-            section = std::string(Trimmed(text.substr(1, text.find(']') - 1)));
+            section = std::string(tesk::Trim(text.substr(1, text.find(']') - 1)));
             continue;
         }
-        const auto key = Trimmed(text.substr(0, text.find('=')));
+        const auto key = tesk::Trim(text.substr(0, text.find('=')));
         if (section && IsPlainName(*section) && text.find('=') != std::string_view::npos && IsPlainName(key))
             names.push_back({*section, std::string(key)});
         if (names.size() == kMaxFileNames)

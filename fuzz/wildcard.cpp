@@ -5,6 +5,7 @@
 
 #include "FuzzSupport.h"
 
+#include "core/text/TextRules.h"
 #include "core/text/TokenList.h"
 
 #include <vector>
@@ -13,8 +14,6 @@ namespace {
 
 // The lookups compare at most this much; the reference is quadratic.
 constexpr std::size_t kReferenceLength = 255;
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // matches[t][p]: the last t characters of the text match the last p of the
 // pattern.
@@ -30,7 +29,8 @@ bool ReferenceMatch(std::string_view text, std::string_view pattern)
             if (c == '*')
                 matches[t][p] = matches[t][p - 1] || (t > 0 && matches[t - 1][p]);
             else
-                matches[t][p] = t > 0 && (c == '?' || Upper(c) == Upper(text[n - t])) && matches[t - 1][p - 1];
+                matches[t][p] = t > 0 && (c == '?' || tesk::UpperAscii(c) == tesk::UpperAscii(text[n - t]))
+                                && matches[t - 1][p - 1];
         }
     }
     return matches[n][m] != 0;

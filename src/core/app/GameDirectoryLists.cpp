@@ -2,6 +2,7 @@
 
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/text/TextRules.h"
 
 namespace tesk {
 namespace {
@@ -47,15 +48,6 @@ bool IsSkinIcon(std::string_view base)
 }
 
 } // namespace
-
-std::string AsciiLower(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 bool IsHiddenEntry(std::string_view name) { return !name.empty() && name.front() == '.'; }
 
@@ -119,7 +111,7 @@ std::vector<std::string> ReadListLines(const std::string& path)
 std::vector<std::string> ReadListEntries(const std::string& path)
 {
     std::vector<std::string> entries = ReadListLines(path);
-    std::erase_if(entries, [](const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; });
+    std::erase_if(entries, [](const std::string& line) { return Trim(line).empty(); });
     return entries;
 }
 

@@ -9,9 +9,6 @@
 
 namespace tesk {
 
-// ASCII letters A to Z made lower case; other bytes stay as they are.
-std::string AsciiLower(std::string_view text);
-
 // Names starting with a point are hidden: never offered as a game, a model,
 // a skin or a saved game.
 bool IsHiddenEntry(std::string_view name);

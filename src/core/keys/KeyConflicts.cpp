@@ -1,7 +1,7 @@
 #include "core/keys/KeyConflicts.h"
 
-#include "core/app/GameDirectoryLists.h"
 #include "core/settings/SettingsTable.h"
+#include "core/text/TextRules.h"
 
 namespace tesk {
 namespace {

@@ -1,10 +1,10 @@
 #include "core/launch/Launch.h"
 
-#include "core/app/GameDirectoryLists.h"
 #include "core/launch/BatchFile.h"
 #include "core/launch/CommandLine.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/text/TextRules.h"
 #include "core/text/TokenList.h"
 
 #include <cstdlib>

@@ -5,6 +5,7 @@
 #include "core/text/Error.h"
 #include "core/text/IniFile.h"
 #include "core/text/Paths.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <array>

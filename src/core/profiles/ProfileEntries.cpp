@@ -1,6 +1,6 @@
 #include "core/profiles/ProfileEntries.h"
 
-#include "core/app/GameDirectoryLists.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <utility>

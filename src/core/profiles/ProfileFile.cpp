@@ -1,8 +1,8 @@
 #include "core/profiles/ProfileFile.h"
 
-#include "core/settings/SettingsModel.h"
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <charconv>
@@ -152,12 +152,12 @@ namespace {
 
 long long ParseEntryCount(const IniFile& profile, ProfileEntryKind kind, const std::string& text)
 {
-    long long count = 0;
-    if (!ParseWholeNumber(text, count))
+    const auto count = ParseWholeNumber(text, kSpaces);
+    if (!count)
         throw Error(FormatText("'%s' is not a valid integer value", text) + CountKeyAndFile(profile, CountKey(kind)));
-    if (count > kMaxProfileEntries)
+    if (*count > kMaxProfileEntries)
         throw Error(TooManyEntries(profile, CountKey(kind), text));
-    return count;
+    return *count;
 }
 
 // The aliases as bindings show them, their count read leniently.

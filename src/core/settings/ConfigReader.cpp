@@ -3,6 +3,7 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/text/TextRules.h"
 #include "core/text/TokenIndex.h"
 
 #include <algorithm>
@@ -297,10 +298,10 @@ Error NotANumber(const Reading& reading, const ReadRow& row, const std::string& 
 
 long long WholeNumber(const Reading& reading, const ReadRow& row, const std::string& value)
 {
-    long long number = 0;
-    if (!ParseWholeNumber(value, number))
+    const auto number = ParseWholeNumber(value, kSpaces);
+    if (!number)
         throw NotANumber(reading, row, value, "a whole number");
-    return number;
+    return *number;
 }
 
 // A decimal number as written: its digits, and how many of them stand
@@ -324,10 +325,9 @@ std::size_t TakeDigits(std::string_view text, std::size_t at, std::string& digit
 // digit), an exponent, blanks; read the same whatever the locale.
 std::optional<Decimal> ParseDecimal(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
+    text = Trim(text, kSpaces);
+    if (text.empty())
         return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
     Decimal number;
     std::size_t at = 0;
     if (text[at] == '+' || text[at] == '-')
@@ -395,14 +395,6 @@ long long NearestPosition(const Decimal& number, int perUnit)
     return number.negative ? -nearest : nearest;
 }
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
-}
-
 int FindItem(const SettingsModel& model, std::string_view id, std::string_view text, bool ignoreCase)
 {
     const auto& items = model.Items(id);
@@ -449,10 +441,10 @@ void SetTrackBar(const Reading& reading, const ReadRow& row, const std::string& 
 // The mode number is the value's first character, so "12" selects item 1.
 void SetVideoMode(const Reading& reading, const ReadRow& row, const std::string& value)
 {
-    long long index = 0;
-    if (!ParseWholeNumber(value.substr(0, 1), index))
+    const auto index = ParseWholeNumber(value.substr(0, 1), kSpaces);
+    if (!index)
         throw NotANumber(reading, row, value, "a whole number");
-    reading.model.SelectItem(row.id, static_cast<int>(index));
+    reading.model.SelectItem(row.id, static_cast<int>(*index));
 }
 
 void SetMessage(const Reading& reading, const ReadRow& row, const std::string& value)

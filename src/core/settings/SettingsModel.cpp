@@ -1,8 +1,9 @@
 #include "core/settings/SettingsModel.h"
 
+#include "core/text/TextRules.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -51,21 +52,6 @@ constexpr std::string_view kMouseOptionsFrame = "gbxMouseOptions";
 
 } // namespace
 
-bool ParseWholeNumber(std::string_view text, long long& value)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return false;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.front() == '+') {
-        text.remove_prefix(1);
-        if (text.empty() || text.front() == '-')
-            return false;
-    }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
 std::string FitMaskedDecimal(std::string_view text, std::string_view mask)
 {
     const auto maskPoint = mask.find('.');
@@ -97,10 +83,8 @@ void SettingsModel::ResetToInitial()
         state.text =
             def.kind == SettingKind::MaskedDecimal ? FitMaskedDecimal(def.initial, def.mask) : std::string(def.initial);
         state.on = def.initial == "1";
-        long long position = 0;
-        state.position = def.kind == SettingKind::TrackBar && ParseWholeNumber(def.initial, position)
-                             ? static_cast<int>(position)
-                             : 0;
+        const auto position = def.kind == SettingKind::TrackBar ? ParseWholeNumber(def.initial, kSpaces) : std::nullopt;
+        state.position = static_cast<int>(position.value_or(0));
         state.items = SplitItems(def.items);
         state.selected = -1;
         ++state.revision;
@@ -142,8 +126,7 @@ void SettingsModel::SetText(std::string_view id, std::string_view text)
 
 long long SettingsModel::Number(std::string_view id) const
 {
-    long long value = 0;
-    return ParseWholeNumber(Text(id), value) ? value : Def(id).minimum;
+    return ParseWholeNumber(Text(id), kSpaces).value_or(Def(id).minimum);
 }
 
 void SettingsModel::SetNumber(std::string_view id, long long value)
@@ -170,10 +153,11 @@ void SettingsModel::StepNumber(std::string_view id, int steps)
 
 void SettingsModel::CommitSpin(std::string_view id)
 {
-    long long value = 0;
     const SettingDef& def = Def(id);
-    if (HasLimits(def) && ParseWholeNumber(Text(id), value) && Clamp(value, def) != value)
-        SetNumber(id, value);
+    if (!HasLimits(def))
+        return;
+    if (const auto value = ParseWholeNumber(Text(id), kSpaces); value && Clamp(*value, def) != *value)
+        SetNumber(id, *value);
 }
 
 bool SettingsModel::Checked(std::string_view id) const { return Get(id).on; }

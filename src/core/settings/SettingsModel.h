@@ -101,8 +101,4 @@ void ApplyDeathmatchFlags(SettingsModel& model, long long flags);
 // So 0.02 becomes "0.020", 0.0025 "0.002" and 12.5 "1.5  ".
 std::string FitMaskedDecimal(std::string_view text, std::string_view mask);
 
-// Reads a whole decimal number: optional blanks, an optional sign, digits,
-// optional blanks. False when the text is not one or does not fit.
-bool ParseWholeNumber(std::string_view text, long long& value);
-
 } // namespace tesk

@@ -6,9 +6,9 @@
 #include "core/text/IniFile.h"
 
 #include "core/text/TextFile.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace tesk {
 
@@ -17,15 +17,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Values and names are one line each.
 std::string OneLine(std::string_view text)
@@ -46,11 +37,11 @@ std::optional<std::string_view> HeaderName(std::string_view line)
         ++first;
     if (first == line.size() || line[first] != '[')
         return std::nullopt;
-    const auto text = TrimBlanks(line);
+    const auto text = Trim(line);
     const auto close = text.find(']');
     if (text.empty() || text.front() != '[' || close == std::string_view::npos)
         return std::nullopt;
-    return TrimBlanks(text.substr(1, close - 1));
+    return Trim(text.substr(1, close - 1));
 }
 
 std::optional<std::string_view> KeyName(std::string_view line)
@@ -70,7 +61,7 @@ std::optional<std::string_view> KeyName(std::string_view line)
 // Blanks around a value and one pair of enclosing quotes are not part of it.
 std::string_view StoredValue(std::string_view line)
 {
-    auto value = TrimBlanks(line.substr(line.find('=') + 1));
+    auto value = Trim(line.substr(line.find('=') + 1));
     if (IsQuoted(value))
         value = value.substr(1, value.size() - 2);
     return value;
@@ -94,33 +85,6 @@ void ReplaceValue(std::string& line, const std::string& value)
     line.replace(start, std::string::npos, value);
 }
 
-std::optional<long long> ParseWholeNumber(std::string_view text)
-{
-    text = TrimBlanks(text);
-    // from_chars takes a minus sign but no plus sign.
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-        text.remove_prefix(1);
-    long long number = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, number);
-    if (text.empty() || error != std::errc() || stop != end)
-        return std::nullopt;
-    return number;
-}
-
-char Folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Names already trimmed.
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Folded(a[i]) != Folded(b[i]))
-            return false;
-    return true;
-}
-
 // Above this many lines a section indexes its keys in a hash map.
 constexpr std::size_t kFewLines = 16;
 
@@ -129,18 +93,18 @@ constexpr std::size_t kFewLines = 16;
 std::size_t IniFile::FoldedHash::operator()(std::string_view name) const
 {
     std::size_t hash = 14695981039346656037ull;
-    for (const char c : TrimBlanks(name))
-        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+    for (const char c : Trim(name))
+        hash = (hash ^ static_cast<unsigned char>(UpperAscii(c))) * 1099511628211ull;
     return hash;
 }
 
 bool IniFile::FoldedEqual::operator()(std::string_view a, std::string_view b) const { return SameIniName(a, b); }
 
-bool SameIniName(std::string_view a, std::string_view b) { return SameName(TrimBlanks(a), TrimBlanks(b)); }
+bool SameIniName(std::string_view a, std::string_view b) { return EqualIgnoringCase(Trim(a), Trim(b)); }
 
 bool StartsWithIniName(std::string_view name, std::string_view prefix)
 {
-    return name.size() >= prefix.size() && SameName(name.substr(0, prefix.size()), prefix);
+    return name.size() >= prefix.size() && EqualIgnoringCase(name.substr(0, prefix.size()), prefix);
 }
 
 IniFile IniFile::Load(const std::string& path) { return FromFile(path, {}); }
@@ -232,9 +196,9 @@ const std::string_view* IniFile::FindKey(const Section& section, std::string_vie
         return nullptr;
     const auto lines = Lines(section);
     if (lines.size() <= kFewLines) {
-        key = TrimBlanks(key);
+        key = Trim(key);
         for (const std::string_view& line : lines)
-            if (const auto name = KeyName(line); name && SameName(*name, key))
+            if (const auto name = KeyName(line); name && EqualIgnoringCase(*name, key))
                 return &line;
         return nullptr;
     }
@@ -285,7 +249,8 @@ void IniFile::ReadValues(std::span<const std::string_view> lines, std::span<cons
     for (auto line = lines.begin(); missing > 0 && line != lines.end(); ++line) {
         const auto name = KeyName(*line);
         for (std::size_t i = 0; name && i < keys.size(); ++i)
-            if (!values[i] && name->size() == keys[i].size() && (*name == keys[i] || SameName(*name, keys[i]))) {
+            if (!values[i] && name->size() == keys[i].size()
+                && (*name == keys[i] || EqualIgnoringCase(*name, keys[i]))) {
                 values[i] = StoredValue(*line);
                 --missing;
             }
@@ -305,7 +270,7 @@ IniFile::Section& IniFile::SectionForWriting(std::string_view section)
 {
     if (const auto found = SectionIndex().find(section); found != sectionIndex_.end())
         return sections_[found->second];
-    const std::string_view header = Keep("[" + std::string(TrimBlanks(section)) + "]");
+    const std::string_view header = Keep("[" + std::string(Trim(section)) + "]");
     Section& added = sections_.emplace_back(Section{true, header.substr(1, header.size() - 2), header});
     added.own = std::make_unique<std::vector<std::string_view>>();
     sectionIndex_.try_emplace(added.name, sections_.size() - 1);
@@ -315,7 +280,7 @@ IniFile::Section& IniFile::SectionForWriting(std::string_view section)
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     Section& target = SectionForWriting(OneLine(section));
-    const std::string keyName(TrimBlanks(OneLine(key)));
+    const std::string keyName(Trim(OneLine(key)));
     const std::string text = ValueText(value);
     if (const std::string_view* found = FindKey(target, keyName)) {
         const auto index = static_cast<std::size_t>(found - Lines(target).data());
@@ -327,7 +292,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     // Blank lines that close the section stay between it and the next one.
     std::vector<std::string_view>& lines = OwnLines(target);
     auto end = lines.size();
-    while (end > 0 && TrimBlanks(lines[end - 1]).empty())
+    while (end > 0 && Trim(lines[end - 1]).empty())
         --end;
     const std::string_view added = Keep(keyName + "=" + text);
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), added);
@@ -353,7 +318,7 @@ void IniFile::RenameSections(const std::vector<std::pair<std::string, std::strin
         const auto renamed = section.named ? newNames.find(section.name) : newNames.end();
         if (renamed == newNames.end())
             continue;
-        section.header = Keep("[" + std::string(TrimBlanks(renamed->second)) + "]");
+        section.header = Keep("[" + std::string(Trim(renamed->second)) + "]");
         section.name = section.header.substr(1, section.header.size() - 2);
     }
     indexed_ = false;

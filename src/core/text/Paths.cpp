@@ -1,6 +1,7 @@
 #include "core/text/Paths.h"
 
 #include "core/text/Error.h"
+#include "core/text/TextRules.h"
 #include "core/text/TokenList.h"
 
 #include <algorithm>
@@ -79,14 +80,12 @@ PathParts DirectoryParts(std::string directory)
     return parts;
 }
 
-char UpperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // The order of a Windows folder: names compared as upper case, byte by byte;
 // names that differ only in case keep a fixed order.
 bool ListedBefore(const std::string& a, const std::string& b)
 {
     const auto folded = [](char x, char y) {
-        return static_cast<unsigned char>(UpperCase(x)) < static_cast<unsigned char>(UpperCase(y));
+        return static_cast<unsigned char>(UpperAscii(x)) < static_cast<unsigned char>(UpperAscii(y));
     };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded))
         return true;

@@ -1,20 +1,13 @@
 #include "core/text/TokenIndex.h"
 
+#include "core/text/TextRules.h"
+
 #include <algorithm>
 #include <array>
 #include <unordered_map>
 
 namespace tesk {
 namespace {
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperText(std::string_view text)
-{
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
-    return upper;
-}
 
 bool HasWildcards(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
 
@@ -89,7 +82,7 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
             || tables_->prefixKeys.count(std::string(key)))
             continue;
         // Keys that differ only in letter case match the same lines.
-        const std::string upper = UpperText(key);
+        const std::string upper = AsciiUpper(key);
         const auto [group, added] =
             tables_->prefixGroups.emplace(upper, static_cast<int>(tables_->prefixGroups.size()));
         tables_->prefixKeys.emplace(key, group->second);
@@ -103,7 +96,7 @@ LookupKeys::LookupKeys(const std::vector<std::string_view>& prefixKeys, const st
             command.substr(command.rfind('*') == std::string_view::npos ? 0 : command.rfind('*') + 1);
         if (!IsPlainQuoted(indexed) || tables_->commands.count(std::string(command)))
             continue;
-        const std::string inner = UpperText(indexed.substr(1, indexed.size() - 2));
+        const std::string inner = AsciiUpper(indexed.substr(1, indexed.size() - 2));
         const auto [it, added] = tables_->commandTexts.emplace(inner, static_cast<int>(tables_->commandTexts.size()));
         tables_->commands.emplace(command, it->second);
         tables_->longestCommand = std::max(tables_->longestCommand, inner.size());
@@ -127,7 +120,7 @@ TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
 
         std::size_t node = 0;
         for (const char c : line) {
-            const int child = tables.tree.Next(node, Upper(c));
+            const int child = tables.tree.Next(node, UpperAscii(c));
             if (child == KeyTree::kNone)
                 break;
             node = static_cast<std::size_t>(child);
@@ -140,12 +133,12 @@ TokenIndex::TokenIndex(const TokenList& tokens, const LookupKeys& keys)
             if (close == std::string_view::npos)
                 break;
             const std::size_t length = close - open - 1;
-            const bool mayBeCommand = length == 0
-                                          ? tables.commandTexts.count("") != 0
-                                          : tables.commandStarts[static_cast<unsigned char>(Upper(line[open + 1]))];
+            const bool mayBeCommand =
+                length == 0 ? tables.commandTexts.count("") != 0
+                            : tables.commandStarts[static_cast<unsigned char>(UpperAscii(line[open + 1]))];
             if (mayBeCommand && length <= tables.longestCommand) {
                 inner.assign(line.substr(open + 1, length));
-                std::transform(inner.begin(), inner.end(), inner.begin(), Upper);
+                std::transform(inner.begin(), inner.end(), inner.begin(), UpperAscii);
                 if (const auto found = tables.commandTexts.find(std::string_view(inner));
                     found != tables.commandTexts.end()) {
                     auto& lines = commandLines_[static_cast<std::size_t>(found->second)];

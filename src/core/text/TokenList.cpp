@@ -1,5 +1,7 @@
 #include "core/text/TokenList.h"
 
+#include "core/text/TextRules.h"
+
 #include <algorithm>
 
 namespace tesk {
@@ -8,28 +10,16 @@ namespace {
 
 constexpr std::size_t kMaxValueLength = 64;
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlankOrControl(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlankOrControl(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// A value's surroundings: the bytes up to the space, control characters
+// among them.
+constexpr std::string_view kBlanksAndControls{
+    "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f"
+    "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1a\x1b\x1c\x1d\x1e\x1f\x20",
+    33};
 
 std::string_view LookupPart(const std::string& token) { return std::string_view(token).substr(0, kMaxLookupLength); }
 
 bool HasWildcards(std::string_view text) { return text.find_first_of("*?") != std::string_view::npos; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
-}
 
 // Without wild cards, "key*" is a prefix and "*command*" a part of the line;
 // comparing directly spares building a pattern for every line.
@@ -104,7 +94,7 @@ std::optional<std::string> PrefixedValueOf(std::string_view item, std::string_vi
     if (!StartsWith(line, key))
         return std::nullopt;
     const auto after = line.substr(std::min(key.size(), line.size()), kMaxValueLength);
-    return UnquoteValue(Trim(after));
+    return UnquoteValue(Trim(after, kBlanksAndControls));
 }
 
 std::optional<std::string> ContainedValueOf(std::string_view item, std::string_view command)

@@ -3,6 +3,7 @@
 #include "core/profiles/GameList.h"
 #include "core/profiles/ProfileEntries.h"
 #include "core/settings/SettingsModel.h"
+#include "core/text/TextRules.h"
 #include "gui/base/CommandContext.h"
 #include "gui/base/Desktop.h"
 #include "gui/base/Text.h"

@@ -1,6 +1,5 @@
 #include "gui/settings/ConfigCommands.h"
 
-#include "core/app/GameDirectoryLists.h"
 #include "core/app/ProgramSettings.h"
 #include "core/keys/KeyConflicts.h"
 #include "core/settings/ConfigReader.h"
@@ -9,6 +8,7 @@
 #include "core/text/Error.h"
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
+#include "core/text/TextRules.h"
 #include "gui/base/CommandContext.h"
 #include "gui/base/Desktop.h"
 #include "gui/base/Text.h"
@@ -18,14 +18,7 @@ namespace {
 
 const QString kConfigFilter = QStringLiteral("Config Files (*.cfg)|*.cfg");
 
-bool IsOriginalConfig(const std::string& fileName)
-{
-    std::string upper(fileName);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper == "CONFIG.CFG";
-}
+bool IsOriginalConfig(const std::string& fileName) { return AsciiUpper(fileName) == "CONFIG.CFG"; }
 
 } // namespace
 
