@@ -47,13 +47,16 @@ std::optional<GameExit> CollectGameExit(GameProcessId process);
 // on. Only for a caller without an event loop ("tesk --run").
 std::optional<GameExit> WaitForGameExit(GameProcessId process, std::chrono::milliseconds limit);
 
+// How many of the log's last lines a report shows.
+inline constexpr std::size_t kReportLineCount = 20;
+
 // How a game ended and after how long, as one sentence.
 std::string QuickExitHeadline(const GameExit& exit, std::chrono::milliseconds ran);
 
 // The report of a game that ended badly soon after its start: the headline
 // and the last lines (at most `lineCount`) of its log.
 std::string QuickExitReport(const GameExit& exit, std::chrono::milliseconds ran, const std::string& logPath,
-                            std::size_t lineCount = 20);
+                            std::size_t lineCount = kReportLineCount);
 
 // The last `count` lines of a file, without their endings; none when it
 // cannot be read.

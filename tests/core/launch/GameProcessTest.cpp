@@ -51,19 +51,6 @@ TEST(GameProcessTest, BothStreamsGoToTheLogWithTheEnvironmentArgumentsAndDirecto
     EXPECT_FALSE(again->Failed());
 }
 
-TEST(GameProcessTest, EachStartReplacesTheLogAndKeepsThePreviousOne)
-{
-    StubGame game("echo \"run $1\"\n");
-    game.start.arguments = {"one"};
-    WaitForGameExit(game.Start(), 20s);
-    game.start.arguments = {"two"};
-    WaitForGameExit(game.Start(), 20s);
-    game.start.arguments = {"three"};
-    WaitForGameExit(game.Start(), 20s);
-    EXPECT_EQ(ReadFileBytes(game.log()), "run three\n");
-    EXPECT_EQ(ReadFileBytes(game.log() + ".1"), "run two\n");
-}
-
 TEST(GameProcessTest, AGameThatFailsOrCrashesAtOnceIsReportedWithTheEndOfItsLog)
 {
     StubGame fails(
