@@ -19,7 +19,7 @@ std::string AsciiLower(std::string_view text)
     return lower;
 }
 
-std::optional<long long> ParseWholeNumber(std::string_view text, std::string_view blanks)
+std::optional<long long> ParseWholeNumber(std::string_view text, const ByteSet& blanks)
 {
     text = Trim(text, blanks);
     // from_chars takes a minus sign but no plus sign.

@@ -6,6 +6,7 @@
 // them) stays as it is.
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,22 +25,38 @@ inline bool EqualIgnoringCase(std::string_view a, std::string_view b)
                       [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
 }
 
+// A set of bytes, looked up in one step: trims run over every line of
+// every file read.
+class ByteSet {
+public:
+    constexpr ByteSet(std::string_view bytes)
+    {
+        for (const char c : bytes)
+            has_[static_cast<unsigned char>(c)] = true;
+    }
+    constexpr bool Has(char c) const { return has_[static_cast<unsigned char>(c)]; }
+
+private:
+    std::array<bool, 256> has_{};
+};
+
 // The blanks of INI lines and of most values: a space or a tab.
-constexpr std::string_view kBlanks = " \t";
+inline constexpr ByteSet kBlanks{" \t"};
 // The blank of the window's fields and of the game's numbers: a space only.
-constexpr std::string_view kSpaces = " ";
+inline constexpr ByteSet kSpaces{" "};
 
 // `text` without the bytes of `blanks` at either end.
-inline std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks)
+inline std::string_view Trim(std::string_view text, const ByteSet& blanks = kBlanks)
 {
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    while (!text.empty() && blanks.Has(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blanks.Has(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // A whole decimal number between optional blanks, with an optional sign
 // ("+7", "-7"); none for anything else, an empty text or an overflow.
-std::optional<long long> ParseWholeNumber(std::string_view text, std::string_view blanks = kBlanks);
+std::optional<long long> ParseWholeNumber(std::string_view text, const ByteSet& blanks = kBlanks);
 
 } // namespace tesk

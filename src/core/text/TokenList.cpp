@@ -12,10 +12,11 @@ constexpr std::size_t kMaxValueLength = 64;
 
 // A value's surroundings: the bytes up to the space, control characters
 // among them.
-constexpr std::string_view kBlanksAndControls{
+constexpr std::string_view kBlanksAndControlsBytes{
     "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f"
     "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1a\x1b\x1c\x1d\x1e\x1f\x20",
     33};
+constexpr ByteSet kBlanksAndControls(kBlanksAndControlsBytes);
 
 std::string_view LookupPart(const std::string& token) { return std::string_view(token).substr(0, kMaxLookupLength); }
 

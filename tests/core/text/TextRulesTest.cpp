@@ -24,7 +24,7 @@ TEST(TextRules, TrimTakesOnlyTheGivenBlanksAtTheEnds)
     EXPECT_EQ(Trim(" \t "), "");
     EXPECT_EQ(Trim(""), "");
     EXPECT_EQ(Trim("\t7 ", kSpaces), "\t7");
-    EXPECT_EQ(Trim("\r\nx\r", "\r\n"), "x");
+    EXPECT_EQ(Trim("\r\nx\r", ByteSet("\r\n")), "x");
 }
 
 TEST(TextRules, WholeNumbersTakeOneSignAndNothingElse)
