@@ -22,10 +22,10 @@ std::string BatchLine(const std::string& directory, const std::string& commandLi
     return GameExecutablePath(directory) + " " + commandLine;
 }
 
-std::string BatchDirectory(const std::string& batchPath)
+std::string BatchDirectory(const std::string& batchPath, const std::string& dataDirectory)
 {
     const std::string directory = DirectoryPart(batchPath);
-    return directory.empty() ? CurrentDirectory() : directory;
+    return directory.empty() ? dataDirectory : directory;
 }
 
 void WriteBatchFile(const std::string& batchPath, const std::string& directory, const std::string& commandLine)

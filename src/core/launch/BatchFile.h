@@ -17,8 +17,8 @@ std::string GameExecutablePath(const std::string& directory);
 std::string BatchLine(const std::string& directory, const std::string& commandLine);
 
 // The directory that Save Batch names the executable in: the batch file's
-// own. A path without a directory lies in the current directory.
-std::string BatchDirectory(const std::string& batchPath);
+// own. A path without a directory lies in `dataDirectory`.
+std::string BatchDirectory(const std::string& batchPath, const std::string& dataDirectory);
 
 // Replaces the batch file by its one line, ended by CR LF. The old file stays
 // as it was when that fails: throws Error("Cannot create file <path>"), also

@@ -53,15 +53,15 @@ bool IsRegularFile(const std::string& path)
 
 // A bare program name ("wine") is looked up on PATH as the system would;
 // unfound, it stays bare and the start reports it.
-std::string FindProgram(const std::string& name)
+std::string FindProgram(const std::string& name, const std::string& dataDirectory)
 {
     if (name.find('/') != std::string::npos)
-        return AbsolutePath(name, CurrentDirectory());
+        return AbsolutePath(name, dataDirectory);
     const char* path = std::getenv("PATH");
     for (const std::string& directory : SplitByDelimiter(path ? path : "", ':')) {
         const std::string candidate = JoinPath(directory.empty() ? "." : directory, name);
         if (IsExecutableFile(candidate))
-            return AbsolutePath(candidate, CurrentDirectory());
+            return AbsolutePath(candidate, dataDirectory);
     }
     return name;
 }
@@ -131,12 +131,12 @@ std::string ReadBatchLine(const std::string& path)
 }
 
 ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::string>& batchLine,
-                           std::string_view runner)
+                           std::string_view runner, const std::string& dataDirectory)
 {
-    // Without a game directory the program is looked for where Tesk runs.
+    // Without a game directory the program is looked for where Tesk keeps its
+    // data, where relative names lie.
     const std::string& gameDirectory = model.Text("txtU2Dir");
-    const std::string directory =
-        gameDirectory.empty() ? CurrentDirectory() : AbsolutePath(gameDirectory, CurrentDirectory());
+    const std::string directory = gameDirectory.empty() ? dataDirectory : AbsolutePath(gameDirectory, dataDirectory);
     BatchCommand command = batchLine ? ParseBatchLine(*batchLine)
                                      : BatchCommand{kGameExecutable.data(), SplitAtBlanks(BuildCommandLine(model))};
     ProgramStart start{AbsolutePath(command.program, directory), std::move(command.arguments), directory, {}, {}};
@@ -146,7 +146,7 @@ ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::
         return start;
     start.arguments.insert(start.arguments.begin(), start.program);
     start.arguments.insert(start.arguments.begin(), runnerWords.begin() + 1, runnerWords.end());
-    start.program = FindProgram(runnerWords.front());
+    start.program = FindProgram(runnerWords.front(), dataDirectory);
     return start;
 }
 

@@ -37,14 +37,13 @@ BatchCommand ParseBatchLine(std::string_view line);
 // is missing or cannot be read.
 std::string ReadBatchLine(const std::string& path);
 
-// Run's start in the game directory txtU2Dir (Tesk's own directory without
-// one). With a batch line, the program it names with its arguments (a
-// relative program lies in the game directory); without, ulvex2.exe of the
-// game directory with the command line split at blanks. A runner ("wine",
-// split at blanks) is put in front: it is started with the game and its
+// Run's start in the game directory txtU2Dir (relative to `dataDirectory`,
+// Tesk's data directory, which is also the start's directory without one). With a batch line, the program it names with
+// its arguments (a relative program lies in the game directory); without, ulvex2.exe of the game directory with the
+// command line split at blanks. A runner ("wine", split at blanks) is put in front: it is started with the game and its
 // arguments as its own arguments.
 ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::string>& batchLine,
-                           std::string_view runner);
+                           std::string_view runner, const std::string& dataDirectory);
 
 // "Failed to execute " followed at once by the program as the player knows it
 // (ulvex2.exe, or the batch file's path) and the parameter text.

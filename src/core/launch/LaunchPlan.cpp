@@ -16,34 +16,36 @@ std::string StoredEnvironmentLines(const ProgramSettings& settings)
     return DecodeEnvironment(settings.Read(kEnvironmentKey));
 }
 
-std::optional<std::string> UpcomingBatchLine(const SettingsModel& model)
+std::optional<std::string> UpcomingBatchLine(const SettingsModel& model, const std::string& dataDirectory)
 {
     if (!model.Checked("cbxSaveFilesonRun"))
         return std::nullopt;
-    return BatchLine(BatchDirectory(model.Text("txtBatchFile")), BuildCommandLine(model));
+    return BatchLine(BatchDirectory(model.Text("txtBatchFile"), dataDirectory), BuildCommandLine(model));
 }
 
 LaunchPlan PlanLaunch(const SettingsModel& model, const ProgramSettings& settings,
-                      const std::optional<std::string>& batchLine)
+                      const std::optional<std::string>& batchLine, const std::string& dataDirectory)
 {
     LaunchPlan plan;
     plan.runBatchFile = batchLine.has_value();
     plan.batchLine = batchLine;
-    plan.start = PlanGameStart(model, batchLine, settings.Read(kRunnerKey));
+    plan.start = PlanGameStart(model, batchLine, settings.Read(kRunnerKey), dataDirectory);
     plan.start.environment = ParseEnvironment(StoredEnvironmentLines(settings));
     plan.logPath = GameLogPath();
     return plan;
 }
 
 LaunchResult LaunchGame(const SettingsModel& model, const ProgramSettings& settings,
-                        const std::function<std::string()>& batchLine, const GameStarter& starter)
+                        const std::function<std::string()>& batchLine, const GameStarter& starter,
+                        const std::string& dataDirectory)
 {
     LaunchResult result;
     const bool runBatchFile = model.Checked("cbxSaveFilesonRun");
     result.plan.runBatchFile = runBatchFile;
     std::optional<std::string> problem;
     try {
-        result.plan = PlanLaunch(model, settings, runBatchFile ? std::optional(batchLine()) : std::nullopt);
+        result.plan =
+            PlanLaunch(model, settings, runBatchFile ? std::optional(batchLine()) : std::nullopt, dataDirectory);
         problem = StartProblem(result.plan.start);
         if (!problem)
             result.process = starter(result.plan.start, result.plan.logPath);

@@ -28,14 +28,15 @@ struct LaunchPlan {
 
 // The line Run will start the game from: the one Save Batch is about to write
 // with "Save Files on Run" ticked; none otherwise.
-std::optional<std::string> UpcomingBatchLine(const SettingsModel& model);
+std::optional<std::string> UpcomingBatchLine(const SettingsModel& model, const std::string& dataDirectory);
 
 // Run's plan: through `batchLine` (with "Save Files on Run"; Run passes the
 // line it has just saved, the others the upcoming one), else the game
 // directly; the runner and the environment of tesk.ini applied. Throws Error
-// naming the line when the stored environment holds a bad one.
+// naming the line when the stored environment holds a bad one. Relative
+// names lie in `dataDirectory`.
 LaunchPlan PlanLaunch(const SettingsModel& model, const ProgramSettings& settings,
-                      const std::optional<std::string>& batchLine);
+                      const std::optional<std::string>& batchLine, const std::string& dataDirectory);
 
 // Starts a planned game; throws Error saying why it could not be started.
 // The window starts through its Desktop, the terminal StartGameProcess.
@@ -52,7 +53,8 @@ struct LaunchResult {
 // A failure is Run's message: "Failed to execute " with the program, why,
 // and a hint at the runner when the game itself cannot be executed.
 LaunchResult LaunchGame(const SettingsModel& model, const ProgramSettings& settings,
-                        const std::function<std::string()>& batchLine, const GameStarter& starter);
+                        const std::function<std::string()>& batchLine, const GameStarter& starter,
+                        const std::string& dataDirectory);
 
 // The lower area's fields as start-up reads them from tesk.ini for the game
 // directory it uses: the batch and config files and the four check boxes.

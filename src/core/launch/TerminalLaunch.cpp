@@ -41,15 +41,17 @@ int RunGameFromTerminal(const std::string& settingsPath, std::ostream& errors)
     // terminal saves nothing but stops there too.
     if (model.Checked("cbxSaveFilesonRun")) {
         try {
-            CheckConfigFileExists(model.Text("txtConfigFile"));
+            CheckConfigFileExists(model.Text("txtConfigFile"), DataDirectory());
         } catch (const std::exception& error) {
             errors << error.what() << '\n';
             return 1;
         }
     }
     const auto started = std::chrono::steady_clock::now();
+    const std::string dataDirectory = DataDirectory();
     const LaunchResult result = LaunchGame(
-        model, settings, [&] { return UpcomingBatchLine(model).value_or(std::string()); }, StartGameProcess);
+        model, settings, [&] { return UpcomingBatchLine(model, dataDirectory).value_or(std::string()); },
+        StartGameProcess, dataDirectory);
     if (!result.process) {
         errors << result.failure << '\n';
         return 1;
@@ -69,7 +71,9 @@ int PrintGameCommand(const std::string& settingsPath, std::ostream& out, std::os
     if (!ReadOptions(settings, model, errors))
         return 1;
     try {
-        out << CommandText(PlanLaunch(model, settings, UpcomingBatchLine(model)).start) << '\n';
+        const std::string dataDirectory = DataDirectory();
+        out << CommandText(PlanLaunch(model, settings, UpcomingBatchLine(model, dataDirectory), dataDirectory).start)
+            << '\n';
         return 0;
     } catch (const std::exception& error) {
         errors << error.what() << '\n';

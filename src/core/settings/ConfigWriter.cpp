@@ -384,9 +384,9 @@ void WriteConfigFile(const SettingsModel& model, TokenList& tokens, const std::s
     WriteTextLines(JoinPath(directory, fileName), tokens, "Cannot create file %s");
 }
 
-void CheckConfigFileExists(const std::string& path)
+void CheckConfigFileExists(const std::string& path, const std::string& dataDirectory)
 {
-    const PathParts parts = SplitPath(path);
+    const PathParts parts = SplitPath(path, dataDirectory);
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     if (!DirectoryExists(DriveAndDirectory(parts)) || !FileExists(full))
         throw Error("The config file " + full + " does not exist. Use \"Save Config As..\" to create a new one.");

@@ -29,7 +29,8 @@ void WriteConfigFile(const SettingsModel& model, TokenList& tokens, const std::s
                      const std::string& fileName, const std::string& profileDirectory);
 
 // Save Config replaces an existing file only: throws Error naming the path
-// and "Save Config As.." when the file or its directory is missing.
-void CheckConfigFileExists(const std::string& path);
+// and "Save Config As.." when the file or its directory is missing. A bare
+// file name lies in `dataDirectory`.
+void CheckConfigFileExists(const std::string& path, const std::string& dataDirectory);
 
 } // namespace tesk

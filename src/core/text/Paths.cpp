@@ -66,15 +66,14 @@ std::string WithoutTrailingSeparators(std::string directory)
     return directory;
 }
 
-PathParts DirectoryParts(std::string directory)
+// A directory without a drive is on the base directory's drive.
+PathParts DirectoryParts(std::string directory, [[maybe_unused]] std::string baseDirectory)
 {
     PathParts parts;
     parts.drive = TakeDrive(directory);
 #ifdef _WIN32
-    if (parts.drive.empty()) {
-        std::string here = CurrentDirectory();
-        parts.drive = TakeDrive(here);
-    }
+    if (parts.drive.empty())
+        parts.drive = TakeDrive(baseDirectory);
 #endif
     parts.directory = WithoutTrailingSeparators(std::move(directory));
     return parts;
@@ -104,11 +103,11 @@ std::size_t LastSeparator(const std::string& path)
 
 } // namespace
 
-PathParts SplitPath(const std::string& path)
+PathParts SplitPath(const std::string& path, const std::string& baseDirectory)
 {
     const auto last = LastSeparator(path);
     PathParts parts =
-        last == std::string::npos ? DirectoryParts(CurrentDirectory()) : DirectoryParts(path.substr(0, last + 1));
+        DirectoryParts(last == std::string::npos ? baseDirectory : path.substr(0, last + 1), baseDirectory);
     parts.name = path.substr(last + 1);
     return parts;
 }

@@ -19,9 +19,9 @@ struct PathParts {
     std::string name;
 };
 
-// A path without a directory lies in the current working directory; the root
-// directory keeps its separator.
-PathParts SplitPath(const std::string& path);
+// A path without a directory lies in `baseDirectory` (Tesk's data directory,
+// where relative names lie); the root directory keeps its separator.
+PathParts SplitPath(const std::string& path, const std::string& baseDirectory);
 std::string DriveAndDirectory(const PathParts& parts);
 std::string JoinPath(const std::string& directory, const std::string& name);
 

@@ -30,7 +30,7 @@ const QString kBatchFilter = QStringLiteral("Batch Files (*.bat)|*.bat");
 void LaunchCommands::SaveBatch1Click()
 {
     const std::string batchFile = context_.model().Text("txtBatchFile");
-    WriteBatchFile(batchFile, BatchDirectory(batchFile), BuildCommandLine(context_.model()));
+    WriteBatchFile(batchFile, BatchDirectory(batchFile, context_.dataDirectory()), BuildCommandLine(context_.model()));
     context_.SetStatusText(QStringLiteral("Batch file Saved"));
 }
 
@@ -66,7 +66,7 @@ void LaunchCommands::OpenBatch1Click()
         &context_.window(), {QString(), PathToQ(context_.model().Text("txtU2Dir")), kBatchFilter});
     if (!chosen)
         return;
-    const PathParts parts = SplitPath(PathFromQ(*chosen));
+    const PathParts parts = SplitPath(PathFromQ(*chosen), context_.dataDirectory());
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     // A file that cannot be read changes nothing, its path included.
     ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
@@ -82,7 +82,9 @@ void LaunchCommands::ReadBatchInto(const std::string& path)
 
 LaunchPlan LaunchCommands::PlanUpcomingStart() const
 {
-    return PlanLaunch(context_.model(), context_.programSettings(), UpcomingBatchLine(context_.model()));
+    const std::string& dataDirectory = context_.dataDirectory();
+    return PlanLaunch(context_.model(), context_.programSettings(), UpcomingBatchLine(context_.model(), dataDirectory),
+                      dataDirectory);
 }
 
 bool LaunchCommands::StartGame()
@@ -92,9 +94,8 @@ bool LaunchCommands::StartGame()
     // Run starts the line it has just saved, as the batch file holds it.
     const LaunchResult result = LaunchGame(
         model, context_.programSettings(), [&] { return ReadBatchLine(model.Text("txtBatchFile")); },
-        [&desktop](const ProgramStart& start, const std::string& logPath) {
-            return desktop.StartGame(start, logPath);
-        });
+        [&desktop](const ProgramStart& start, const std::string& logPath) { return desktop.StartGame(start, logPath); },
+        context_.dataDirectory());
     if (!result.process) {
         desktop.ShowError(&context_.window(), MessageToQ(result.failure));
         return false;

@@ -46,8 +46,8 @@ bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::s
 void ConfigCommands::SaveConfig1Click()
 {
     const std::string path = context_.model().Text("txtConfigFile");
-    const PathParts parts = SplitPath(path);
-    CheckConfigFileExists(path);
+    const PathParts parts = SplitPath(path, context_.dataDirectory());
+    CheckConfigFileExists(path, context_.dataDirectory());
     if (WriteAfterAsking(DriveAndDirectory(parts), parts.name))
         context_.SetStatusText(ToQ("Config file Saved" + BoundTwiceNote(context_.model())));
     context_.programSettings().Write(kConfigFileKey, path);
@@ -62,7 +62,7 @@ void ConfigCommands::SaveConfigAs1Click()
     const std::string path = PathFromQ(*chosen);
     if (!FileExists(path))
         WriteFileAtomically(path, "", "Cannot create file %s");
-    const PathParts parts = SplitPath(path);
+    const PathParts parts = SplitPath(path, context_.dataDirectory());
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
@@ -76,7 +76,7 @@ void ConfigCommands::OpenConfig1Click()
         &context_.window(), {QString(), PathToQ(JoinPath(context_.model().Text("txtU2Dir"), "baseu2")), kConfigFilter});
     if (!chosen)
         return;
-    const PathParts parts = SplitPath(PathFromQ(*chosen));
+    const PathParts parts = SplitPath(PathFromQ(*chosen), context_.dataDirectory());
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     // A file that cannot be read changes nothing, its path included.
     ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
@@ -100,7 +100,7 @@ void ConfigCommands::SpeedButton1Click()
 
 void ConfigCommands::ReadConfigInto(const std::string& path)
 {
-    const PathParts parts = SplitPath(path);
+    const PathParts parts = SplitPath(path, context_.dataDirectory());
     ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
     MarkSaved();
 }

@@ -155,7 +155,7 @@ std::string StartupSequence::ChooseGameDirectory()
         &window_, {QStringLiteral("Ulvex2 Location"), PathToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
     if (!chosen)
         return initial;
-    context_.model().SetText("txtU2Dir", DriveAndDirectory(SplitPath(PathFromQ(*chosen))));
+    context_.model().SetText("txtU2Dir", DriveAndDirectory(SplitPath(PathFromQ(*chosen), context_.dataDirectory())));
     context_.Refresh();
     return context_.model().Text("txtU2Dir");
 }

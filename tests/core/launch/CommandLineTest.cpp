@@ -80,9 +80,10 @@ TEST(BatchLineTest, ExecutableInTheGivenDirectory)
 
     // Save Batch names the batch file's own directory, Save Batch As the game's.
     const std::string batchPath = "/srv/batches/tesk.bat";
-    EXPECT_EQ(BatchLine(BatchDirectory(batchPath), " +exec config.cfg"), "/srv/batches/ulvex2.exe  +exec config.cfg");
-    EXPECT_EQ(BatchDirectory("/tesk.bat"), "/");
-    EXPECT_EQ(BatchDirectory("tesk.bat"), CurrentDirectory());
+    EXPECT_EQ(BatchLine(BatchDirectory(batchPath, "/data"), " +exec config.cfg"),
+              "/srv/batches/ulvex2.exe  +exec config.cfg");
+    EXPECT_EQ(BatchDirectory("/tesk.bat", "/data"), "/");
+    EXPECT_EQ(BatchDirectory("tesk.bat", "/data"), "/data");
 }
 
 } // namespace

@@ -25,7 +25,7 @@ TEST(LaunchPlanTest, TheRunnerAndTheEnvironmentOfTeskIniApplyToBothRoutes)
     SettingsModel model = ModelForGame("/games/u2");
     model.SetChecked("cbxSaveFilesonRun", false);
 
-    const LaunchPlan direct = PlanLaunch(model, settings, std::nullopt);
+    const LaunchPlan direct = PlanLaunch(model, settings, std::nullopt, "/data");
     EXPECT_FALSE(direct.runBatchFile);
     EXPECT_EQ(direct.start.arguments, (std::vector<std::string>{"--x", "/games/u2/ulvex2.exe", "+exec", "config.cfg"}));
     const std::vector<EnvironmentVariable> environment{{"WINEDEBUG", "-all"}, {"B", "two words"}};
@@ -34,14 +34,14 @@ TEST(LaunchPlanTest, TheRunnerAndTheEnvironmentOfTeskIniApplyToBothRoutes)
     EXPECT_EQ(CommandText(direct.start).rfind("env WINEDEBUG=-all 'B=two words' ", 0), 0u);
 
     model.SetChecked("cbxSaveFilesonRun", true);
-    const LaunchPlan batch = PlanLaunch(model, settings, UpcomingBatchLine(model));
+    const LaunchPlan batch = PlanLaunch(model, settings, UpcomingBatchLine(model, "/data"), "/data");
     EXPECT_TRUE(batch.runBatchFile);
     EXPECT_EQ(batch.batchLine, "/games/u2/ulvex2.exe  +exec config.cfg");
     EXPECT_EQ(batch.start.arguments, direct.start.arguments);
     EXPECT_EQ(batch.start.environment, environment);
 
     WriteFileBytes(dir.file("tesk.ini"), "[tesk]\r\nenvironment=A=1\\nnot a variable\r\n");
-    EXPECT_THROW(PlanLaunch(model, settings, std::nullopt), Error);
+    EXPECT_THROW(PlanLaunch(model, settings, std::nullopt, "/data"), Error);
 }
 
 TEST(LaunchPlanTest, LaunchGameStartsThePlanOrSaysWhatRunSays)
@@ -57,25 +57,25 @@ TEST(LaunchPlanTest, LaunchGameStartsThePlanOrSaysWhatRunSays)
     };
     const auto noBatchLine = []() -> std::string { throw Error("Cannot open file tesk.bat"); };
 
-    LaunchResult result = LaunchGame(model, settings, noBatchLine, record);
+    LaunchResult result = LaunchGame(model, settings, noBatchLine, record, dir.str());
     EXPECT_EQ(result.failure,
               "Failed to execute ulvex2.exe +exec config.cfg\n" + dir.file("ulvex2.exe") + " does not exist.");
     EXPECT_TRUE(started.empty());
     model.SetChecked("cbxSaveFilesonRun", true);
-    result = LaunchGame(model, settings, noBatchLine, record);
+    result = LaunchGame(model, settings, noBatchLine, record, dir.str());
     EXPECT_EQ(result.failure, "Failed to execute " + dir.file("tesk.bat") + "\nCannot open file tesk.bat");
 
     WriteFileBytes(dir.file("ulvex2.exe"), "#!/bin/sh\n");
     ::chmod(dir.file("ulvex2.exe").c_str(), 0755);
     result = LaunchGame(
-        model, settings, [] { return std::string("ulvex2.exe +map e1m1"); }, record);
+        model, settings, [] { return std::string("ulvex2.exe +map e1m1"); }, record, dir.str());
     EXPECT_EQ(result.process, 42);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].arguments, (std::vector<std::string>{"+map", "e1m1"}));
     // The starter's refusal is Run's failure, with the hint at a runner.
     result = LaunchGame(
         model, settings, [] { return std::string("ulvex2.exe"); },
-        [](const ProgramStart&, const std::string&) -> GameProcessId { throw Error("no."); });
+        [](const ProgramStart&, const std::string&) -> GameProcessId { throw Error("no."); }, dir.str());
     EXPECT_EQ(result.failure,
               "Failed to execute " + dir.file("tesk.bat")
                   + "\nno.\nA runner such as wine can be set with \"Game Runner...\" in the file menu.");

@@ -64,16 +64,18 @@ public:
 // Run's start through the batch file: the line Save Batch wrote, read back.
 ProgramStart PlanBatchStart(const SettingsModel& model, std::string_view runner = {})
 {
-    return PlanGameStart(model, ReadBatchLine(model.Text("txtBatchFile")), runner);
+    return PlanGameStart(model, ReadBatchLine(model.Text("txtBatchFile")), runner, "/data");
 }
 
-TEST(PlanGameStartTest, RelativePathsAreTakenFromWhereTeskRunsOrTheGameDirectory)
+TEST(PlanGameStartTest, RelativePathsAreTakenFromTheDataDirectoryOrTheGameDirectory)
 {
     SettingsModel model = ModelForGame("");
-    EXPECT_EQ(PlanGameStart(model, std::nullopt, "").program, JoinPath(CurrentDirectory(), "ulvex2.exe"));
-    EXPECT_EQ(PlanGameStart(model, std::nullopt, "").workingDirectory, CurrentDirectory());
+    EXPECT_EQ(PlanGameStart(model, std::nullopt, "", "/data").program, "/data/ulvex2.exe");
+    EXPECT_EQ(PlanGameStart(model, std::nullopt, "", "/data").workingDirectory, "/data");
+    model.SetText("txtU2Dir", "games/u2");
+    EXPECT_EQ(PlanGameStart(model, std::nullopt, "", "/data").program, "/data/games/u2/ulvex2.exe");
     model.SetText("txtU2Dir", "/games/u2");
-    const ProgramStart start = PlanGameStart(model, "ulvex2.exe +map x", "");
+    const ProgramStart start = PlanGameStart(model, "ulvex2.exe +map x", "", "/data");
     EXPECT_EQ(start.program, "/games/u2/ulvex2.exe");
     EXPECT_EQ(start.arguments, (std::vector<std::string>{"+map", "x"}));
 }
@@ -117,7 +119,7 @@ TEST(GameStartTest, NoValueReachesAShellOnEitherRoute)
                                  + ")]\n[+set]\n[game]\n[$HOME;*]\n[+exec]\n[config.cfg]\n";
     const std::string cwd = std::filesystem::canonical(stub.game).string() + "\n";
 
-    const ProgramStart direct = PlanGameStart(model, std::nullopt, "");
+    const ProgramStart direct = PlanGameStart(model, std::nullopt, "", "/data");
     ASSERT_EQ(StartProblem(direct), std::nullopt);
     ASSERT_EQ(RunAndWait(direct), 0);
     EXPECT_EQ(stub.Arguments(), expected);
@@ -145,13 +147,13 @@ TEST(GameStartTest, StartsThatCannotWorkSayWhy)
     SettingsModel model = ModelForGame(stub.game);
     const std::string game = GameExecutablePath(stub.game);
     EXPECT_THROW(PlanBatchStart(model), Error) << "no batch file yet";
-    EXPECT_EQ(StartProblem(PlanGameStart(model, "", "")), "No program to start is named.");
+    EXPECT_EQ(StartProblem(PlanGameStart(model, "", "", "/data")), "No program to start is named.");
 
     const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
     ::setenv("PATH", ("/no/such/dir::" + stub.game).c_str(), 1);
     ::rename(game.c_str(), JoinPath(stub.game, "runner").c_str());
-    const ProgramStart runner = PlanGameStart(model, std::nullopt, "runner --quiet");
-    const auto missing = StartProblem(PlanGameStart(model, std::nullopt, "no-such-runner"));
+    const ProgramStart runner = PlanGameStart(model, std::nullopt, "runner --quiet", "/data");
+    const auto missing = StartProblem(PlanGameStart(model, std::nullopt, "no-such-runner", "/data"));
     ::setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(runner.program, JoinPath(stub.game, "runner"));
     EXPECT_EQ(runner.arguments, (std::vector<std::string>{"--quiet", game, "+exec", "config.cfg"}));
@@ -160,10 +162,10 @@ TEST(GameStartTest, StartsThatCannotWorkSayWhy)
     EXPECT_EQ(StartProblem(runner), game + " does not exist.");
     WriteFileBytes(game, "MZ");
     EXPECT_EQ(StartProblem(runner), std::nullopt);
-    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")), game + " is not an executable file.");
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "", "/data")), game + " is not an executable file.");
 
     model.SetText("txtU2Dir", JoinPath(stub.dir.str(), "gone"));
-    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "")),
+    EXPECT_EQ(StartProblem(PlanGameStart(model, std::nullopt, "", "/data")),
               "The game directory " + JoinPath(stub.dir.str(), "gone") + " does not exist.");
 }
 
