@@ -55,9 +55,10 @@ void LaunchCommands::SaveBatchAs1Click()
 
 void LaunchCommands::SaveAll1Click()
 {
-    config_.SaveConfig1Click();
+    const bool configSaved = config_.SaveConfig();
     SaveBatch1Click();
-    context_.SetStatusText(ToQ("Config and Batch files Saved" + BoundTwiceNote(context_.model())));
+    context_.SetStatusText(configSaved ? ToQ("Config and Batch files Saved" + BoundTwiceNote(context_.model()))
+                                       : QStringLiteral("Batch file Saved; the config file was not saved"));
 }
 
 void LaunchCommands::OpenBatch1Click()

@@ -3,6 +3,8 @@
 // The config file commands: Save Config, Save Config As, Load Config and New,
 // and the reading of a config file into the window.
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,8 @@ public:
     explicit ConfigCommands(const CommandContext& context);
 
     void SaveConfig1Click();
+    // Save Config; false when nothing was written because the player said No.
+    bool SaveConfig();
     void SaveConfigAs1Click();
     void OpenConfig1Click();
     void New1Click();
@@ -34,6 +38,11 @@ public:
     bool HasUnsavedChanges() const;
     // What the model holds now counts as saved.
     void MarkSaved();
+    // Before New, Load Config or closing drop the pages' unsaved changes:
+    // asks whether to save them to the config file first (`when` ends the
+    // question: "before closing"). True when the caller may go on: nothing
+    // was unsaved, the player dropped the changes, or they were saved.
+    bool MayDropUnsavedChanges(const QString& when);
 
 private:
     // Writes the config file, first asking before the game's own config.cfg

@@ -319,17 +319,7 @@ void TfrmTeskMain::FormClose()
 bool TfrmTeskMain::MayClose()
 {
     view_->CommitFocusedEdit();
-    if (!config_->HasUnsavedChanges())
-        return true;
-    switch (desktop_.AskToSave(
-        this, QStringLiteral("The settings have changed. Save them to the config file before closing?"))) {
-    case SaveChoice::Discard: return true;
-    case SaveChoice::Stay: return false;
-    case SaveChoice::Save: break;
-    }
-    // A save that failed or was cancelled leaves the changes unsaved.
-    context_->RunCommand([this] { config_->SaveConfig1Click(); });
-    return !config_->HasUnsavedChanges();
+    return config_->MayDropUnsavedChanges(QStringLiteral("before closing"));
 }
 
 void TfrmTeskMain::closeEvent(QCloseEvent* event)

@@ -264,7 +264,7 @@ TEST(LaunchCommandsTest, SaveAllSavesTheBatchFileEvenWhenTheConfigQuestionIsAnsw
     EXPECT_EQ(w.desktop.messages, QStringList{"Saving Canceled"});
     EXPECT_EQ(ReadFileBytes(w.world.inGame("baseu2/config.cfg")), "");
     EXPECT_TRUE(std::filesystem::exists(w.world.inGame("tesk.bat")));
-    EXPECT_EQ(testing::StatusText(window), "Config and Batch files Saved");
+    EXPECT_EQ(testing::StatusText(window), "Batch file Saved; the config file was not saved");
 }
 
 TEST(LaunchCommandsTest, SaveBatchNamesItsOwnDirectoryAndSaveBatchAsTheGameDirectory)

@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
 
@@ -61,7 +63,7 @@ TEST(ConfigCommandsTest, SaveConfigAsksBeforeReplacingConfigCfgInAnyLetterCase)
     EXPECT_EQ(w.desktop.confirmations, QStringList{kQuestion});
     EXPECT_EQ(w.desktop.messages, QStringList{"Saving Canceled"});
     EXPECT_EQ(ReadFileBytes(path), "set name \"Ann\"\r\n");
-    EXPECT_EQ(testing::StatusText(window), "");
+    EXPECT_FALSE(testing::StatusText(window).contains("Saved"));
     EXPECT_EQ(StoredConfigFile(w.world), path);
 
     // Yes: the whole file is written.
@@ -185,6 +187,7 @@ TEST(ConfigCommandsTest, NewResetsTheSettingsButNotTheFilesOrTheModel)
     model.SetText("txtfov", "30");
     model.SetText("txtToggleMenu", "");
     const std::string configFile = model.Text("txtConfigFile");
+    w.desktop.saveChoices = {SaveChoice::Discard};
     Trigger(window, "New1");
     EXPECT_EQ(model.Text("txtPlayer"), "Player");
     EXPECT_EQ(model.Text("txtfov"), "90");
@@ -192,6 +195,38 @@ TEST(ConfigCommandsTest, NewResetsTheSettingsButNotTheFilesOrTheModel)
     EXPECT_EQ(model.Text("cboModel"), "female");
     EXPECT_EQ(model.Text("txtConfigFile"), configFile);
     EXPECT_TRUE(window.tokenList().empty());
+}
+
+// A game that was never started has a baseu2 folder without config.cfg.
+TEST(ConfigCommandsTest, AStartWithoutAConfigFileShowsTheDefaultsAndTheFirstSaveCreatesIt)
+{
+    TestWorld world;
+    world.StoreGameDirectory();
+    FakeDesktop desktop;
+    auto window = testing::OpenMainWindow(desktop, world);
+    QApplication::processEvents();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
+    EXPECT_EQ(testing::StatusText(*window), "No config file exists yet: the pages show the game's defaults.");
+    EXPECT_EQ(testing::Find<QLineEdit>(*window, "txtSndDelay")->displayText(), "0.2");
+    EXPECT_EQ(testing::Find<QLineEdit>(*window, "txtWalkPitch")->displayText(), "0.005");
+    // Nothing is unsaved: closing untouched asks nothing.
+    EXPECT_TRUE(window->close());
+
+    // Save Config creates the file, without the question about replacing it.
+    window = testing::OpenMainWindow(desktop, world);
+    Trigger(*window, "SaveConfig1");
+    EXPECT_TRUE(desktop.confirmations.isEmpty());
+    EXPECT_TRUE(testing::StatusText(*window).startsWith("Config file Saved"));
+    const std::string written = ReadFileBytes(world.inGame("baseu2/config.cfg"));
+    EXPECT_NE(written.find("set s_mixahead \"0.2\"\r\n"), std::string::npos);
+    EXPECT_NE(written.find("set name \"Player\"\r\n"), std::string::npos);
+
+    // Load Config of a missing file is still an error naming it.
+    const std::string missing = world.inGame("baseu2/gone.cfg");
+    desktop.openAnswers.push_back(QString::fromStdString(missing));
+    Trigger(*window, "OpenConfig1");
+    ASSERT_EQ(desktop.errors.size(), 1);
+    EXPECT_TRUE(desktop.errors[0].contains(QString::fromStdString(missing)));
 }
 
 } // namespace

@@ -197,11 +197,25 @@ TEST(KeepsWhatWasTypedTest, UnsavedChangesAreNeverDroppedSilently)
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(Holds(ReadFileBytes(w.Config()), "set name \"Bob\"\r\n"));
 
-    // New resets what counts as saved; Discard closes and leaves the file.
+    // New and Load Config ask first too, naming the file; staying keeps
+    // what was typed and opens no file dialog.
     window = w.Open();
     TypeInto(Find(*window, "txtPlayer"), "Cy");
-    Trigger(*window, "New1");
-    EXPECT_TRUE(window->close());
+    w.desktop.saveChoices = {SaveChoice::Stay, SaveChoice::Stay};
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    Trigger(*window, "OpenConfig1");
+    EXPECT_EQ(w.desktop.saveQuestions.last(), "The settings have changed. Save them to "
+                                                  + QString::fromStdString(w.Config())
+                                                  + " before another config file is loaded?");
+    EXPECT_EQ(window->model().Text("txtPlayer"), "Cy");
+    EXPECT_TRUE(w.desktop.openRequests.empty());
+    // Dropped, the pages show the defaults, which the file does not hold: closing asks.
+    w.desktop.saveChoices = {SaveChoice::Discard};
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(window->model().Text("txtPlayer"), "Player");
+    w.desktop.saveChoices = {SaveChoice::Stay};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(w.desktop.saveQuestions.last().endsWith(" before closing?"));
     window = w.Open();
     TypeInto(Find(*window, "txtPlayer"), "Dee");
     w.desktop.saveChoices = {SaveChoice::Discard};

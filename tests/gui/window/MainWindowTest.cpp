@@ -191,13 +191,15 @@ TEST(StartupTest, BrokenFilesNeverStopStartUpAndAreReportedOnce)
     // cannot be written (every write of start-up fails the same way).
     world.MakeDirectory(world.inWork("maps.lst"));
     chmod(world.iniPath().c_str(), 0444);
+    std::filesystem::remove(world.inGame("baseu2"));
     FakeDesktop desktop;
     TfrmTeskMain window(desktop, world.iniPath());
 
-    // The missing config file is the third problem.
+    // A game directory without baseu2 is the third problem.
     const QStringList problems = window.startupProblems();
     ASSERT_EQ(problems.size(), 3) << problems.join("\n").toStdString();
-    EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString(world.inGame("baseu2/config.cfg"))));
+    EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString(
+        world.gameDir() + " does not look like the game's directory: it has no baseu2 folder.")));
     EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString(world.inWork("maps.lst"))));
     EXPECT_TRUE(problems.join("\n").contains(QString::fromStdString("Unable to write to " + world.iniPath())));
 
@@ -350,8 +352,10 @@ TEST(MainWindowTest, PagesShownLaterShowTheModelAndFitTheWindow)
 
 TEST(MainWindowTest, ControlsStartAtTheirInitialValues)
 {
+    // Nothing read: a game directory without baseu2.
     TestWorld world;
     world.StoreGameDirectory();
+    std::filesystem::remove(world.inGame("baseu2"));
     FakeDesktop desktop;
     TfrmTeskMain window(desktop, world.iniPath());
 
