@@ -5,6 +5,7 @@
 #include "core/text/Paths.h"
 #include "core/text/TextFile.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace tesk {
@@ -366,6 +367,20 @@ std::vector<std::string> BuildConfigLines(const SettingsModel& model, const std:
     AppendProfileStretch(model, profileDirectory, lines);
     AppendRows(model, kClientToEnd, lines);
     return lines;
+}
+
+bool IsWrittenBetweenQuotes(std::string_view id)
+{
+    const auto typed = [id](const LineRow& row) {
+        switch (row.source) {
+        case Source::Text:
+        case Source::Say: return row.id == id;
+        case Source::Pair: return row.id == id || row.arg == id;
+        default: return false;
+        }
+    };
+    return std::any_of(std::begin(kPlayerToWeapons), std::end(kPlayerToWeapons), typed)
+           || std::any_of(std::begin(kClientToEnd), std::end(kClientToEnd), typed);
 }
 
 std::vector<std::string> BuildSettingLines(const SettingsModel& model)

@@ -21,6 +21,10 @@ std::vector<std::string> BuildConfigLines(const SettingsModel& model, const std:
 // entries. Settings that give the same lines are saved as the same file.
 std::vector<std::string> BuildSettingLines(const SettingsModel& model);
 
+// Whether the setting's text is written between double quotes as the player
+// typed it (the player's name, skin, server names, chat messages...).
+bool IsWrittenBetweenQuotes(std::string_view id);
+
 // Builds the lines, leaves them in tokens (emptied first) and replaces the
 // file directory/fileName with them, CR LF after every line. Nothing is
 // written when building fails; a file that cannot be written throws

@@ -1,6 +1,7 @@
 #include "core/settings/ProfileStretch.h"
 
 #include "core/profiles/ProfileFile.h"
+#include "core/text/ConsoleText.h"
 #include "core/text/Error.h"
 #include "core/text/IniFile.h"
 
@@ -42,12 +43,32 @@ struct PairGroup {
     std::string_view command;
     std::string_view nameKey;
     std::string_view valueKey;
+    // How a refusal names the entry and its two parts.
+    std::string_view entry;
+    std::string_view name;
+    std::string_view value;
 };
 
 constexpr PairGroup kPairGroups[] = {
-    {"//--Bindings--", ProfileEntryKind::Binding, "Bind ", "BindKey", "BindValue"},
-    {"//--Settings--", ProfileEntryKind::Setting, "Set ", "Setting", "SettingValue"},
+    {"//--Bindings--", ProfileEntryKind::Binding, "Bind ", "BindKey", "BindValue", "binding", "key", "command"},
+    {"//--Settings--", ProfileEntryKind::Setting, "Set ", "Setting", "SettingValue", "setting", "name", "value"},
 };
+
+// A checked entry the game would read cut refuses the whole save: its line
+// would end early and the rest would run as further commands.
+void CheckReadsBackWhole(const PairGroup& group, std::string_view name, std::string_view value, const std::string& path)
+{
+    const auto refuse = [&](std::string_view part, std::string_view what) {
+        throw Error("The " + std::string(group.entry) + " \"" + std::string(name) + "\" in " + path + " has "
+                    + std::string(what) + " in its " + std::string(part)
+                    + ", which the game would not read back as written. Change it on the Games & Aliases page, "
+                      "then save again.");
+    };
+    if (!ReadsBackWhole(name, kCutsConsoleWord))
+        refuse(group.name, "a blank, a double quote or a semicolon");
+    if (!ReadsBackWhole(value, kCutsQuotedValue))
+        refuse(group.value, "a double quote");
+}
 
 // Each entry's keys are read in one pass through its lines; a check mark
 // counts only when it is exactly "true".
@@ -84,7 +105,7 @@ void AppendAliases(const EntrySections& sections, Profile kind, ProfileBudget& b
     }
 }
 
-void AppendPairs(const EntrySections& sections, const PairGroup& group, ProfileBudget& budget,
+void AppendPairs(const EntrySections& sections, const PairGroup& group, const std::string& path, ProfileBudget& budget,
                  std::vector<std::string>& lines)
 {
     lines.emplace_back();
@@ -96,6 +117,7 @@ void AppendPairs(const EntrySections& sections, const PairGroup& group, ProfileB
         IniFile::ReadValues(entry, keys, values);
         if (!IsChecked(values[0]))
             continue;
+        CheckReadsBackWhole(group, values[1].value_or(""), values[2].value_or(""), path);
         std::string line(group.command);
         line.append(values[1].value_or("")).append(" \"").append(values[2].value_or("")).append("\"");
         lines.push_back(std::move(line));
@@ -110,7 +132,7 @@ void AppendProfile(const std::string& path, Profile kind, std::vector<std::strin
     ProfileBudget budget(path);
     AppendAliases(sections, kind, budget, lines);
     for (const PairGroup& group : kPairGroups)
-        AppendPairs(sections, group, budget, lines);
+        AppendPairs(sections, group, path, budget, lines);
 }
 
 } // namespace

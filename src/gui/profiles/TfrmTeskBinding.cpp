@@ -1,6 +1,8 @@
 #include "gui/profiles/TfrmTeskBinding.h"
 
 #include "core/profiles/ProfileEntries.h"
+#include "core/text/ConsoleText.h"
+#include "gui/base/RefusedCharacters.h"
 #include "gui/base/Text.h"
 #include "gui/keys/KeyCapture.h"
 #include "gui/settings/SettingWidgets.h"
@@ -26,6 +28,8 @@ TfrmTeskBinding::TfrmTeskBinding(Desktop& desktop, QStringList aliasItems, QWidg
     // The command is kept as typed: completion must not change its letters.
     cboBindValue_->completer()->setCaseSensitivity(Qt::CaseSensitive);
     cboBindValue_->setMinimumWidth(170);
+    RefuseCharacters(*txtBindKey_, kCutsConsoleWord, ConsoleWordNote());
+    RefuseCharacters(*cboBindValue_->lineEdit(), kCutsQuotedValue, QuotedValueNote());
 
     LayOutOneLine(QStringLiteral("Bind"), txtBindKey_, cboBindValue_,
                   Named(new QLabel(QStringLiteral("note : Aliases provided in combo box."), this), "Label3"),

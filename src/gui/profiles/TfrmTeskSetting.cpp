@@ -1,6 +1,8 @@
 #include "gui/profiles/TfrmTeskSetting.h"
 
 #include "core/profiles/ProfileEntries.h"
+#include "core/text/ConsoleText.h"
+#include "gui/base/RefusedCharacters.h"
 #include "gui/base/Text.h"
 #include "gui/keys/KeyCapture.h"
 #include "gui/settings/SettingWidgets.h"
@@ -18,6 +20,8 @@ TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
     txtSetting_ = Named(new KeyEdit(this), "txtSetting");
     connect(txtSetting_, &KeyEdit::doubleClicked, this, [this] { txtSettingDblClick(); });
     txtSettingValue_ = Named(new QLineEdit(this), "txtSettingValue");
+    RefuseCharacters(*txtSetting_, kCutsConsoleWord, ConsoleWordNote());
+    RefuseCharacters(*txtSettingValue_, kCutsQuotedValue, QuotedValueNote());
 
     LayOutOneLine(QStringLiteral("Set"), txtSetting_, txtSettingValue_, nullptr, QStringLiteral("Ok"));
 }

@@ -1,7 +1,10 @@
 #include "gui/settings/SettingsView.h"
 
+#include "core/settings/ConfigWriter.h"
 #include "core/settings/SettingsModel.h"
+#include "core/text/ConsoleText.h"
 #include "gui/base/HintLine.h"
+#include "gui/base/RefusedCharacters.h"
 #include "gui/base/Text.h"
 #include "gui/settings/SettingWidgets.h"
 
@@ -120,6 +123,8 @@ QWidget* SettingsView::Create(const SettingDef& def, QWidget* parent)
         auto* edit = new QLineEdit(parent);
         if (def.maxLength > 0)
             edit->setMaxLength(def.maxLength);
+        if (IsWrittenBetweenQuotes(def.id))
+            RefuseCharacters(*edit, kCutsQuotedValue, QuotedValueNote());
         return edit;
     }
     case SettingKind::Key: return new KeyEdit(parent);
@@ -140,6 +145,8 @@ QWidget* SettingsView::Create(const SettingDef& def, QWidget* parent)
         combo->setCompleter(nullptr);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(8);
+        if (IsWrittenBetweenQuotes(def.id))
+            RefuseCharacters(*combo->lineEdit(), kCutsQuotedValue, QuotedValueNote());
         return combo;
     }
     case SettingKind::TrackBar: {

@@ -61,12 +61,50 @@ TEST_F(ProfileStretchTest, GlobalEntriesAreWrittenWhenCheckedExactlyTrue)
             "[Bind2]\r\nchecked=true\r\nBindKey=MOUSE1\r\nBindValue=+Attack\r\n"
             "[Bind3]\r\nchecked=true\r\n"
             "[Setting1]\r\nchecked=false\r\nSetting=never\r\nSettingValue=1\r\n"
-            "[Setting2]\r\nchecked=true\r\nSetting=cl_maxfps\r\nSettingValue=say \"hi\"\r\n");
+            "[Setting2]\r\nchecked=true\r\nSetting=cl_maxfps\r\nSettingValue=say hi\r\n");
 
     EXPECT_EQ(Stretch(),
               (Lines{"", "//--Aliases--", "//....Unknown Alias....", "alias +zoom \"fov 30\"", "alias -zoom",
                      "//....Zoom out....", "//....Bad count....", "", "//--Bindings--", "Bind MOUSE1 \"+Attack\"",
-                     "Bind  \"\"", "", "//--Settings--", "Set cl_maxfps \"say \"hi\"\""}));
+                     "Bind  \"\"", "", "//--Settings--", "Set cl_maxfps \"say hi\""}));
+}
+
+// A checked entry the game would read cut stops the save, naming the profile
+// and the entry; the config file keeps its bytes. Unchecked entries and
+// alias lines (console lines written whole) are no concern.
+TEST_F(ProfileStretchTest, EntriesTheGameWouldReadCutStopTheSave)
+{
+    const std::string config = profiles.file("config.cfg");
+    WriteFileBytes(config, "set name \"Ann\"\r\n");
+    const auto refusal = [&] {
+        TokenList tokens;
+        const std::string error =
+            testing::ErrorOf([&] { WriteConfigFile(model, tokens, profiles.str(), "config.cfg", profiles.str()); });
+        EXPECT_EQ(ReadFileBytes(config), "set name \"Ann\"\r\n");
+        return error;
+    };
+    const std::string global = profiles.file("Global Aliases.tesk");
+    Profile("Global Aliases.tesk",
+            "[NumberOfSections]\r\nAliases=1\r\nBindings=2\r\n"
+            "[Alias1]\r\nchecked=true\r\nAliasLines=1\r\nALine1=alias gg \"say gg\"\r\n"
+            "[Bind1]\r\nchecked=false\r\nBindKey=a b\r\nBindValue=\"\r\n"
+            "[Bind2]\r\nchecked=true\r\nBindKey=F5\r\nBindValue=say \"gg\"\r\n");
+    EXPECT_EQ(refusal(), "The binding \"F5\" in " + global
+                             + " has a double quote in its command, which the game would not read back as written. "
+                               "Change it on the Games & Aliases page, then save again.");
+
+    Profile("Global Aliases.tesk",
+            "[NumberOfSections]\r\nSettings=1\r\n"
+            "[Setting1]\r\nchecked=true\r\nSetting=cl_maxfps;quit\r\nSettingValue=90\r\n");
+    model.SetText("txtCurrentGame", "mymod");
+    Profile("mymod.tesk",
+            "[NumberOfSections]\r\nSettings=1\r\n"
+            "[Setting1]\r\nchecked=true\r\nSetting=fov 90\r\nSettingValue=1\r\n");
+    EXPECT_NE(refusal().find("The setting \"cl_maxfps;quit\" in " + global
+                             + " has a blank, a double quote or a semicolon in its name"),
+              std::string::npos);
+    Profile("Global Aliases.tesk", "");
+    EXPECT_NE(refusal().find("The setting \"fov 90\" in " + profiles.file("mymod.tesk")), std::string::npos);
 }
 
 // Alias lines are found by their numbers in one pass through the section:

@@ -186,6 +186,36 @@ TEST_F(EntryEditorsTest, TheBindingEditorOffersTheAliasesByTheirNames)
     EXPECT_EQ(shown, (QStringList{"0 Rocket jump", "-1 +attack"}));
 }
 
+// What the game would read cut cannot be typed: a double quote in a command
+// or value, a blank, quote or semicolon in a key or setting name.
+TEST_F(EntryEditorsTest, TheEditorsRefuseWhatTheGameWouldReadCut)
+{
+    Answer([](QDialog& dialog) {
+        auto* key = testing::Find<QLineEdit>(dialog, "txtBindKey");
+        QTest::keyClicks(key, "F 5");
+        EXPECT_EQ(key->text(), "F5");
+        auto* command = testing::Find<QComboBox>(dialog, "cboBindValue");
+        QTest::keyClicks(command->lineEdit(), "say \"gg\"; wave 1");
+        EXPECT_EQ(command->currentText(), "say gg; wave 1");
+        Press(dialog, "btnOk");
+    });
+    Click("btnAddBinding");
+    EXPECT_EQ(Value("Bind5", "BindKey"), "F5");
+    EXPECT_EQ(Value("Bind5", "BindValue"), "say gg; wave 1");
+
+    Answer([](QDialog& dialog) {
+        auto* name = testing::Find<QLineEdit>(dialog, "txtSetting");
+        QTest::keyClicks(name, "cl_maxfps;quit\"");
+        EXPECT_EQ(name->text(), "cl_maxfpsquit");
+        auto* value = testing::Find<QLineEdit>(dialog, "txtSettingValue");
+        QTest::keyClicks(value, "1\"2");
+        EXPECT_EQ(value->text(), "12");
+        Press(dialog, "btnOk");
+    });
+    Click("btnAddSetting");
+    EXPECT_EQ(Value("Setting4", "Setting"), "cl_maxfpsquit");
+}
+
 // Editing the second setting: its name comes from the key capture.
 TEST_F(EntryEditorsTest, TheKeyCapturePutsF5IntoTheSettingName)
 {

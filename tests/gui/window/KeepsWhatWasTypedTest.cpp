@@ -10,11 +10,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +224,28 @@ TEST(KeepsWhatWasTypedTest, UnsavedChangesAreNeverDroppedSilently)
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(Holds(ReadFileBytes(w.Config()), "set name \"Bob\"\r\n"));
     EXPECT_TRUE(w.desktop.saveChoices.empty() && w.desktop.confirmAnswers.empty());
+}
+
+// The console cannot read a double quote inside a quoted value: the fields
+// written between quotes refuse it as typed or pasted, and say why.
+TEST(KeepsWhatWasTypedTest, ADoubleQuoteIsRefusedAsItIsTypedOrPasted)
+{
+    World w;
+    auto window = w.Open();
+    auto* player = Reveal<QLineEdit>(*window, "txtPlayer");
+    TypeInto(player, "Ann \"Hammer\"");
+    EXPECT_EQ(player->text(), "Ann Hammer");
+    EXPECT_EQ(QToolTip::text(), "A double quote cannot be used here: the game would end the text at it.");
+    QGuiApplication::clipboard()->setText("\"Hammer\"");
+    QTest::keyClick(player, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(player->text(), "Ann Hammer");
+    auto* skin = Reveal<QComboBox>(*window, "cboSkin");
+    TypeInto(skin, "gr\"unt");
+    EXPECT_EQ(skin->currentText(), "grunt");
+
+    w.desktop.confirmAnswers = {true};
+    Trigger(*window, "SaveConfig1");
+    EXPECT_TRUE(Holds(ReadFileBytes(w.Config()), "set name \"Ann Hammer\"\r\n"));
 }
 
 // Draws a window state at random, leaving out only what the config reader's
