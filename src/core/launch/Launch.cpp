@@ -68,19 +68,41 @@ std::string FindProgram(const std::string& name, const std::string& dataDirector
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Where the game's executable named in the line ends: after "ulvex2.exe"
-// (any letter case) at the start of the line or after a separator, and
-// before a blank or the line's end. Nothing when the line names none.
-std::optional<std::size_t> GameExecutableEnd(std::string_view line)
+// Where a name "ulvex2.exe" (any letter case) ends in the line: at the start
+// of the line or after a separator, and before a blank or the line's end.
+std::vector<std::size_t> GameExecutableEnds(std::string_view line)
 {
+    std::vector<std::size_t> ends;
     const std::size_t length = kGameExecutable.size();
     for (std::size_t at = 0; at + length <= line.size(); ++at) {
         const bool startsName = at == 0 || line[at - 1] == '/' || line[at - 1] == '\\';
         const bool endsWord = at + length == line.size() || IsBlank(line[at + length]);
         if (startsName && endsWord && AsciiLower(line.substr(at, length)) == kGameExecutable)
-            return at + length;
+            ends.push_back(at + length);
     }
-    return std::nullopt;
+    return ends;
+}
+
+// Where the game's executable named in the line ends. A directory may itself
+// be named "ulvex2.exe something": the name that is `gameExecutable`, else
+// the last one before the options (the first word starting with '+').
+// Nothing when the line names none.
+std::optional<std::size_t> GameExecutableEnd(std::string_view line, std::string_view gameExecutable)
+{
+    const std::vector<std::size_t> ends = GameExecutableEnds(line);
+    if (ends.empty())
+        return std::nullopt;
+    for (const std::size_t end : ends)
+        if (!gameExecutable.empty() && line.substr(0, end) == gameExecutable)
+            return end;
+    std::size_t options = ends.front();
+    while (options < line.size() && !(line[options] == '+' && IsBlank(line[options - 1])))
+        ++options;
+    std::size_t chosen = ends.front();
+    for (const std::size_t end : ends)
+        if (end <= options)
+            chosen = end;
+    return chosen;
 }
 
 bool NeedsQuotes(const std::string& word)
@@ -108,12 +130,12 @@ std::string Quoted(const std::string& word)
 
 } // namespace
 
-BatchCommand ParseBatchLine(std::string_view line)
+BatchCommand ParseBatchLine(std::string_view line, std::string_view gameExecutable)
 {
     while (!line.empty() && IsBlank(line.front()))
         line.remove_prefix(1);
     std::size_t end = line.size();
-    if (const auto gameEnd = GameExecutableEnd(line))
+    if (const auto gameEnd = GameExecutableEnd(line, gameExecutable))
         end = *gameEnd;
     else
         for (std::size_t at = 0; at < line.size(); ++at)
@@ -137,8 +159,12 @@ ProgramStart PlanGameStart(const SettingsModel& model, const std::optional<std::
     // data, where relative names lie.
     const std::string& gameDirectory = model.Text("txtU2Dir");
     const std::string directory = gameDirectory.empty() ? dataDirectory : AbsolutePath(gameDirectory, dataDirectory);
-    BatchCommand command = batchLine ? ParseBatchLine(*batchLine)
+    BatchCommand command = batchLine ? ParseBatchLine(*batchLine, JoinPath(directory, std::string(kGameExecutable)))
                                      : BatchCommand{kGameExecutable.data(), SplitAtBlanks(BuildCommandLine(model))};
+    // The options are the game's text, as the fields show it; the program
+    // takes them in the system's encoding.
+    for (std::string& argument : command.arguments)
+        argument = Latin1ToUtf8(argument);
     ProgramStart start{AbsolutePath(command.program, directory), std::move(command.arguments), directory, {}, {}};
     start.game = start.program;
     std::vector<std::string> runnerWords = SplitAtBlanks(runner);

@@ -25,12 +25,14 @@ struct ProgramStart {
 // What a batch file's line starts: the program it names, whose path may hold
 // blanks (the game's executable as Save Batch writes it), and the rest of the
 // line split at blanks. A line that names no game executable starts its first
-// word.
+// word. Where directories of the path are named like the game ("ulvex2.exe
+// old"), the program is `gameExecutable` when the line names it, else the
+// last such name before the options.
 struct BatchCommand {
     std::string program;
     std::vector<std::string> arguments;
 };
-BatchCommand ParseBatchLine(std::string_view line);
+BatchCommand ParseBatchLine(std::string_view line, std::string_view gameExecutable = {});
 
 // The first line of a batch file, as the batch reader reads it (an empty file
 // gives an empty line). Throws Error("Cannot open file <path>") when the file

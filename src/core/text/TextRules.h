@@ -19,6 +19,11 @@ constexpr char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<ch
 std::string AsciiUpper(std::string_view text);
 std::string AsciiLower(std::string_view text);
 
+// The game's files and lists hold one byte per character (Latin-1), and the
+// windows show them so; programs take their arguments in UTF-8, the
+// encoding of the system's names and arguments.
+std::string Latin1ToUtf8(std::string_view latin1);
+
 inline bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),

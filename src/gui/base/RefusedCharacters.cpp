@@ -35,16 +35,16 @@ QString QuotedValueNote()
 
 QString ConsoleWordNote()
 {
-    return QStringLiteral("Blanks, double quotes and semicolons cannot be used here: the game would split the "
-                          "line at them.");
+    return QStringLiteral(
+        "Blanks, double quotes and semicolons cannot be used here: the game would split the "
+        "line at them.");
 }
 
 void RefuseCharacters(QLineEdit& edit, std::string_view refused, const QString& note)
 {
     edit.setValidator(new RefusedCharactersValidator(refused, &edit));
-    QObject::connect(&edit, &QLineEdit::inputRejected, &edit, [&edit, note] {
-        QToolTip::showText(edit.mapToGlobal(QPoint(0, edit.height())), note, &edit);
-    });
+    QObject::connect(&edit, &QLineEdit::inputRejected, &edit,
+                     [&edit, note] { QToolTip::showText(edit.mapToGlobal(QPoint(0, edit.height())), note, &edit); });
 }
 
 } // namespace tesk

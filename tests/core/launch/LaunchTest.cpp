@@ -139,6 +139,36 @@ TEST(GameStartTest, NoValueReachesAShellOnEitherRoute)
     EXPECT_FALSE(std::filesystem::exists(JoinPath(stub.game, "x")));
 }
 
+// A game directory may itself be named like the game; the batch route still
+// starts the game directory's executable, and the options reach it in the
+// system's encoding, as the fields show them.
+TEST(GameStartTest, TheGameDirectorysExecutableStartsWithItsOptionsAsShown)
+{
+    GameStub stub("ulvex2.exe old/game");
+    WriteFileBytes(stub.dir.file("ulvex2.exe"), "#!/bin/sh\ntouch '" + stub.dir.file("wrong") + "'\n");
+    ::chmod(stub.dir.file("ulvex2.exe").c_str(), 0755);
+    SettingsModel model = ModelForGame(stub.game);
+    model.SetChecked("rbStartNewGame", true);
+    Pick(model, "cboClientStartMap", "caf\xE9");
+    const std::string expected = "[+map]\n[caf\xC3\xA9]\n[+exec]\n[config.cfg]\n";
+
+    const ProgramStart direct = PlanGameStart(model, std::nullopt, "", "/data");
+    ASSERT_EQ(RunAndWait(direct), 0);
+    EXPECT_EQ(stub.Arguments(), expected);
+    WriteBatchFile(model.Text("txtBatchFile"), stub.game, BuildCommandLine(model));
+    std::filesystem::remove(stub.dir.file("args.txt"));
+    const ProgramStart batch = PlanBatchStart(model);
+    EXPECT_EQ(batch.program, GameExecutablePath(stub.game));
+    ASSERT_EQ(RunAndWait(batch), 0);
+    EXPECT_EQ(stub.Arguments(), expected);
+    EXPECT_FALSE(std::filesystem::exists(stub.dir.file("wrong")));
+
+    // Without the game directory to go by: the last such name before the options.
+    const std::string line = stub.dir.file("ulvex2.exe old/game/ulvex2.exe  +map x/ulvex2.exe y");
+    EXPECT_EQ(ParseBatchLine(line).program, stub.dir.file("ulvex2.exe old/game/ulvex2.exe"));
+    EXPECT_EQ(ParseBatchLine(line).arguments, (std::vector<std::string>{"+map", "x/ulvex2.exe", "y"}));
+}
+
 // The window's tests start a runner given by its path; here its name on PATH,
 // and the starts that cannot work for reasons the window's tests do not meet.
 TEST(GameStartTest, StartsThatCannotWorkSayWhy)
