@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace tesk {
@@ -65,6 +66,24 @@ SaveChoice QtDesktop::AskToSave(QWidget* parent, const QString& text)
     case QMessageBox::Discard: return SaveChoice::Discard;
     default: return SaveChoice::Stay;
     }
+}
+
+ChangedFileChoice QtDesktop::AskAboutChangedFile(QWidget* parent, const QString& text, bool beforeWriting)
+{
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton, parent);
+    QPushButton* take = box.addButton(QStringLiteral("&Take the File's Settings"), QMessageBox::AcceptRole);
+    QPushButton* keep =
+        box.addButton(beforeWriting ? QStringLiteral("&Write Tesk's over It") : QStringLiteral("&Keep Tesk's Settings"),
+                      beforeWriting ? QMessageBox::DestructiveRole : QMessageBox::RejectRole);
+    QPushButton* back = beforeWriting ? box.addButton(QStringLiteral("&Go Back"), QMessageBox::RejectRole) : nullptr;
+    box.setDefaultButton(take);
+    box.setEscapeButton(back ? back : keep);
+    box.exec();
+    if (box.clickedButton() == take)
+        return ChangedFileChoice::TakeFile;
+    if (box.clickedButton() == keep)
+        return ChangedFileChoice::KeepTesks;
+    return back ? ChangedFileChoice::GoBack : ChangedFileChoice::KeepTesks;
 }
 
 namespace {

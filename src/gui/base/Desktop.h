@@ -27,6 +27,12 @@ struct FileDialogRequest {
 // The answers to "save first?": save, go on without saving, or stay.
 enum class SaveChoice { Save, Discard, Stay };
 
+// The answers when a file changed on disk since Tesk last read or wrote it:
+// read the file's content into the window, keep Tesk's (and write it over
+// the file, when the question came before a write), or go back without
+// writing or reading anything.
+enum class ChangedFileChoice { TakeFile, KeepTesks, GoBack };
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -39,6 +45,11 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     // Asks whether to save before going on; closing the box means Stay.
     virtual SaveChoice AskToSave(QWidget* parent, const QString& text) = 0;
+    // Asks what to do about a file another program changed. `beforeWriting`:
+    // Tesk is about to replace it, and "go back" is offered; closing the box
+    // means GoBack. Otherwise the choice is between the file's content and
+    // Tesk's, and closing the box keeps Tesk's.
+    virtual ChangedFileChoice AskAboutChangedFile(QWidget* parent, const QString& text, bool beforeWriting) = 0;
 
     // The chosen file's full path; nothing when the person cancels.
     virtual std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
@@ -62,6 +73,7 @@ public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     bool Confirm(QWidget* parent, const QString& text) override;
     SaveChoice AskToSave(QWidget* parent, const QString& text) override;
+    ChangedFileChoice AskAboutChangedFile(QWidget* parent, const QString& text, bool beforeWriting) override;
     std::optional<QString> ChooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseFileToSave(QWidget* parent, const FileDialogRequest& request) override;
     int ExecDialog(QDialog& dialog) override;

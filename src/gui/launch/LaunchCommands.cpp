@@ -12,6 +12,7 @@
 #include "core/text/Paths.h"
 #include "gui/base/CommandContext.h"
 #include "gui/base/Desktop.h"
+#include "gui/base/FileWatch.h"
 #include "gui/base/Text.h"
 #include "gui/launch/GameWatch.h"
 #include "gui/launch/LaunchDialogs.h"
@@ -27,11 +28,28 @@ const QString kBatchFilter = QStringLiteral("Batch Files (*.bat)|*.bat");
 
 } // namespace
 
+bool LaunchCommands::WriteBatchAfterAsking(const std::string& path, const std::string& directory)
+{
+    switch (
+        AskBeforeReplacing(context_.desktop(), &context_.window(), batchFile_, path, QStringLiteral("start options"))) {
+    case ChangedFileChoice::TakeFile:
+        ReadBatchInto(path);
+        context_.Refresh();
+        context_.SetStatusText(QStringLiteral("Read %1 again; nothing was saved.").arg(PathToQ(path)));
+        return false;
+    case ChangedFileChoice::GoBack: return false;
+    case ChangedFileChoice::KeepTesks: break;
+    }
+    WriteBatchFile(path, directory, BuildCommandLine(context_.model()));
+    batchFile_.Stamp(path);
+    context_.SetStatusText(QStringLiteral("Batch file Saved"));
+    return true;
+}
+
 void LaunchCommands::SaveBatch1Click()
 {
     const std::string batchFile = context_.model().Text("txtBatchFile");
-    WriteBatchFile(batchFile, BatchDirectory(batchFile, context_.dataDirectory()), BuildCommandLine(context_.model()));
-    context_.SetStatusText(QStringLiteral("Batch file Saved"));
+    WriteBatchAfterAsking(batchFile, BatchDirectory(batchFile, context_.dataDirectory()));
 }
 
 void LaunchCommands::SpeedButton3Click()
@@ -48,17 +66,24 @@ void LaunchCommands::SaveBatchAs1Click()
     const std::string path = PathFromQ(*chosen);
     context_.model().SetText("txtBatchFile", path);
     context_.Refresh();
-    WriteBatchFile(path, context_.model().Text("txtU2Dir"), BuildCommandLine(context_.model()));
-    context_.SetStatusText(QStringLiteral("Batch file Saved"));
+    WriteBatchAfterAsking(path, context_.model().Text("txtU2Dir"));
     context_.programSettings().Write(kBatchFileKey, path);
 }
 
-void LaunchCommands::SaveAll1Click()
+void LaunchCommands::SaveAll1Click() { SaveAll(); }
+
+bool LaunchCommands::SaveAll()
 {
-    const bool configSaved = config_.SaveConfig();
-    SaveBatch1Click();
-    context_.SetStatusText(configSaved ? ToQ("Config and Batch files Saved" + BoundTwiceNote(context_.model()))
-                                       : QStringLiteral("Batch file Saved; the config file was not saved"));
+    const SaveOutcome config = config_.SaveConfig();
+    if (config == SaveOutcome::WentBack)
+        return false;
+    const std::string batchFile = context_.model().Text("txtBatchFile");
+    if (!WriteBatchAfterAsking(batchFile, BatchDirectory(batchFile, context_.dataDirectory())))
+        return false;
+    context_.SetStatusText(config == SaveOutcome::Saved
+                               ? ToQ("Config and Batch files Saved" + BoundTwiceNote(context_.model()))
+                               : QStringLiteral("Batch file Saved; the config file was not saved"));
+    return true;
 }
 
 void LaunchCommands::OpenBatch1Click()
@@ -71,6 +96,7 @@ void LaunchCommands::OpenBatch1Click()
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     // A file that cannot be read changes nothing, its path included.
     ReadBatchFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
+    batchFile_.Stamp(full);
     context_.model().SetText("txtBatchFile", full);
     context_.Refresh();
     context_.programSettings().Write(kLoadedBatchFileKey, full);
@@ -79,6 +105,7 @@ void LaunchCommands::OpenBatch1Click()
 void LaunchCommands::ReadBatchInto(const std::string& path)
 {
     ReadBatchFile(context_.model(), context_.tokenList(), DirectoryPart(path), FileNamePart(path));
+    batchFile_.Stamp(path);
 }
 
 LaunchPlan LaunchCommands::PlanUpcomingStart() const
@@ -117,6 +144,11 @@ void LaunchCommands::WatchGame(GameProcessId process, const std::string& logPath
             desktop->ExecDialog(report);
         },
         window);
+    // The game writes its config file as it exits: Tesk looks at it then.
+    QObject::connect(watch_, &GameWatch::ended, window, [this] {
+        context_.SetStatusText(QStringLiteral("Ulvex 2 has exited."));
+        config_.CheckFileOnDisk();
+    });
 }
 
 bool LaunchCommands::GameRunning() const { return watch_ && watch_->running(); }
@@ -124,8 +156,8 @@ bool LaunchCommands::GameRunning() const { return watch_ && watch_->running(); }
 void LaunchCommands::btnRunClick()
 {
     const bool runBatchFile = context_.model().Checked("cbxSaveFilesonRun");
-    if (runBatchFile)
-        SaveAll1Click();
+    if (runBatchFile && !SaveAll())
+        return;
     if (!StartGame())
         return;
     AfterGameStarted();
@@ -141,8 +173,8 @@ void LaunchCommands::AfterGameStarted()
     }
     if (model.Checked("cbxMinimize"))
         context_.window().showMinimized();
-    if (unsaved)
-        context_.SetStatusText(QStringLiteral("Settings not saved"));
+    const QString running = QStringLiteral("Ulvex 2 is running; it writes its config file again when it exits.");
+    context_.SetStatusText(unsaved ? QStringLiteral("Settings not saved. ") + running : running);
     WriteLaunchKeys(kMinimizeKey);
 }
 

@@ -5,6 +5,7 @@
 // and the launch keys of the program settings that Run and closing write.
 
 #include "core/launch/GameProcess.h"
+#include "core/text/FileStamp.h"
 
 #include <QPointer>
 
@@ -49,6 +50,11 @@ public:
     void WriteLaunchKeys(const FlagKey& minimizeKey);
 
 private:
+    // Save All; false when the player went back and nothing was written.
+    bool SaveAll();
+    // Writes the batch file, first asking when another program changed it.
+    // False when the player went back (or took the file's options).
+    bool WriteBatchAfterAsking(const std::string& path, const std::string& directory);
     // What Run will start: the plan that Show Command Line and the tooltip
     // show.
     LaunchPlan PlanUpcomingStart() const;
@@ -65,6 +71,7 @@ private:
     const CommandContext& context_;
     ConfigCommands& config_;
     QPointer<GameWatch> watch_;
+    StampedFile batchFile_;
 };
 
 } // namespace tesk

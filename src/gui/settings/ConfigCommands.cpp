@@ -11,7 +11,10 @@
 #include "core/text/TextRules.h"
 #include "gui/base/CommandContext.h"
 #include "gui/base/Desktop.h"
+#include "gui/base/FileWatch.h"
 #include "gui/base/Text.h"
+
+#include <QWidget>
 
 namespace tesk {
 namespace {
@@ -22,7 +25,57 @@ bool IsOriginalConfig(const std::string& fileName) { return AsciiUpper(fileName)
 
 } // namespace
 
-ConfigCommands::ConfigCommands(const CommandContext& context) : context_(context) { MarkSaved(); }
+ConfigCommands::ConfigCommands(const CommandContext& context)
+    : context_(context), watch_(new FileWatch(&context.window()))
+{
+    MarkSaved();
+    QObject::connect(watch_, &FileWatch::changed, watch_, [this] { CheckFileOnDisk(); });
+}
+
+void ConfigCommands::Stamp(const std::string& path)
+{
+    file_.Stamp(path);
+    watch_->SetPath(PathToQ(path));
+}
+
+void ConfigCommands::ReadAndStamp(const std::string& directory, const std::string& fileName)
+{
+    ReadConfigFile(context_.model(), context_.tokenList(), directory, fileName);
+    MarkSaved();
+    Stamp(JoinPath(directory, fileName));
+}
+
+void ConfigCommands::CheckFileOnDisk()
+{
+    const std::string path = file_.path();
+    const std::optional<FileStamp> change = file_.ChangeOf(path);
+    if (checking_ || !change)
+        return;
+    checking_ = true;
+    // Asked once about each change, whatever the answer or the reading.
+    file_.SetAside(*change);
+    const bool take = !HasUnsavedChanges()
+                      || context_.desktop().AskAboutChangedFile(
+                             &context_.window(),
+                             QStringLiteral("%1 was changed by another program, such as the game when it exits. Take "
+                                            "the file's settings into Tesk, losing the changes made here, or keep "
+                                            "Tesk's?")
+                                 .arg(PathToQ(path)),
+                             false)
+                             == ChangedFileChoice::TakeFile;
+    context_.RunCommand([&] {
+        if (!take) {
+            context_.SetStatusText(QStringLiteral("Kept Tesk's settings; %1 holds other ones.").arg(PathToQ(path)));
+            return;
+        }
+        const PathParts parts = SplitPath(path, context_.dataDirectory());
+        ReadAndStamp(DriveAndDirectory(parts), parts.name);
+        context_.Refresh();
+        context_.SetStatusText(
+            QStringLiteral("%1 was changed by another program and has been read again.").arg(PathToQ(path)));
+    });
+    checking_ = false;
+}
 
 bool ConfigCommands::HasUnsavedChanges() const { return BuildSettingLines(context_.model()) != savedLines_; }
 
@@ -44,24 +97,40 @@ bool ConfigCommands::MayDropUnsavedChanges(const QString& when)
     return !HasUnsavedChanges();
 }
 
-bool ConfigCommands::WriteAfterAsking(const std::string& directory, const std::string& fileName)
+SaveOutcome ConfigCommands::WriteAfterAsking(const std::string& directory, const std::string& fileName)
 {
     Desktop& desktop = context_.desktop();
     QWidget* window = &context_.window();
-    if (IsOriginalConfig(fileName) && FileExists(JoinPath(directory, fileName))
+    const std::string path = JoinPath(directory, fileName);
+    if (IsOriginalConfig(fileName) && gameRunning_ && gameRunning_()
+        && !desktop.Confirm(window, QStringLiteral("Ulvex 2 is still running. When it exits it writes %1 again, over "
+                                                   "what Tesk saves now. Save all the same?")
+                                        .arg(PathToQ(path))))
+        return SaveOutcome::WentBack;
+    switch (AskBeforeReplacing(desktop, window, file_, path, QStringLiteral("settings"))) {
+    case ChangedFileChoice::TakeFile:
+        ReadAndStamp(directory, fileName);
+        context_.Refresh();
+        context_.SetStatusText(QStringLiteral("Read %1 again; nothing was saved.").arg(PathToQ(path)));
+        return SaveOutcome::WentBack;
+    case ChangedFileChoice::GoBack: return SaveOutcome::WentBack;
+    case ChangedFileChoice::KeepTesks: break;
+    }
+    if (IsOriginalConfig(fileName) && FileExists(path)
         && !desktop.Confirm(window, QStringLiteral("You are about to save over your original config "
                                                    "file. Are you sure you want to do this? "))) {
         desktop.ShowMessage(window, QStringLiteral("Saving Canceled"));
-        return false;
+        return SaveOutcome::Declined;
     }
     WriteConfigFile(context_.model(), context_.tokenList(), directory, fileName, context_.dataDirectory());
     MarkSaved();
-    return true;
+    Stamp(path);
+    return SaveOutcome::Saved;
 }
 
 void ConfigCommands::SaveConfig1Click() { SaveConfig(); }
 
-bool ConfigCommands::SaveConfig()
+SaveOutcome ConfigCommands::SaveConfig()
 {
     const std::string path = context_.model().Text("txtConfigFile");
     const PathParts parts = SplitPath(path, context_.dataDirectory());
@@ -69,11 +138,11 @@ bool ConfigCommands::SaveConfig()
     // creates it; any other missing file needs Save Config As.
     if (!DirectoryExists(DriveAndDirectory(parts)) || !IsOriginalConfig(parts.name))
         CheckConfigFileExists(path, context_.dataDirectory());
-    const bool written = WriteAfterAsking(DriveAndDirectory(parts), parts.name);
-    if (written)
+    const SaveOutcome outcome = WriteAfterAsking(DriveAndDirectory(parts), parts.name);
+    if (outcome == SaveOutcome::Saved)
         context_.SetStatusText(ToQ("Config file Saved" + BoundTwiceNote(context_.model())));
     context_.programSettings().Write(kConfigFileKey, path);
-    return written;
+    return outcome;
 }
 
 void ConfigCommands::SaveConfigAs1Click()
@@ -104,10 +173,9 @@ void ConfigCommands::OpenConfig1Click()
     const PathParts parts = SplitPath(PathFromQ(*chosen), context_.dataDirectory());
     const std::string full = JoinPath(DriveAndDirectory(parts), parts.name);
     // A file that cannot be read changes nothing, its path included.
-    ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
+    ReadAndStamp(DriveAndDirectory(parts), parts.name);
     context_.model().SetText("txtConfigFile", full);
     context_.Refresh();
-    MarkSaved();
     context_.programSettings().Write(kConfigFileKey, full);
 }
 
@@ -129,8 +197,7 @@ void ConfigCommands::SpeedButton1Click()
 void ConfigCommands::ReadConfigInto(const std::string& path)
 {
     const PathParts parts = SplitPath(path, context_.dataDirectory());
-    ReadConfigFile(context_.model(), context_.tokenList(), DriveAndDirectory(parts), parts.name);
-    MarkSaved();
+    ReadAndStamp(DriveAndDirectory(parts), parts.name);
 }
 
 void ConfigCommands::ReadStartupConfig()
@@ -145,12 +212,14 @@ void ConfigCommands::ReadStartupConfig()
     if (DirectoryExists(directory) && !FileExists(JoinPath(directory, parts.name))) {
         ApplyNewSettings(context_.model());
         context_.tokenList().clear();
+        // When the game creates the file later, it is read then.
+        Stamp(JoinPath(directory, parts.name));
         context_.SetStatusText(QStringLiteral("No config file exists yet: the pages show the game's defaults."));
         return;
     }
     if (!DirectoryExists(directory) && EqualIgnoringCase(FileNamePart(directory), "baseu2"))
         throw Error(DirectoryPart(directory) + " does not look like the game's directory: it has no baseu2 folder.");
-    ReadConfigFile(context_.model(), context_.tokenList(), directory, parts.name);
+    ReadAndStamp(directory, parts.name);
 }
 
 } // namespace tesk

@@ -3,14 +3,25 @@
 // The config file commands: Save Config, Save Config As, Load Config and New,
 // and the reading of a config file into the window.
 
+#include "core/text/FileStamp.h"
+
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tesk {
 
 class CommandContext;
+class FileWatch;
+
+// How a save of the config file ended.
+enum class SaveOutcome {
+    Saved,
+    Declined, // the player would not replace the original config file
+    WentBack, // the player went back (or took the file's settings): nothing written
+};
 
 class ConfigCommands {
 public:
@@ -18,8 +29,7 @@ public:
     explicit ConfigCommands(const CommandContext& context);
 
     void SaveConfig1Click();
-    // Save Config; false when nothing was written because the player said No.
-    bool SaveConfig();
+    SaveOutcome SaveConfig();
     void SaveConfigAs1Click();
     void OpenConfig1Click();
     void New1Click();
@@ -44,13 +54,30 @@ public:
     // was unsaved, the player dropped the changes, or they were saved.
     bool MayDropUnsavedChanges(const QString& when);
 
+    // Whether the game Tesk started still runs: saving its config file then
+    // warns that the game writes the file again when it exits.
+    void SetGameRunningCheck(std::function<bool()> gameRunning) { gameRunning_ = std::move(gameRunning); }
+    // The config file on disk against what Tesk last read or wrote there:
+    // when another program changed it, it is read again if the pages hold no
+    // unsaved change, else the player chooses. Run when the file changes,
+    // when the window becomes active and when the game has ended.
+    void CheckFileOnDisk();
+
 private:
-    // Writes the config file, first asking before the game's own config.cfg
-    // is replaced. False when the player said No.
-    bool WriteAfterAsking(const std::string& directory, const std::string& fileName);
+    // Writes the config file, first asking when the game still runs, when
+    // another program changed the file, and before the game's own config.cfg
+    // is replaced.
+    SaveOutcome WriteAfterAsking(const std::string& directory, const std::string& fileName);
+    // Reads the file into the window and takes it as saved and as last read.
+    void ReadAndStamp(const std::string& directory, const std::string& fileName);
+    void Stamp(const std::string& path);
 
     const CommandContext& context_;
     std::vector<std::string> savedLines_;
+    StampedFile file_;
+    FileWatch* watch_;
+    std::function<bool()> gameRunning_;
+    bool checking_ = false;
 };
 
 } // namespace tesk

@@ -57,6 +57,7 @@ TfrmTeskMain::TfrmTeskMain(Desktop& desktop, std::string settingsPath, QWidget* 
         CommandContext::Window{*this, [this] { Refresh(); }, [this](const QString& text) { SetStatusText(text); }});
     config_ = std::make_unique<ConfigCommands>(*context_);
     launch_ = std::make_unique<LaunchCommands>(*context_, *config_);
+    config_->SetGameRunningCheck([this] { return launch_->GameRunning(); });
     keys_ = std::make_unique<KeyCommands>(*context_);
     aux_ = std::make_unique<AuxCommands>(*context_, *config_, *launch_);
     playerModels_ = std::make_unique<PlayerModelLists>(*context_);
@@ -296,6 +297,10 @@ void TfrmTeskMain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && hintField_)
         ColourHintLine();
+    // Back in the window: the game, or an editor, may have written the
+    // config file meanwhile. Asked after the activation has settled.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && config_)
+        QTimer::singleShot(0, this, [this] { config_->CheckFileOnDisk(); });
 }
 
 void TfrmTeskMain::Refresh()

@@ -32,6 +32,8 @@ public:
     std::deque<bool> confirmAnswers;
     QStringList saveQuestions;
     std::deque<SaveChoice> saveChoices;
+    QStringList changedFileQuestions;
+    std::deque<ChangedFileChoice> changedFileChoices;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<std::optional<QString>> openAnswers;
@@ -67,6 +69,18 @@ public:
         }
         const SaveChoice choice = saveChoices.front();
         saveChoices.pop_front();
+        return choice;
+    }
+
+    ChangedFileChoice AskAboutChangedFile(QWidget*, const QString& text, bool beforeWriting) override
+    {
+        changedFileQuestions.append(text);
+        if (changedFileChoices.empty()) {
+            ADD_FAILURE() << "unexpected question about a changed file: " << text.toStdString();
+            return beforeWriting ? ChangedFileChoice::GoBack : ChangedFileChoice::KeepTesks;
+        }
+        const ChangedFileChoice choice = changedFileChoices.front();
+        changedFileChoices.pop_front();
         return choice;
     }
 
