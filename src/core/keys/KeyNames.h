@@ -20,6 +20,7 @@ struct KeyButton {
     std::string_view control; // the button's control name
     std::string_view caption; // empty when the button shows an arrow
     std::string_view keyName;
+    std::string_view fullName; // the key as a person names it: "Page Up"
     KeyArrow arrow = KeyArrow::None;
 };
 

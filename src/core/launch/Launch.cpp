@@ -203,8 +203,10 @@ std::optional<std::string> StartProblem(const ProgramStart& start)
 std::string CommandText(const ProgramStart& start)
 {
     std::string text;
+    if (!start.workingDirectory.empty())
+        text = "cd " + Quoted(start.workingDirectory) + " && ";
     if (!start.environment.empty()) {
-        text = "env ";
+        text += "env ";
         for (const EnvironmentVariable& variable : start.environment)
             text += Quoted(variable.name + '=' + variable.value) + ' ';
     }

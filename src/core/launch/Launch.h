@@ -56,9 +56,10 @@ std::string FailureText(const SettingsModel& model, bool runBatchFile);
 // file, or (with a runner) the game is missing. Nothing when it can be tried.
 std::optional<std::string> StartProblem(const ProgramStart& start);
 
-// The start as one command line a terminal would run the same way: words
-// holding blanks or a shell's special characters are quoted, and the
-// environment goes in front as "env NAME=value ...".
+// The start as one command line a terminal would run the same way from any
+// directory: it changes into the working directory first ("cd DIR && "),
+// words holding blanks or a shell's special characters are quoted, and the
+// environment goes in front of the program as "env NAME=value ...".
 std::string CommandText(const ProgramStart& start);
 
 } // namespace tesk

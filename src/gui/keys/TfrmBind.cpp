@@ -3,6 +3,7 @@
 #include "core/keys/KeyNames.h"
 #include "gui/base/Text.h"
 
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -160,6 +161,7 @@ QLayout* TfrmBind::BuildNotes()
     lblKeyNote_->setWordWrap(true);
     auto* notes = new QHBoxLayout;
     notes->setContentsMargins(2, 4, 2, 0);
+    notes->setSpacing(12);
     notes->addWidget(lblKey_);
     notes->addWidget(lblKeyNote_, 1);
     return notes;
@@ -216,7 +218,10 @@ QToolButton* TfrmBind::MakeKeyButton(const KeyButton& button)
     widget->setText(ToQ(button.caption));
     if (button.arrow != KeyArrow::None)
         widget->setIcon(style()->standardIcon(ArrowPicture(button.arrow)));
-    widget->setAccessibleName(ToQ(button.keyName));
+    // The caption is the game's short one ("PU"); the key's full name is
+    // said by the tooltip and to screen readers.
+    widget->setAccessibleName(ToQ(button.fullName));
+    widget->setToolTip(ToQ(button.fullName));
     widget->setMinimumSize(kKeyWidth, kKeyHeight);
     widget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(widget, &QToolButton::clicked, this, [this, &button] { onKeyButtonClicked(button); });
@@ -305,6 +310,12 @@ bool TfrmBind::eventFilter(QObject* watched, QEvent* event)
             event->accept();
         return false;
     }
+    // The Menu key is no key of the game: it opens no menu in the box either.
+    if (event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+        return true;
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu)
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
         return CaptureKeyPress(*static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyRelease) {

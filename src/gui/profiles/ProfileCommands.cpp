@@ -14,6 +14,7 @@
 #include "gui/profiles/TfrmTeskSetting.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -82,6 +83,13 @@ void ProfileCommands::PageBuilt()
             context_.RunCommand([this] { lbxGamesClick(); });
     });
     page_.lbxGames->viewport()->installEventFilter(this);
+    // "Use this Game" needs a chosen game. The list's own signals are
+    // blocked while commands refill it; its selection model's are not.
+    const auto enableUseThisGame = [this] {
+        page_.btnUseThisGame->setEnabled(page_.lbxGames->selectionModel()->hasSelection());
+    };
+    connect(page_.lbxGames->selectionModel(), &QItemSelectionModel::selectionChanged, this, enableUseThisGame);
+    enableUseThisGame();
     connect(page_.btnUseThisGame, &QPushButton::clicked, this, command(&ProfileCommands::btnUseThisGameClick));
     connect(page_.btnAddGame, &QToolButton::clicked, this, command(&ProfileCommands::btnAddGameClick));
     connect(page_.btnDeleteGame, &QToolButton::clicked, this, command(&ProfileCommands::btnDeleteGameClick));

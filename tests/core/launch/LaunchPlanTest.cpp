@@ -31,7 +31,7 @@ TEST(LaunchPlanTest, TheRunnerAndTheEnvironmentOfTeskIniApplyToBothRoutes)
     const std::vector<EnvironmentVariable> environment{{"WINEDEBUG", "-all"}, {"B", "two words"}};
     EXPECT_EQ(direct.start.environment, environment);
     EXPECT_EQ(direct.logPath, GameLogPath());
-    EXPECT_EQ(CommandText(direct.start).rfind("env WINEDEBUG=-all 'B=two words' ", 0), 0u);
+    EXPECT_EQ(CommandText(direct.start).rfind("cd /games/u2 && env WINEDEBUG=-all 'B=two words' ", 0), 0u);
 
     model.SetChecked("cbxSaveFilesonRun", true);
     const LaunchPlan batch = PlanLaunch(model, settings, UpcomingBatchLine(model, "/data"), "/data");

@@ -201,8 +201,11 @@ TEST(GameStartTest, StartsThatCannotWorkSayWhy)
 
 TEST(GameStartTest, TheCommandTextQuotesWhatATerminalWouldSplit)
 {
-    const ProgramStart start{"/home/ann/My Games/ulvex2.exe", {"+load", "Ann's", "+map", "e1m1", ""}, "/", {}, {}};
-    EXPECT_EQ(CommandText(start), "'/home/ann/My Games/ulvex2.exe' +load 'Ann'\\''s' +map e1m1 ''");
+    const ProgramStart start{
+        "/home/ann/My Games/ulvex2.exe", {"+load", "Ann's", "+map", "e1m1", "$HOME"}, "/home/ann/My Games", {}, {}};
+    EXPECT_EQ(CommandText(start),
+              "cd '/home/ann/My Games' && '/home/ann/My Games/ulvex2.exe' +load 'Ann'\\''s' +map "
+              "e1m1 '$HOME'");
 }
 
 } // namespace

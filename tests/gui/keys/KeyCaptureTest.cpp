@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,7 +107,12 @@ TEST(TfrmBindTest, ShowsEveryKeyButtonTheBoxAndItsOwnButtons)
         EXPECT_EQ(button->text().toStdString(), key.caption);
         // The arrow keys show pictures, the others their captions.
         EXPECT_EQ(button->icon().isNull(), key.arrow == KeyArrow::None) << key.control;
+        // The short captions ("PU") are told in full to the eye and the ear.
+        EXPECT_EQ(button->toolTip().toStdString(), key.fullName);
+        EXPECT_EQ(button->accessibleName().toStdString(), key.fullName);
     }
+    EXPECT_EQ(Find<QToolButton>(dialog, "btnPageDown")->toolTip(), "Page Down");
+    EXPECT_EQ(Find<QToolButton>(dialog, "btnPause")->toolTip(), "Pause");
     EXPECT_EQ(Find<QPushButton>(dialog, "btnUseKey")->text(), "Use This Key");
     EXPECT_EQ(Find<QPushButton>(dialog, "btnCancel")->text(), "&Cancel");
     EXPECT_EQ(Find<QLabel>(dialog, "Label29")->text(), "Mouse");
@@ -223,7 +229,17 @@ TEST_F(KeyFieldTest, KeysPressedInTheBoxAreTakenByTheGamesNamesAndShownFirst)
         // A quote and a semicolon cannot stand in a binding.
         QTest::keyClicks(box, "\";");
         seen.append(Find<QLabel>(dialog, "lblKey")->text().mid(5));
-        EXPECT_NE(Find<QLabel>(dialog, "lblKeyNote")->text().indexOf("cannot be bound"), -1);
+        auto* key = Find<QLabel>(dialog, "lblKey");
+        auto* note = Find<QLabel>(dialog, "lblKeyNote");
+        EXPECT_NE(note->text().indexOf("cannot be bound"), -1);
+        // The key and the note after it read apart.
+        EXPECT_GE(note->x() - (key->x() + key->width()), 8);
+        // The Menu key takes nothing and opens no menu in the box.
+        QTest::keyClick(box, Qt::Key_Menu);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &menu);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_EQ(key->text(), "Key: ALT");
         EXPECT_TRUE(dialog.isVisible());
         QTest::mouseClick(Find<QPushButton>(dialog, "btnUseKey"), Qt::LeftButton);
     });

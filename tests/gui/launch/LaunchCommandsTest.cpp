@@ -203,7 +203,8 @@ TEST(LaunchCommandsTest, TheEnvironmentIsRefusedByItsBadLineThenKeptAndAppliedTo
     };
     Trigger(window, "ShowCommandLine1");
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-              "env WINEDEBUG=-all 'PREFIX=" + prefix + "' " + w.world.inGame("ulvex2.exe") + " +exec config.cfg");
+              "cd " + w.world.gameDir() + " && env WINEDEBUG=-all 'PREFIX=" + prefix + "' "
+                  + w.world.inGame("ulvex2.exe") + " +exec config.cfg");
 
     window.findChild<QAbstractButton*>("btnRun")->click();
     ASSERT_EQ(w.desktop.starts.size(), 1u);
@@ -226,10 +227,12 @@ TEST(LaunchCommandsTest, TheCommandLineWindowAndTheRunTooltipShowWhatRunStarts)
         return btnRun->toolTip().section('\n', 0, 0).toStdString();
     };
     const std::string game = w.world.inGame("ulvex2.exe");
-    EXPECT_EQ(tooltip(), game + " +exec config.cfg");
+    // One line that works from any directory: it changes into the game's first.
+    const std::string cd = "cd " + w.world.gameDir() + " && ";
+    EXPECT_EQ(tooltip(), cd + game + " +exec config.cfg");
     window.model().SetItems("cboClientStartMap", {"e1m1", "my map"});
     window.model().SelectItem("cboClientStartMap", 1);
-    EXPECT_EQ(tooltip(), game + " +map my map +exec config.cfg");
+    EXPECT_EQ(tooltip(), cd + game + " +map my map +exec config.cfg");
 
     QString shownCommand;
     w.desktop.onDialog = [&](QDialog& dialog) {

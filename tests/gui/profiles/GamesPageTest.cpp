@@ -111,9 +111,10 @@ TEST_F(GamesPageTest, StartUpShowsTheGlobalProfileWithNoGameSelected)
     EXPECT_EQ(Games(), QStringList{"mymod"});
     EXPECT_TRUE(window->startupProblems().isEmpty());
 
-    // "Use this Game" is enabled and, with nothing selected, takes the first game.
+    // With no game chosen, "Use this Game" has nothing to use.
+    EXPECT_FALSE(testing::Find<QPushButton>(*window, "btnUseThisGame")->isEnabled());
     Click("btnUseThisGame");
-    EXPECT_EQ(window->model().Text("txtCurrentGame"), "mymod");
+    EXPECT_EQ(window->model().Text("txtCurrentGame"), "");
     EXPECT_EQ(SelectedGame(), -1);
 }
 
