@@ -12,24 +12,6 @@
 
 namespace tesk {
 
-namespace {
-
-// "*.cfg" as "*.[cC][fF][gG]": the desktop's own dialogs match patterns with
-// case, but the game's files come in any letter case.
-QString AnyLetterCase(const QString& pattern)
-{
-    QString any;
-    for (const QChar c : pattern) {
-        if (c.toLower() != c.toUpper())
-            any += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
-        else
-            any += c;
-    }
-    return any;
-}
-
-} // namespace
-
 QString ToQtNameFilter(const QString& filter)
 {
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
@@ -38,7 +20,7 @@ QString ToQtNameFilter(const QString& filter)
     QString description = filter.left(bar);
     const QString pattern = filter.mid(bar + 1);
     description.remove(QStringLiteral(" (") + pattern + QLatin1Char(')'));
-    return description + QStringLiteral(" (") + AnyLetterCase(pattern) + QLatin1Char(')');
+    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
 }
 
 void QtDesktop::ShowError(QWidget* parent, const QString& text)
@@ -104,8 +86,12 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
                        ToQtNameFilter(request.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // The desktop's own dialog where it offers one; the patterns match names
-    // in any letter case in either.
+    // The game's files come in any letter case. Qt's own dialog matches the
+    // plain pattern so; the desktops' dialogs outside Windows match it with
+    // case, and would have to show the player "*.[cC][fF][gG]".
+#ifndef _WIN32
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
