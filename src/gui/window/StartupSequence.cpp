@@ -1,6 +1,7 @@
 #include "gui/window/StartupSequence.h"
 
 #include "core/app/GameDirectoryLists.h"
+#include "core/app/GameFinder.h"
 #include "core/app/ProgramSettings.h"
 #include "core/launch/LaunchPlan.h"
 #include "core/settings/SettingsModel.h"
@@ -13,6 +14,7 @@
 #include "gui/profiles/ProfileCommands.h"
 #include "gui/settings/ConfigCommands.h"
 #include "gui/settings/PlayerModelLists.h"
+#include "gui/window/GameInstallsDialog.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -151,6 +153,19 @@ void StartupSequence::btnU2DirClick() { context_.programSettings().Write(kGameDi
 std::string StartupSequence::ChooseGameDirectory()
 {
     const std::string initial = context_.programSettings().Read(kGameDirectoryKey);
+    // The installs found in the usual places come first; with none, or
+    // "Browse...", the file dialog.
+    if (const std::vector<FoundGame> found = FindGameInstalls(UserGameSearch()); !found.empty()) {
+        GameInstallsDialog installs(found, &window_);
+        const int result = context_.desktop().ExecDialog(installs);
+        if (result == QDialog::Accepted) {
+            context_.model().SetText("txtU2Dir", installs.chosen());
+            context_.Refresh();
+            return installs.chosen();
+        }
+        if (result != GameInstallsDialog::kBrowse)
+            return initial;
+    }
     const auto chosen = context_.desktop().ChooseFileToOpen(
         &window_, {QStringLiteral("Ulvex2 Location"), PathToQ(initial), QStringLiteral("Ulvex2.exe|ulvex2.exe")});
     if (!chosen)

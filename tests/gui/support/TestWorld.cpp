@@ -14,6 +14,14 @@ TestWorld::TestWorld() : previousDirectory_(std::filesystem::current_path())
     if (const char* stateHome = std::getenv("XDG_STATE_HOME"))
         previousStateHome_ = stateHome;
     setenv("XDG_STATE_HOME", stateHome().c_str(), 1);
+    // The first start looks for the game in the home directory and the Wine
+    // prefix: the world's own, empty unless a test fills them.
+    for (const char* name : {"HOME", "WINEPREFIX"})
+        if (const char* value = std::getenv(name))
+            previous_.emplace_back(name, value);
+    setenv("HOME", home().c_str(), 1);
+    unsetenv("WINEPREFIX");
+    std::filesystem::create_directories(home());
     std::filesystem::create_directories(gameDir() + "/baseu2");
     std::filesystem::create_directories(workDir());
     std::filesystem::current_path(workDir());
@@ -31,6 +39,10 @@ TestWorld::~TestWorld()
         setenv("XDG_STATE_HOME", previousStateHome_->c_str(), 1);
     else
         unsetenv("XDG_STATE_HOME");
+    unsetenv("WINEPREFIX");
+    unsetenv("HOME");
+    for (const auto& [name, value] : previous_)
+        setenv(name.c_str(), value.c_str(), 1);
 }
 
 void TestWorld::StoreGameDirectory(const std::string& extraLines) const

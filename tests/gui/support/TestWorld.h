@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tesk::testing {
 
@@ -22,6 +24,8 @@ public:
 
     std::string gameDir() const { return (root_.path() / "ulvex2").string(); }
     std::string dataHome() const { return (root_.path() / "data").string(); }
+    // HOME points here while the world lives.
+    std::string home() const { return (root_.path() / "home").string(); }
     // XDG_STATE_HOME points here: the game's log is tesk/game.log in it.
     std::string stateHome() const { return (root_.path() / "state").string(); }
     std::string gameLog() const { return (root_.path() / "state" / "tesk" / "game.log").string(); }
@@ -49,6 +53,7 @@ private:
     std::filesystem::path previousDirectory_;
     std::optional<std::string> previousDataHome_;
     std::optional<std::string> previousStateHome_;
+    std::vector<std::pair<std::string, std::string>> previous_; // HOME and WINEPREFIX
 };
 
 } // namespace tesk::testing

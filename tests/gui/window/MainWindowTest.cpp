@@ -8,6 +8,7 @@
 #include "support/FakeDesktop.h"
 #include "support/TestWorld.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <set>
 #include <sys/stat.h>
@@ -91,6 +93,59 @@ TEST(StartupTest, FirstStartAsksForTheGameBeforeTheWindowShows)
     EXPECT_FALSE(Find<QCheckBox>(window, "cbxStartServer")->isChecked());
     EXPECT_EQ(Find<QLineEdit>(window, "txtU2Dir")->text().toStdString(), world.gameDir());
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join("\n").toStdString();
+}
+
+// Installs found in the usual places are offered first: one click takes one;
+// "Browse..." goes on to the file dialog, Cancel cancels as it does.
+TEST(StartupTest, TheFirstStartOffersTheInstallsFoundAndTakesOneWithAClick)
+{
+    TestWorld world;
+    const std::string wine = world.home() + "/.wine/drive_c/Program Files/Ulvex 2";
+    world.Write(world.home() + "/ulvex2/ULVEX2.EXE", "");
+    world.Write(wine + "/ulvex2.exe", "");
+    FakeDesktop desktop;
+    QStringList shown;
+    const auto answer = [&](const std::function<void(QDialog&, QListWidget&)>& act) {
+        desktop.onDialog = [&shown, act](QDialog& dialog) {
+            EXPECT_EQ(dialog.objectName(), "frmGameInstalls");
+            EXPECT_EQ(dialog.windowTitle(), "Ulvex2 Location");
+            auto* list = dialog.findChild<QListWidget*>("lstFoundGames");
+            dialog.show();
+            shown.clear();
+            for (int row = 0; row < list->count(); ++row)
+                shown.append(list->item(row)->text());
+            act(dialog, *list);
+            dialog.hide();
+            return dialog.result();
+        };
+    };
+    answer([](QDialog&, QListWidget& list) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
+    });
+    TfrmTeskMain window(desktop, world.iniPath());
+    EXPECT_EQ(shown, (QStringList{QString::fromStdString(world.home() + "/ulvex2\n    ~/ulvex2"),
+                                  QString::fromStdString(wine + "\n    Wine prefix ~/.wine")}));
+    EXPECT_TRUE(desktop.openRequests.empty());
+    EXPECT_EQ(window.model().Text("txtU2Dir"), wine);
+    EXPECT_EQ(world.Stored(kGameDirectoryKey), wine);
+    EXPECT_EQ(window.model().Text("txtConfigFile"), wine + "/baseu2/config.cfg");
+
+    // The button beside the directory offers the same; Enter takes the current one.
+    answer([](QDialog&, QListWidget& list) { QTest::keyClick(&list, Qt::Key_Return); });
+    QTest::mouseClick(Find<QAbstractButton>(window, "btnU2Dir"), Qt::LeftButton);
+    EXPECT_EQ(window.model().Text("txtU2Dir"), world.home() + "/ulvex2");
+    // "Browse..." opens the file dialog; Cancel there, or here, changes nothing.
+    answer([](QDialog& dialog, QListWidget&) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>("btnBrowse"), Qt::LeftButton);
+    });
+    desktop.openAnswers.push_back(std::nullopt);
+    QTest::mouseClick(Find<QAbstractButton>(window, "btnU2Dir"), Qt::LeftButton);
+    EXPECT_EQ(desktop.openRequests.size(), 1u);
+    answer([](QDialog& dialog, QListWidget&) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    QTest::mouseClick(Find<QAbstractButton>(window, "btnU2Dir"), Qt::LeftButton);
+    EXPECT_EQ(desktop.openRequests.size(), 1u);
+    EXPECT_EQ(window.model().Text("txtU2Dir"), world.home() + "/ulvex2");
+    EXPECT_EQ(world.Stored(kGameDirectoryKey), world.home() + "/ulvex2");
 }
 
 TEST(StartupTest, CancellingTheFirstBrowseStoresTheDefaultGameDirectory)
