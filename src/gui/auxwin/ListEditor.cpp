@@ -27,6 +27,7 @@ ListEditor::ListEditor(const CommandContext& context, const Design& design)
     setWindowTitle(QString::fromLatin1(design.caption));
     memo_ = new QPlainTextEdit;
     memo_->setObjectName(QString::fromLatin1(design.memoName));
+    memo_->setAccessibleName(QString::fromLatin1(design.caption));
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setMinimumSize(80, 60);
     SetMemoLines(*memo_, design.initialLines);

@@ -1,6 +1,7 @@
 #include "gui/keys/TfrmBind.h"
 
 #include "core/keys/KeyNames.h"
+#include "gui/base/TabOrder.h"
 #include "gui/base/Text.h"
 
 #include <QContextMenuEvent>
@@ -171,6 +172,7 @@ QLayout* TfrmBind::BuildMiddle()
 {
     txtAlpha_ = new OneCharacterEdit;
     txtAlpha_->setObjectName(QStringLiteral("txtAlpha"));
+    txtAlpha_->setAccessibleName(QStringLiteral("Key to bind"));
     txtAlpha_->installEventFilter(this);
     // A typed character (keypad digits and shifted signs as typed) is the key.
     connect(txtAlpha_, &QLineEdit::textEdited, this, [this](const QString& text) { Capture(FromQ(text)); });
@@ -354,6 +356,9 @@ void TfrmBind::showEvent(QShowEvent* event)
         return;
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    // The keys are laid out as on a keyboard, around the box: Tab takes them
+    // row by row as they are seen.
+    TabInReadingOrder(*this);
     FormActivate();
 }
 

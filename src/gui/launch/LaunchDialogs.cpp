@@ -69,6 +69,7 @@ GameRunnerDialog::GameRunnerDialog(const std::string& runner, const std::string&
                                     "Leave the field empty to start the game directly."),
                      this);
     edtRunner_ = Named(new QLineEdit(PathToQ(runner), this), "edtRunner");
+    edtRunner_->setAccessibleName(QStringLiteral("Runner command"));
     auto* environmentLabel =
         WrappedLabel("lblEnvironment",
                      QStringLiteral("Environment variables for every start, one NAME=value a line, for example "

@@ -124,12 +124,15 @@ QWidget* GamesPage::BuildGames(SettingsView& view)
     btnDeleteGame = NewPictureButton("btnDeleteGame", QStyle::SP_TrashIcon, tr("Delete the selected game"));
     lbxGames = new QListWidget;
     lbxGames->setObjectName(QStringLiteral("lbxGames"));
+    // Lists take no name from their labels: each is given its own.
+    lbxGames->setAccessibleName(tr("Games"));
     lbxGames->setSelectionMode(QAbstractItemView::SingleSelection);
     lbxGames->setMaximumHeight(lbxGames->fontMetrics().height() * 5 + 8);
     btnUseThisGame = new QPushButton(tr("Use this Game"));
     btnUseThisGame->setObjectName(QStringLiteral("btnUseThisGame"));
     QWidget* currentGame = view.Widget("txtCurrentGame");
     static_cast<QLineEdit*>(currentGame)->setReadOnly(true);
+    currentGame->setAccessibleName(tr("Current game"));
     cbxGlobalSettings = new QCheckBox(tr("Show Global Settings"));
     cbxGlobalSettings->setObjectName(QStringLiteral("cbxGlobalSettings"));
     cbxGlobalSettings->setChecked(true);
@@ -171,6 +174,7 @@ QWidget* GamesPage::BuildEntryList(EntryList& entries, const char* kind, const c
     entries.model = new EntryListModel(entries.list);
     entries.list->setModel(entries.model);
     entries.list->setObjectName(QStringLiteral("cls") + pluralName);
+    entries.list->setAccessibleName(pluralName);
     entries.add = NewPictureButton(qPrintable(QStringLiteral("btnAdd") + kindName), QStyle::SP_FileIcon,
                                    QStringLiteral("Add ") + kindName);
     entries.remove = NewPictureButton(qPrintable(QStringLiteral("btnDelete") + kindName), QStyle::SP_TrashIcon,

@@ -28,6 +28,8 @@ TfrmTeskBinding::TfrmTeskBinding(Desktop& desktop, QStringList aliasItems, QWidg
     // The command is kept as typed: completion must not change its letters.
     cboBindValue_->completer()->setCaseSensitivity(Qt::CaseSensitive);
     cboBindValue_->setMinimumWidth(170);
+    txtBindKey_->setAccessibleName(QStringLiteral("Key"));
+    cboBindValue_->setAccessibleName(QStringLiteral("Command"));
     RefuseCharacters(*txtBindKey_, kCutsConsoleWord, ConsoleWordNote());
     RefuseCharacters(*cboBindValue_->lineEdit(), kCutsQuotedValue, QuotedValueNote());
 

@@ -20,6 +20,8 @@ TfrmTeskSetting::TfrmTeskSetting(Desktop& desktop, QWidget* parent)
     txtSetting_ = Named(new KeyEdit(this), "txtSetting");
     connect(txtSetting_, &KeyEdit::doubleClicked, this, [this] { txtSettingDblClick(); });
     txtSettingValue_ = Named(new QLineEdit(this), "txtSettingValue");
+    txtSetting_->setAccessibleName(QStringLiteral("Setting name"));
+    txtSettingValue_->setAccessibleName(QStringLiteral("Value"));
     RefuseCharacters(*txtSetting_, kCutsConsoleWord, ConsoleWordNote());
     RefuseCharacters(*txtSettingValue_, kCutsQuotedValue, QuotedValueNote());
 

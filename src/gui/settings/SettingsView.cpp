@@ -81,6 +81,45 @@ void SetHint(QWidget* widget, std::string_view hint)
 
 SettingsView::SettingsView(SettingsModel& model, QObject* parent) : QObject(parent), model_(model) {}
 
+namespace {
+
+// What a screen reader says for controls whose caption is a column's or a
+// frame's, or the same as another control's: which setting each one is.
+constexpr std::pair<std::string_view, const char*> kSpokenNames[] = {
+    {"txtPlayer", "Player name"},
+    {"rbCrossX", "Cross crosshair"},
+    {"rbCrossDot", "Dot crosshair"},
+    {"rbCrossAngle", "Angle crosshair"},
+    {"txtWalkPitch", "Walking pitch"},
+    {"txtWalkRoll", "Walking roll"},
+    {"txtRunPitch", "Running pitch"},
+    {"txtRunRoll", "Running roll"},
+    {"txtMsg1Msg", "Message 1 text"},
+    {"txtMsg2Msg", "Message 2 text"},
+    {"txtMsg3Msg", "Message 3 text"},
+    {"txtMsg4Msg", "Message 4 text"},
+    {"txtMsg5Msg", "Message 5 text"},
+    {"txtMLook", "Mouse look key"},
+    {"txtMouseForward", "Mouse forward key"},
+    {"txtMoveForward", "Move forward key"},
+    {"txtMoveLeft", "Move left key"},
+    {"txtMoveRight", "Move right key"},
+    {"txtStrafeLeft", "Strafe left key"},
+    {"txtStrafeRight", "Strafe right key"},
+    {"txtStrafe", "Strafe key"},
+    {"txtRun", "Run key"},
+    {"txtStrafeSpeed", "Strafing speed"},
+    {"txtRunSpeed", "Running speed"},
+    {"txtMoveUp", "Climb up key"},
+    {"txtLookUp", "Look up key"},
+    {"txtMoveDown", "Climb down key"},
+    {"txtLookDown", "Look down key"},
+    {"edtTimeLimit", "Time limit in minutes"},
+    {"edtFragLimit", "Frag limit in frags"},
+};
+
+} // namespace
+
 QWidget* SettingsView::Widget(std::string_view id, QWidget* parent)
 {
     const std::string key(id);
@@ -92,6 +131,9 @@ QWidget* SettingsView::Widget(std::string_view id, QWidget* parent)
     QWidget* widget = Create(*def, parent);
     widget->setObjectName(ToQ(def->id));
     SetHint(widget, def->hint);
+    for (const auto& [named, spoken] : kSpokenNames)
+        if (named == id)
+            widget->setAccessibleName(QString::fromLatin1(spoken));
     Binding binding{def, widget, 0};
     Show(binding);
     binding.shownRevision = model_.Revision(id);

@@ -212,6 +212,7 @@ void TfrmTeskMain::BuildPendingPage(int index)
     pendingPages_.erase(pending);
     QWidget* page = pages_->widget(index);
     build(page, *view_);
+    KeepLowerAreaLastInTabOrder(*page);
     ConnectCommands(*page);
     MarkKeysBoundTwice(*page, model_);
     if (qobject_cast<GamesPage*>(page))
@@ -219,6 +220,30 @@ void TfrmTeskMain::BuildPendingPage(int index)
     // The window was sized for the pages built at start-up; a later page
     // only needs room for its controls, not the room it would like.
     fitter_->FitToBuiltPage();
+}
+
+// Tab reads a page before the lower area under it. A page built late puts
+// its controls at the end of the focus chain, after the lower area's, so
+// those move behind the page's.
+void TfrmTeskMain::KeepLowerAreaLastInTabOrder(QWidget& page)
+{
+    auto* lower = findChild<QWidget*>(QStringLiteral("pnlLower"));
+    if (!lower)
+        return;
+    QList<QWidget*> chain;
+    for (QWidget* widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain())
+        chain.append(widget);
+    QWidget* last = nullptr;
+    for (QWidget* widget : chain)
+        if (page.isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus)
+            last = widget;
+    if (!last)
+        return;
+    for (QWidget* widget : chain)
+        if (lower->isAncestorOf(widget) && widget->focusPolicy() != Qt::NoFocus && !widget->focusProxy()) {
+            setTabOrder(last, widget);
+            last = widget;
+        }
 }
 
 void TfrmTeskMain::ConnectCommands(QWidget& scope)

@@ -86,6 +86,7 @@ private:
     // Offers to save unsaved settings; false when the window stays open.
     bool MayClose();
     // Connects the commands of the controls inside `scope`.
+    void KeepLowerAreaLastInTabOrder(QWidget& page);
     void ConnectCommands(QWidget& scope);
     // A handler of one of the command objects, run as a command.
     template <typename Commands>

@@ -29,6 +29,9 @@ WindowFitter::WindowFitter(QMainWindow& window, QTabWidget& pages, std::function
 {
     pageArea_ = new PageArea;
     pageArea_->setObjectName(QStringLiteral("scrPages"));
+    // Only a frame: Tab goes through it to the page's controls, and it
+    // scrolls each into sight as it comes.
+    pageArea_->setFocusPolicy(Qt::NoFocus);
     pageArea_->setFrameShape(QFrame::NoFrame);
     pageArea_->setWidgetResizable(true);
     pageArea_->setWidget(&pages_);

@@ -14,9 +14,10 @@ using testing::WriteFileBytes;
 
 TEST(GameFinderTest, SteamListsItsLibrariesByPath)
 {
-    const std::string vdf = "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/ann/.local/share/Steam\"\n"
-                            "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"123\"\n\t\t}\n\t}\n"
-                            "\t\"1\"\n\t{\n\t\t\"Path\"\t\t\"D:\\\\Steam \\\"Library\\\"\"\n\t\t\"label\"\t\t\"path\"\n\t}\n}\n";
+    const std::string vdf =
+        "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/ann/.local/share/Steam\"\n"
+        "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"123\"\n\t\t}\n\t}\n"
+        "\t\"1\"\n\t{\n\t\t\"Path\"\t\t\"D:\\\\Steam \\\"Library\\\"\"\n\t\t\"label\"\t\t\"path\"\n\t}\n}\n";
     EXPECT_EQ(ReadSteamLibraryFolders(vdf),
               (std::vector<std::string>{"/home/ann/.local/share/Steam", "D:\\Steam \"Library\""}));
     EXPECT_TRUE(ReadSteamLibraryFolders("\"path\"").empty());
@@ -35,8 +36,8 @@ TEST(GameFinderTest, EveryKindOfInstallIsFoundOnce)
     game(home + "/ulvex2", "ULVEX2.EXE");
     const std::string steam = home + "/.local/share/Steam";
     const std::string library = dir.file("disk2/SteamLibrary");
-    WriteFileBytes(steam + "/steamapps/libraryfolders.vdf",
-                   "\"libraryfolders\" { \"0\" { \"path\" \"" + steam + "\" } \"1\" { \"path\" \"" + library + "\" } }");
+    WriteFileBytes(steam + "/steamapps/libraryfolders.vdf", "\"libraryfolders\" { \"0\" { \"path\" \"" + steam
+                                                                + "\" } \"1\" { \"path\" \"" + library + "\" } }");
     game(steam + "/steamapps/common/Ulvex 2");
     std::filesystem::create_directories(steam + "/steamapps/common/Other Game");
     game(library + "/steamapps/common/Ulvex 2 Mod");
@@ -60,7 +61,8 @@ TEST(GameFinderTest, EveryKindOfInstallIsFoundOnce)
         {dir.file("prefix") + "/drive_c/Program Files/Ulvex2", "Wine prefix " + dir.file("prefix")},
         {home + "/.wine/drive_c/Program Files (x86)/Ulvex/Ulvex 2", "Wine prefix ~/.wine"},
         {home + "/Games/ulvex/drive_c/GOG Games/Ulvex 2", "Lutris prefix ~/Games/ulvex"},
-        {home + "/.local/share/bottles/bottles/Games/drive_c/Games/Ulvex2", "Bottles bottle ~/.local/share/bottles/bottles/Games"},
+        {home + "/.local/share/bottles/bottles/Games/drive_c/Games/Ulvex2",
+         "Bottles bottle ~/.local/share/bottles/bottles/Games"},
         {home + "/Games/Heroic/Ulvex/drive_c/Program Files/Ulvex2", "Heroic prefix ~/Games/Heroic/Ulvex"},
     };
     EXPECT_EQ(found, expected);
