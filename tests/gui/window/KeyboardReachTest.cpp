@@ -144,8 +144,8 @@ TEST(KeyboardReachTest, EveryDialogIsWalkedInReadingOrderAndEveryControlNamed)
     for (const char* action : {"ShowCommandLine1", "GameRunner1", "About1"})
         testing::Trigger(*window, action);
     auto* pages = Find<QTabWidget>(*window, "PageControl1");
-    for (const char* button : {"btnMapList", "btnServerList", "btnAddGame", "btnAddAlias", "btnAddBinding",
-                               "btnAddSetting"}) {
+    for (const char* button :
+         {"btnMapList", "btnServerList", "btnAddGame", "btnAddAlias", "btnAddBinding", "btnAddSetting"}) {
         auto* control = Find<QAbstractButton>(*window, button);
         for (QWidget* page = control; page; page = page->parentWidget())
             if (pages->indexOf(page) >= 0)
