@@ -40,13 +40,7 @@ struct SharedWorld {
         world.Write(Config() + ".new", Named(name));
         std::filesystem::rename(Config() + ".new", Config());
     }
-    std::unique_ptr<TfrmTeskMain> Open()
-    {
-        auto window = testing::OpenMainWindow(desktop, world);
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return window;
-    }
+    std::unique_ptr<TfrmTeskMain> Open() { return testing::OpenActiveMainWindow(desktop, world); }
 
     TestWorld world;
     FakeDesktop desktop;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -38,6 +39,15 @@ inline std::unique_ptr<TfrmTeskMain> OpenMainWindow(FakeDesktop& desktop, const 
     ShowEveryPage(*window);
     window->show();
     window->Timer1Timer();
+    return window;
+}
+
+// The same window, active, so that focus moves as for a player.
+inline std::unique_ptr<TfrmTeskMain> OpenActiveMainWindow(FakeDesktop& desktop, const TestWorld& world)
+{
+    auto window = OpenMainWindow(desktop, world);
+    QApplication::setActiveWindow(window.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     return window;
 }
 

@@ -54,13 +54,7 @@ struct World {
     std::string Config() const { return world.inGame("baseu2/config.cfg"); }
 
     // The main window, shown and active, so that focus moves as for a player.
-    std::unique_ptr<TfrmTeskMain> Open()
-    {
-        auto window = testing::OpenMainWindow(desktop, world);
-        QApplication::setActiveWindow(window.get());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return window;
-    }
+    std::unique_ptr<TfrmTeskMain> Open() { return testing::OpenActiveMainWindow(desktop, world); }
 
     TestWorld world;
     FakeDesktop desktop;
