@@ -156,6 +156,7 @@ GameReportDialog::GameReportDialog(const GameExit& exit, std::chrono::millisecon
     setWindowTitle(QStringLiteral("Ulvex 2 Ended"));
     auto* headline = WrappedLabel("lblExit", MessageToQ(QuickExitHeadline(exit, ran)), this);
     auto* tail = ReadOnlyMemo("mmoLogTail", this);
+    tail->setAccessibleName(QStringLiteral("Last lines of the log"));
     const std::vector<std::string> lines = LastLines(logPath, kReportLineCount);
     for (const std::string& line : lines)
         tail->appendPlainText(MessageToQ(line));

@@ -22,6 +22,7 @@ GameInstallsDialog::GameInstallsDialog(const std::vector<FoundGame>& found, QWid
     label->setWordWrap(true);
     lstFoundGames_ = new QListWidget(this);
     lstFoundGames_->setObjectName(QStringLiteral("lstFoundGames"));
+    lstFoundGames_->setAccessibleName(QStringLiteral("Installs of Ulvex 2"));
     label->setBuddy(lstFoundGames_);
     for (const FoundGame& game : found_) {
         auto* item = new QListWidgetItem(PathToQ(game.directory) + QStringLiteral("\n    ") + PathToQ(game.source),
