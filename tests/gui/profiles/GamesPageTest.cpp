@@ -206,6 +206,43 @@ TEST_F(GamesPageTest, ALongEntryCanBeScrolledTo)
     EXPECT_EQ(list->visualRect(Row("clsAliases", 0)).height(), list->sizeHintForRow(0));
 }
 
+// At 100,000 entries the list still shows its last one when scrolled there,
+// and a delete removes exactly the chosen entry, the later ones moving down.
+TEST_F(GamesPageTest, AHundredThousandEntriesAreShownAndDeletedOneByOne)
+{
+    constexpr int kEntries = 100000;
+    std::string profile = "[NumberOfSections]\r\nBindings=" + std::to_string(kEntries) + "\r\n";
+    for (int i = 1; i <= kEntries; ++i)
+        profile += "[Bind" + std::to_string(i) + "]\r\nBindKey=K" + std::to_string(i) + "\r\nBindValue=V"
+                   + std::to_string(i) + "\r\n";
+    WriteProfile("Global Aliases", profile);
+    Start();
+    ASSERT_EQ(Count("clsBindings"), kEntries);
+
+    QAbstractItemView* list = List("clsBindings");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    const QModelIndex last = Row("clsBindings", kEntries - 1);
+    EXPECT_EQ(last.data().toString(), "K100000 = V100000");
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(last)));
+
+    // The 54,321st entry, scrolled to and clicked.
+    const int chosen = 54320;
+    list->scrollTo(Row("clsBindings", chosen), QAbstractItemView::PositionAtCenter);
+    Select("clsBindings", chosen);
+    desktop.confirmAnswers = {true};
+    Click("btnDeleteBinding");
+    EXPECT_EQ(desktop.confirmations.last(), "Delete Alias K54321 = V54321?");
+    ASSERT_EQ(Count("clsBindings"), kEntries - 1);
+    EXPECT_EQ(Row("clsBindings", chosen - 1).data().toString(), "K54320 = V54320");
+    EXPECT_EQ(Row("clsBindings", chosen).data().toString(), "K54322 = V54322");
+    const IniFile stored = IniFile::Load(ProfileFile("Global Aliases"));
+    EXPECT_EQ(stored.ReadString("NumberOfSections", "Bindings", ""), "99999");
+    EXPECT_EQ(stored.ReadString("Bind54321", "BindKey", ""), "K54322");
+    EXPECT_EQ(stored.ReadString("Bind99999", "BindKey", ""), "K100000");
+    EXPECT_EQ(stored.ReadString("Bind100000", "BindKey", "<missing>"), "<missing>");
+}
+
 TEST_F(GamesPageTest, TheListsShowTheSelectedGameOrTheGlobalProfile)
 {
     WriteProfile("broken", Ini({"[NumberOfSections]", "Bindings=x1", "Settings=1", "[Setting1]", "Setting=a"}));
